@@ -3,7 +3,8 @@
 namespace olvide {
 
 void RecordWriter::putLittleEndian(std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) put(static_cast<std::uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < size; ++i)
+        put(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 void RecordWriter::writeInteger(std::int32_t value) {
@@ -30,15 +31,22 @@ void RecordWriter::writeString(std::string_view bytes) {
     bytes_.append(bytes);
 }
 
-void RecordWriter::writeBoolean(bool value) { put(value ? tag::kTrue : tag::kFalse); }
+void RecordWriter::writeBoolean(bool value) {
+    put(value ? tag::kTrue : tag::kFalse);
+}
 
-void RecordWriter::beginList() { put(tag::kList); }
+void RecordWriter::beginList() {
+    put(tag::kList);
+}
 
-void RecordWriter::endList() { put(tag::kEndOfList); }
+void RecordWriter::endList() {
+    put(tag::kEndOfList);
+}
 
 void RecordWriter::writeStringList(const std::vector<std::string>& lines) {
     beginList();
-    for (const auto& line : lines) writeString(line);
+    for (const auto& line : lines)
+        writeString(line);
     endList();
 }
 
@@ -132,7 +140,8 @@ bool RecordReader::readListEnd() {
 std::vector<std::string> RecordReader::readStringList() {
     std::vector<std::string> lines;
     readListBegin();
-    while (!readListEnd()) lines.push_back(readString());
+    while (!readListEnd())
+        lines.push_back(readString());
     return lines;
 }
 

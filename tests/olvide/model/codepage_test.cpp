@@ -23,7 +23,8 @@ TEST(Codepage, MixedTextCountsBytes) {
 TEST(Codepage, InvalidBytesBecomeReplacementOnScreenAndStayInData) {
     // 0x81 alone at the end is an incomplete double-byte sequence; 0xFF is never valid.
     const std::string data = std::string("ab\xFF") + "c\x81";
-    EXPECT_EQ(toUtf8(data), "ab\xEF\xBF\xBD" "c\xEF\xBF\xBD");
+    EXPECT_EQ(toUtf8(data), "ab\xEF\xBF\xBD"
+                            "c\xEF\xBF\xBD");
     EXPECT_EQ(data.size(), 5u);
 }
 

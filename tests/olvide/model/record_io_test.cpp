@@ -88,7 +88,9 @@ TEST(RecordIo, TruncatedDataAndAbsurdLengthsFailWithoutAllocating) {
     EXPECT_EQ(shortInt.readInteger(), 0);
     EXPECT_EQ(shortInt.error(), RecordReader::kReadError);
 
-    const std::string hugeData = std::string("\x0C\xFF\xFF\xFF\x7F" "abc", 8);
+    const std::string hugeData = std::string("\x0C\xFF\xFF\xFF\x7F"
+                                             "abc",
+                                             8);
     RecordReader huge(hugeData);
     EXPECT_EQ(huge.readString(), "");
     EXPECT_EQ(huge.error(), RecordReader::kReadError);

@@ -1,0 +1,56 @@
+// Draws every picture file olvide loads into the given folder, as Windows bitmaps.
+// With --sheet FILE.png it draws them all, enlarged and named, onto one page to look at.
+#include "picture_catalog.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int writeSheet(const char* path) {
+    using namespace olvan::pictures;
+    const auto& catalog = pictureCatalog();
+    constexpr int kCell = 110, kColumns = 10, kScale = 3;
+    const int rows = (static_cast<int>(catalog.size()) + kColumns - 1) / kColumns;
+    QImage sheet(kColumns * kCell, rows * kCell, QImage::Format_RGB32);
+    sheet.fill(QColor(200, 200, 200));
+    QPainter p(&sheet);
+    for (int i = 0; i < static_cast<int>(catalog.size()); ++i) {
+        const auto& spec = catalog[i];
+        const int x = (i % kColumns) * kCell, y = (i / kColumns) * kCell;
+        const int scale = spec.width > 40 ? 1 : kScale;
+        p.drawImage(QRect(x + 5, y + 5, spec.width * scale, spec.height * scale),
+                    renderPicture(spec));
+        p.drawText(QRect(x, y + kCell - 14, kCell, 14), Qt::AlignCenter,
+                   QString::fromStdString(spec.name));
+    }
+    return sheet.save(QString::fromLocal8Bit(path)) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--sheet") == 0) return writeSheet(argv[2]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: olvan-pictures FOLDER | --sheet FILE.png\n");
+        return 1;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "olvan-pictures: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    for (const auto& spec : olvan::pictures::pictureCatalog()) {
+        const QString path = folder.filePath(QString::fromStdString(spec.name));
+        if (!olvan::pictures::renderPicture(spec).save(path, "BMP")) {
+            std::fprintf(stderr, "olvan-pictures: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,259 @@
+#include "value_ops.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace olvide {
+
+bool writesResult(Fault fault) {
+    return fault == Fault::None || fault == Fault::Overflow || fault == Fault::Underflow ||
+           fault == Fault::DivideByZero;
+}
+
+bool stopsRun(Fault fault) {
+    return fault == Fault::SqrtOfNegative || fault == Fault::LogOfNonPositive ||
+           fault == Fault::FunctionOverflow;
+}
+
+std::string faultMessage(Fault fault, std::string_view operand) {
+    switch (fault) {
+    case Fault::None:
+        return {};
+    case Fault::Overflow:
+        return "数太大了!";
+    case Fault::Underflow:
+        return "数太小了!";
+    case Fault::DivideByZero:
+        return "除零错!";
+    case Fault::NotANumber:
+        return "不是一个数:\"" + std::string(operand) + "\",这一步没有结果!";
+    case Fault::OutOfRange:
+        return "整数超出32位范围:" + std::string(operand) + ",这一步没有结果!";
+    case Fault::TooLong:
+        return "字符串太长了,这一步没有结果!";
+    case Fault::SqrtOfNegative:
+        return "负数不能开平方,程序停止运行!";
+    case Fault::LogOfNonPositive:
+        return "零或负数不能取对数,程序停止运行!";
+    case Fault::FunctionOverflow:
+        return "函数值溢出,程序停止运行!";
+    }
+    return {};
+}
+
+namespace {
+
+Fault finishReal(double r, bool canUnderflow, std::string& out) {
+    if (!std::isfinite(r)) {
+        out.assign(kTooLargeText);
+        return Fault::Overflow;
+    }
+    if ((r != 0 && std::fabs(r) < DBL_MIN) || (r == 0 && canUnderflow)) {
+        out.assign(1, '0');
+        return Fault::Underflow;
+    }
+    numberText(r, out);
+    return Fault::None;
+}
+
+Faulted integerOperation(char op, std::string_view left, std::string_view right, std::string& out) {
+    const StrictInteger a = strictInteger(left);
+    if (a.status != StrictStatus::Ok)
+        return {a.status == StrictStatus::NotANumber ? Fault::NotANumber : Fault::OutOfRange, left};
+    const StrictInteger b = strictInteger(right);
+    if (b.status != StrictStatus::Ok)
+        return {b.status == StrictStatus::NotANumber ? Fault::NotANumber : Fault::OutOfRange,
+                right};
+    if (b.value == 0) {
+        out.assign(kTooLargeText);
+        return {Fault::DivideByZero, {}};
+    }
+    const std::int64_t r =
+        op == '|' ? std::int64_t{a.value} / b.value : std::int64_t{a.value} % b.value;
+    if (r > INT32_MAX) return {Fault::OutOfRange, "2147483648"}; // only -2147483648 | -1
+    numberText(static_cast<double>(r), out);
+    return {};
+}
+
+} // namespace
+
+Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out) {
+    if (op == '|' || op == '%') return integerOperation(op, left, right, out);
+    const double a = lenientNumber(left);
+    const double b = lenientNumber(right);
+    switch (op) {
+    case '+':
+        return {finishReal(a + b, false, out), {}};
+    case '-':
+        return {finishReal(a - b, false, out), {}};
+    case '*':
+        return {finishReal(a * b, a != 0 && b != 0, out), {}};
+    case '/':
+        if (b == 0) {
+            out.assign(kTooLargeText);
+            return {Fault::DivideByZero, {}};
+        }
+        return {finishReal(a / b, a != 0, out), {}};
+    default:
+        return {};
+    }
+}
+
+namespace {
+
+template <typename T> bool compare(Comparison op, const T& a, const T& b) {
+    switch (op) {
+    case Comparison::Greater:
+        return a > b;
+    case Comparison::Less:
+        return a < b;
+    case Comparison::GreaterEqual:
+        return a >= b;
+    case Comparison::LessEqual:
+        return a <= b;
+    case Comparison::Equal:
+        return a == b;
+    case Comparison::NotEqual:
+        return a != b;
+    }
+    return false;
+}
+
+} // namespace
+
+bool compareNumbers(Comparison op, std::string_view left, std::string_view right) {
+    return compare(op, lenientNumber(left), lenientNumber(right));
+}
+
+bool compareTexts(Comparison op, std::string_view left, std::string_view right) {
+    // char_traits<char> compares as unsigned char: byte values, as the code page orders them.
+    return compare(op, left, right);
+}
+
+std::string_view booleanAnd(std::string_view x, std::string_view y) {
+    return booleanText(x == kTrue && y == kTrue);
+}
+
+std::string_view booleanOr(std::string_view x, std::string_view y) {
+    return booleanText(!(x == kFalse && y == kFalse));
+}
+
+std::string_view booleanNot(std::string_view x) {
+    return booleanText(x == kFalse);
+}
+
+Fault numberFunction(NumberFunction f, std::string_view x, std::string& out) {
+    const double v = lenientNumber(x);
+    double r = 0;
+    switch (f) {
+    case NumberFunction::Int:
+        r = std::trunc(v);
+        break;
+    case NumberFunction::Abs:
+        r = std::fabs(v);
+        break;
+    case NumberFunction::Sqrt:
+        if (v < 0) return Fault::SqrtOfNegative;
+        r = std::sqrt(v);
+        break;
+    case NumberFunction::Log:
+        if (!(v > 0)) return Fault::LogOfNonPositive;
+        r = std::log(v);
+        break;
+    case NumberFunction::Exp:
+        r = std::exp(v);
+        break;
+    case NumberFunction::Sin:
+        r = std::sin(v);
+        break;
+    case NumberFunction::Cos:
+        r = std::cos(v);
+        break;
+    case NumberFunction::Tg:
+        r = std::sin(v) / std::cos(v);
+        break;
+    case NumberFunction::Arctg:
+        r = std::atan(v);
+        break;
+    }
+    if (!std::isfinite(r)) return Fault::FunctionOverflow;
+    numberText(r, out);
+    return Fault::None;
+}
+
+void textLength(std::string_view text, std::string& out) {
+    numberText(static_cast<double>(text.size()), out);
+}
+
+namespace {
+
+Faulted readInteger(std::string_view text, std::int32_t& value) {
+    const StrictInteger v = strictInteger(text);
+    value = v.value;
+    if (v.status == StrictStatus::Ok) return {};
+    return {v.status == StrictStatus::NotANumber ? Fault::NotANumber : Fault::OutOfRange, text};
+}
+
+} // namespace
+
+Faulted substring(std::string_view text, std::string_view start, std::string_view length,
+                  std::string& out) {
+    std::int32_t s = 0;
+    std::int32_t n = 0;
+    if (Faulted f = readInteger(start, s); f.fault != Fault::None) return f;
+    if (Faulted f = readInteger(length, n); f.fault != Fault::None) return f;
+    const std::int64_t from = s < 1 ? 1 : s;
+    if (n <= 0 || from > static_cast<std::int64_t>(text.size())) {
+        out.clear();
+        return {};
+    }
+    out.assign(text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(n)));
+    return {};
+}
+
+Faulted replaceClip(std::string_view text, std::string_view start, std::string_view length,
+                    std::string_view insert, std::string& out) {
+    std::int32_t s = 0;
+    std::int32_t n = 0;
+    if (Faulted f = readInteger(start, s); f.fault != Fault::None) return f;
+    if (Faulted f = readInteger(length, n); f.fault != Fault::None) return f;
+    if (text.size() + insert.size() > kMaxTextLength) return {Fault::TooLong, {}};
+    std::string result(text);
+    if (s >= 1 && static_cast<std::size_t>(s) <= result.size() && n > 0)
+        result.erase(static_cast<std::size_t>(s - 1), static_cast<std::size_t>(n));
+    const std::size_t at = s < 1 ? 0 : std::min(static_cast<std::size_t>(s - 1), result.size());
+    result.insert(at, insert);
+    out = std::move(result);
+    return {};
+}
+
+Faulted replicate(std::string_view text, std::string_view count, std::string& out) {
+    std::int32_t times = 0;
+    if (Faulted f = readInteger(count, times); f.fault != Fault::None) return f;
+    if (times <= 0 || text.empty()) {
+        out.clear();
+        return {};
+    }
+    if (text.size() > kMaxTextLength / static_cast<std::size_t>(times)) return {Fault::TooLong, {}};
+    std::string result;
+    result.reserve(text.size() * static_cast<std::size_t>(times));
+    for (std::int32_t i = 0; i < times; ++i)
+        result.append(text);
+    out = std::move(result);
+    return {};
+}
+
+Fault joinTexts(std::string_view first, std::string_view second, std::string& out) {
+    if (first.size() + second.size() > kMaxTextLength) return Fault::TooLong;
+    if (out.data() == first.data() && out.size() == first.size()) {
+        out.append(second);
+        return Fault::None;
+    }
+    std::string result;
+    result.reserve(first.size() + second.size());
+    result.append(first).append(second);
+    out = std::move(result);
+    return Fault::None;
+}
+
+} // namespace olvide

@@ -1,0 +1,82 @@
+#pragma once
+// What the operations of steps do to values. Every value is text; operands are read with the
+// conversions of number_text.h and results are written as text into `out`, whose storage is
+// reused so that a running loop does not allocate. Each operation answers a Fault that tells
+// whether a result was written and what the interpreter has to say about it.
+#include "olvide/engine/number_text.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace olvide {
+
+enum class Fault : std::uint8_t {
+    None,
+    // A result is written and the run goes on after the message.
+    Overflow,     // "数太大了!", writes 9999999999999999
+    Underflow,    // "数太小了!", writes 0
+    DivideByZero, // "除零错!", writes 9999999999999999
+    // No result is written; the run goes on after the message.
+    NotANumber, // an operand of a strict reading is not a number
+    OutOfRange, // an integer operand or result lies outside 32 bits
+    TooLong,    // a text would grow past kMaxTextLength
+    // No result is written and the run stops.
+    SqrtOfNegative,
+    LogOfNonPositive,
+    FunctionOverflow, // a number function (e, tangent, ...) has no finite result
+};
+
+// The bound on the length of a text that a step may make (replicate, joining): a program
+// repeating a text a billion times gets a message instead of exhausting memory.
+inline constexpr std::size_t kMaxTextLength = 16u * 1024u * 1024u;
+
+bool writesResult(Fault fault);
+bool stopsRun(Fault fault);
+// The message of a fault (UTF-8), with the offending operand where it helps.
+std::string faultMessage(Fault fault, std::string_view operand = {});
+
+// The operand behind a NotANumber or OutOfRange fault, for the message.
+struct Faulted {
+    Fault fault = Fault::None;
+    std::string_view operand;
+};
+
+// "+", "-", "*", "/" on lenient numbers, "|" (integer quotient) and "%" (remainder, with the
+// sign of the left operand) on strict 32-bit integers.
+Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out);
+
+enum class Comparison : std::uint8_t { Greater, Less, GreaterEqual, LessEqual, Equal, NotEqual };
+// Numbers: lenient, exact comparison of the doubles.
+bool compareNumbers(Comparison op, std::string_view left, std::string_view right);
+// Texts: byte values, case-sensitive, a prefix sorts first.
+bool compareTexts(Comparison op, std::string_view left, std::string_view right);
+
+inline constexpr std::string_view kTrue = "TRUE";
+inline constexpr std::string_view kFalse = "FALSE";
+inline std::string_view booleanText(bool value) {
+    return value ? kTrue : kFalse;
+}
+// Only "TRUE" and "FALSE" as they stand count for "&&"; "||" treats anything but "FALSE" as true.
+std::string_view booleanAnd(std::string_view x, std::string_view y);
+std::string_view booleanOr(std::string_view x, std::string_view y);
+std::string_view booleanNot(std::string_view x);
+
+enum class NumberFunction : std::uint8_t { Int, Abs, Sqrt, Log, Exp, Sin, Cos, Tg, Arctg };
+Fault numberFunction(NumberFunction f, std::string_view x, std::string& out);
+
+// Texts count bytes of the code page: a Chinese character counts 2. Positions are 1-based.
+void textLength(std::string_view text, std::string& out);
+// The clip: `length` bytes from `start`; a start below 1 counts as 1, past the end or a
+// length of 0 or less gives the empty text, a length past the end stops there.
+Faulted substring(std::string_view text, std::string_view start, std::string_view length,
+                  std::string& out);
+// The text with its clip removed and `insert` put at the clip start.
+Faulted replaceClip(std::string_view text, std::string_view start, std::string_view length,
+                    std::string_view insert, std::string& out);
+// The text repeated `count` times; 0 or fewer gives the empty text.
+Faulted replicate(std::string_view text, std::string_view count, std::string& out);
+// Two texts joined, within kMaxTextLength.
+Fault joinTexts(std::string_view first, std::string_view second, std::string& out);
+
+} // namespace olvide

@@ -1,0 +1,30 @@
+#pragma once
+// Reading and writing whole files on disk for the program and drawing files. Writing never
+// loses the previous good file: the old program file is copied to ".BAK" first, and the new
+// contents go to a temporary file beside the target that is renamed into place only once it
+// is completely written, so a failure half-way leaves the old file as it was.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace olvide {
+
+// The whole file, or none when it cannot be read (error says why).
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& error);
+
+// Writes `bytes` to `path` through a temporary file renamed into place. False with a reason
+// on failure; the file at `path` is then unchanged.
+bool replaceFile(const std::filesystem::path& path, std::string_view bytes, std::string& error);
+
+// The ".BAK" companion of a program file: the same name with the extension ".BAK".
+std::filesystem::path backupPath(const std::filesystem::path& path);
+
+// Copies an existing file to its ".BAK" companion (nothing when the file does not exist).
+bool keepBackup(const std::filesystem::path& path, std::string& error);
+
+// The drawing file's path: the path before ".olv" (found without regard to case) with
+// ".peg"; none when the path holds no ".olv".
+std::optional<std::filesystem::path> drawingPathFor(const std::string& programPath);
+
+} // namespace olvide

@@ -1,0 +1,136 @@
+// Conversion between the element types: one kernel per pair of numeric types, the
+// conversion entry points and the conversion operations.
+#include "pendrel/engine/array_types.h"
+
+#include <cstring>
+
+// ivConvert<From>2<To>: n elements of one type into another. Boolean converts as UC.
+#define V_NUMERIC_TYPES(M, A, B)                                                                   \
+    M(A, B, C, std::int8_t)                                                                        \
+    M(A, B, UC, std::uint8_t)                                                                      \
+    M(A, B, S, std::int16_t)                                                                       \
+    M(A, B, US, std::uint16_t)                                                                     \
+    M(A, B, L, std::int32_t)                                                                       \
+    M(A, B, UL, std::uint32_t)                                                                     \
+    M(A, B, F, float)                                                                              \
+    M(A, B, D, double)                                                                             \
+    M(A, B, X, vCOMPLEX)
+#define V_DEFINE_CONVERT(From, FromType, To, ToType)                                               \
+    void ivConvert##From##2##To(const void* src, void* dst, std::uint32_t n) {                     \
+        vConvertRun(static_cast<const FromType*>(src), static_cast<ToType*>(dst), n);              \
+    }
+// The outer walk over the source types needs a list macro of its own: a macro cannot expand
+// itself inside its own expansion.
+#define V_SOURCE_TYPES(M)                                                                          \
+    M(C, std::int8_t)                                                                              \
+    M(UC, std::uint8_t)                                                                            \
+    M(S, std::int16_t)                                                                             \
+    M(US, std::uint16_t)                                                                           \
+    M(L, std::int32_t)                                                                             \
+    M(UL, std::uint32_t)                                                                           \
+    M(F, float)                                                                                    \
+    M(D, double)                                                                                   \
+    M(X, vCOMPLEX)
+#define V_DEFINE_CONVERT_ROW(From, FromType) V_NUMERIC_TYPES(V_DEFINE_CONVERT, From, FromType)
+V_SOURCE_TYPES(V_DEFINE_CONVERT_ROW)
+
+namespace {
+
+using ConvertFunc = void (*)(const void*, void*, std::uint32_t);
+
+#define V_TABLE_CELL(From, FromType, To, ToType) &ivConvert##From##2##To,
+#define V_TABLE_ROW(From, FromType) {V_NUMERIC_TYPES(V_TABLE_CELL, From, FromType)},
+constexpr ConvertFunc kConverters[9][9] = {V_SOURCE_TYPES(V_TABLE_ROW)};
+
+// Row of the table for a type code; Boolean shares the row of UC.
+int rowOf(int code) {
+    return code == kTypeBoolean ? kTypeUC - kTypeC : code - kTypeC;
+}
+
+vARRAY* convertTo(const vARRAY* src, vARRAY* dst, short type) {
+    if (!vAsArray(src) || vClassGetTypeSize(type) == 0) return nullptr;
+    bool fresh = dst == nullptr;
+    if (dst && (!vAsArray(dst) || dst->type != type)) return nullptr;
+    if (fresh) dst = vArrayCreateShaped(type, src, false);
+    if (!dst) return nullptr;
+    std::uint32_t n = src->count < dst->count ? src->count : dst->count;
+    if (rowOf(src->type) == rowOf(type))
+        std::memcpy(dst->data, src->data, static_cast<size_t>(n) * vClassGetTypeSize(type));
+    else
+        kConverters[rowOf(src->type)][rowOf(type)](src->data, dst->data, n);
+    if (fresh) vArrayClearFrom(dst, n);
+    return dst;
+}
+
+vOBJECT* convertOperation(vOBJECT** argv, short type) {
+    return convertTo(vArgArray(argv, 0), nullptr, type);
+}
+
+} // namespace
+
+vARRAY* vConvertTo(const vARRAY* src, vARRAY* dst, short type) {
+    return convertTo(src, dst, type);
+}
+
+vARRAY* vConvert(const vARRAY* src, vARRAY* dst, const vARRAY* like) {
+    if (!vAsArray(like)) return nullptr;
+    return convertTo(src, dst, like->type);
+}
+
+vARRAY* vUChar(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeUC);
+}
+vARRAY* vChar(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeC);
+}
+vARRAY* vUShort(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeUS);
+}
+vARRAY* vShort(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeS);
+}
+vARRAY* vULong(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeUL);
+}
+vARRAY* vLong(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeL);
+}
+vARRAY* vFloat(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeF);
+}
+vARRAY* vDouble(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeD);
+}
+vARRAY* vComplex(const vARRAY* src, vARRAY* dst) {
+    return convertTo(src, dst, kTypeX);
+}
+
+vOBJECT* vvARRAYfloat(vOBJECT** argv) {
+    return convertOperation(argv, kTypeF);
+}
+vOBJECT* vvARRAYlong(vOBJECT** argv) {
+    return convertOperation(argv, kTypeL);
+}
+vOBJECT* vvARRAYchar(vOBJECT** argv) {
+    return convertOperation(argv, kTypeC);
+}
+vOBJECT* vvARRAYuchar(vOBJECT** argv) {
+    return convertOperation(argv, kTypeUC);
+}
+
+vOBJECT* vvARRAYconvert(vOBJECT** argv) {
+    vARRAY* code = vArgArray(argv, 1);
+    if (!code || code->count == 0) return nullptr;
+    std::int32_t type = vLongValue(code, 0);
+    if (type < kTypeC || type > kTypeBoolean) return nullptr;
+    return convertOperation(argv, static_cast<short>(type));
+}
+
+int vArrayConvertInitialize() {
+    vClassSetFunction(vArrayClass, kFnFloat, &vvARRAYfloat);
+    vClassSetFunction(vArrayClass, kFnLong, &vvARRAYlong);
+    vClassSetFunction(vArrayClass, kFnChar, &vvARRAYchar);
+    vClassSetFunction(vArrayClass, kFnUChar, &vvARRAYuchar);
+    vClassSetFunction(vArrayClass, kFnConvert, &vvARRAYconvert);
+    return 1;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The whole engine: object core, arrays, lists, texts, streams, paths and processes.
+#include "pendrel/engine/array.h"
+#include "pendrel/engine/list.h"
+#include "pendrel/engine/object.h"
+#include "pendrel/engine/stream.h"
+#include "pendrel/engine/strings.h"
+#include "pendrel/engine/sys.h"
+#include "pendrel/engine/text.h"

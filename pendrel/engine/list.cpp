@@ -1,0 +1,140 @@
+#include "pendrel/engine/list.h"
+
+#include "pendrel/engine/sys.h"
+
+#include <cstring>
+
+CLASSdum* vListClass = nullptr;
+
+namespace {
+
+int listInitData(vOBJECT* obj, int, void**) {
+    auto* list = static_cast<vLIST*>(obj);
+    list->head = nullptr;
+    list->tail = nullptr;
+    list->cursor = nullptr;
+    return 0;
+}
+
+void listDestroy(vOBJECT* obj) {
+    vvListClear(static_cast<vLIST*>(obj));
+}
+
+bool keyIs(const vOBJECT* obj, const char* key) {
+    return obj && obj->key && key && std::strcmp(obj->key, key) == 0;
+}
+
+} // namespace
+
+int vListInitialize() {
+    vListClass = vClassInitialize(vObjectClass, sizeof(vLIST), kClassBag, "Bag");
+    if (!vListClass) return 0;
+    vClassSetFunction(vListClass, kSlotInitData, &listInitData);
+    vClassSetFunction(vListClass, kSlotDestroy, &listDestroy);
+    return 1;
+}
+
+vLIST* vListCreate() {
+    return static_cast<vLIST*>(vCreate(vListClass, 0, nullptr));
+}
+
+int vListNotEmpty(const vLIST* list) {
+    return list && list->head != nullptr;
+}
+
+int vvInsert(vLIST* list, vOBJECT* obj) {
+    if (!list || !obj) return 0;
+    auto* node = static_cast<vNODE*>(sysMalloc(sizeof(vNODE)));
+    if (!node) return 0;
+    node->next = nullptr;
+    node->object = obj;
+    (list->tail ? list->tail->next : list->head) = node;
+    list->tail = node;
+    vvIncOwners(obj);
+    return 1;
+}
+
+int vvRemove(vLIST* list, vOBJECT* obj) {
+    if (!list || !obj) return 0;
+    vNODE* previous = nullptr;
+    for (vNODE* node = list->head; node; previous = node, node = node->next) {
+        if (node->object != obj) continue;
+        // The cursor steps back so that the next step returns the object that followed.
+        if (list->cursor == node) list->cursor = previous;
+        (previous ? previous->next : list->head) = node->next;
+        if (list->tail == node) list->tail = previous;
+        sysFree(node);
+        vvDecOwners(obj);
+        return 1;
+    }
+    return 0;
+}
+
+vOBJECT* vvRemoveFirst(vLIST* list) {
+    vOBJECT* first = vListFirst(list);
+    if (!first) return nullptr;
+    vvRemove(list, first);
+    // The caller receives the list's owner count.
+    return vvIncOwners(first);
+}
+
+long vvListSize(const vLIST* list) {
+    long n = 0;
+    if (list)
+        for (const vNODE* node = list->head; node; node = node->next)
+            ++n;
+    return n;
+}
+
+vOBJECT* vAt(const vLIST* list, int i) {
+    if (!list || i <= 0) return nullptr;
+    const vNODE* node = list->head;
+    while (node && i-- > 0)
+        node = node->next;
+    return node ? node->object : nullptr;
+}
+
+vOBJECT* vListFirst(const vLIST* list) {
+    return list && list->head ? list->head->object : nullptr;
+}
+
+void vvResetNext(vLIST* list) {
+    if (list) list->cursor = nullptr;
+}
+
+vOBJECT* vvNext(vLIST* list) {
+    if (!list) return nullptr;
+    vNODE* next = list->cursor ? list->cursor->next : list->head;
+    list->cursor = next;
+    return next ? next->object : nullptr;
+}
+
+vOBJECT* vvNextKey(vLIST* list, const char* key) {
+    while (vOBJECT* obj = vvNext(list)) {
+        if (keyIs(obj, key)) return obj;
+    }
+    return nullptr;
+}
+
+vOBJECT* vListFindKey(const vLIST* list, const char* key) {
+    if (!list) return nullptr;
+    for (const vNODE* node = list->head; node; node = node->next) {
+        if (keyIs(node->object, key)) return node->object;
+    }
+    return nullptr;
+}
+
+void vvListClear(vLIST* list) {
+    // Detach the whole chain first: destroying an object may reach back into this list.
+    vNODE* node = list->head;
+    list->head = nullptr;
+    list->tail = nullptr;
+    list->cursor = nullptr;
+    while (node) {
+        vNODE* next = node->next;
+        vOBJECT* obj = node->object;
+        sysFree(node);
+        vvRelease(obj);
+        node = next;
+    }
+}

@@ -1,0 +1,146 @@
+#include "pendrel/engine/sys.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Every block carries its size in a header in front of it, so that sysFree knows whether a
+// block is large enough to be kept.
+struct BlockHeader {
+    unsigned long bytes;
+    unsigned long pad; // keeps the payload 16-byte aligned
+};
+
+constexpr unsigned long kLargeBlock = 1ul << 20;
+constexpr int kCacheSlots = 8;
+constexpr unsigned long kCacheLimit = 512ul << 20;
+
+#if defined(__SANITIZE_ADDRESS__)
+// Under AddressSanitizer every block goes straight back, so that a use after free is seen.
+constexpr bool kKeepLargeBlocks = false;
+#else
+constexpr bool kKeepLargeBlocks = true;
+#endif
+
+struct LargeBlockCache {
+    BlockHeader* blocks[kCacheSlots] = {};
+    unsigned long total = 0;
+
+    // The smallest kept block that holds `bytes` without wasting more than half of itself.
+    BlockHeader* take(unsigned long bytes) {
+        int best = -1;
+        for (int i = 0; i < kCacheSlots; ++i) {
+            BlockHeader* b = blocks[i];
+            if (b && b->bytes >= bytes && b->bytes / 2 <= bytes &&
+                (best < 0 || b->bytes < blocks[best]->bytes))
+                best = i;
+        }
+        if (best < 0) return nullptr;
+        BlockHeader* b = blocks[best];
+        blocks[best] = nullptr;
+        total -= b->bytes;
+        return b;
+    }
+
+    bool keep(BlockHeader* b) {
+        if (!kKeepLargeBlocks || b->bytes < kLargeBlock || b->bytes > kCacheLimit) return false;
+        while (total + b->bytes > kCacheLimit)
+            dropOldest();
+        for (auto& slot : blocks) {
+            if (!slot) {
+                slot = b;
+                total += b->bytes;
+                return true;
+            }
+        }
+        dropOldest();
+        return keep(b);
+    }
+
+    void dropOldest() {
+        for (auto& slot : blocks) {
+            if (slot) {
+                total -= slot->bytes;
+                std::free(slot);
+                slot = nullptr;
+                return;
+            }
+        }
+    }
+
+    void clear() {
+        for (auto& slot : blocks) {
+            std::free(slot);
+            slot = nullptr;
+        }
+        total = 0;
+    }
+
+    ~LargeBlockCache() { clear(); }
+};
+
+LargeBlockCache& cache() {
+    static LargeBlockCache instance;
+    return instance;
+}
+
+BlockHeader* headerOf(void* block) {
+    return static_cast<BlockHeader*>(block) - 1;
+}
+
+void* allocate(unsigned long bytes, bool zero) {
+    if (bytes > ~0ul - sizeof(BlockHeader)) return nullptr;
+    BlockHeader* h = nullptr;
+    if (bytes >= kLargeBlock) {
+        h = cache().take(bytes);
+        if (h && zero) std::memset(h + 1, 0, bytes);
+    }
+    if (!h) {
+        void* raw = zero ? std::calloc(1, sizeof(BlockHeader) + bytes)
+                         : std::malloc(sizeof(BlockHeader) + bytes);
+        if (!raw) return nullptr;
+        h = static_cast<BlockHeader*>(raw);
+    }
+    h->bytes = bytes;
+    return h + 1;
+}
+
+} // namespace
+
+void* sysMalloc(unsigned long bytes) {
+    return allocate(bytes, false);
+}
+
+void* sysCalloc(unsigned long bytes) {
+    return allocate(bytes, true);
+}
+
+void* sysRealloc(void* block, unsigned long bytes) {
+    if (!block) return sysMalloc(bytes);
+    if (bytes > ~0ul - sizeof(BlockHeader)) return nullptr;
+    void* raw = std::realloc(headerOf(block), sizeof(BlockHeader) + bytes);
+    if (!raw) return nullptr;
+    auto* h = static_cast<BlockHeader*>(raw);
+    h->bytes = bytes;
+    return h + 1;
+}
+
+void sysFree(void* block) {
+    if (!block) return;
+    BlockHeader* h = headerOf(block);
+    if (!cache().keep(h)) std::free(h);
+}
+
+void sysTrimCache() {
+    cache().clear();
+}
+
+unsigned long sysTicks() {
+    using namespace std::chrono;
+    auto since = steady_clock::now().time_since_epoch();
+    return static_cast<unsigned long>(duration_cast<milliseconds>(since).count() / 100);
+}
+
+void sysSocketsInit() {}

@@ -1,0 +1,139 @@
+#include "engine_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+using Streams = EngineTest;
+
+TEST_F(Streams, GrowsOnlyWhenTheWriteReachesTheCapacity) {
+    Owned s(vStreamCreate(4096));
+    char bytes[4096] = {};
+    EXPECT_EQ(vWrite(s.obj, kTypeUC, bytes, 600), 600);
+    EXPECT_EQ(vGetSize(s.obj), 4096);
+    Owned t(vStreamCreate(4096));
+    EXPECT_EQ(vWrite(t.obj, kTypeUC, bytes, 4096), 4096);
+    EXPECT_EQ(vGetSize(t.obj), 4608);
+    EXPECT_EQ(vStreamUsed(t.as<vSTREAM>()), 4096);
+    EXPECT_EQ(vGetType(t.obj), kTypeStream);
+}
+
+TEST_F(Streams, IntegerItemsAreLittleEndian) {
+    Owned s(vStreamCreate(0));
+    std::int16_t shorts[2] = {0x0102, -2};
+    std::uint32_t longs[1] = {0x0A0B0C0D};
+    EXPECT_EQ(vWrite(s.obj, kTypeS, shorts, 2), 2);
+    EXPECT_EQ(vWrite(s.obj, kTypeUL, longs, 1), 1);
+    const auto* b = static_cast<const unsigned char*>(vGetData(s.obj));
+    const unsigned char expected[] = {0x02, 0x01, 0xFE, 0xFF, 0x0D, 0x0C, 0x0B, 0x0A};
+    EXPECT_EQ(std::memcmp(b, expected, sizeof expected), 0);
+
+    std::int16_t back[2] = {};
+    std::uint32_t longBack = 0;
+    EXPECT_EQ(vRead(s.obj, kTypeS, back, 2), 2);
+    EXPECT_EQ(vRead(s.obj, kTypeUL, &longBack, 1), 1);
+    EXPECT_EQ(back[0], 0x0102);
+    EXPECT_EQ(back[1], -2);
+    EXPECT_EQ(longBack, 0x0A0B0C0Du);
+}
+
+TEST_F(Streams, ReadsStopAtTheWrittenEnd) {
+    Owned s(vStreamCreate(16));
+    std::int32_t v = 7;
+    vWrite(s.obj, kTypeL, &v, 1);
+    std::int32_t out[3] = {};
+    EXPECT_EQ(vRead(s.obj, kTypeL, out, 3), 1);
+    EXPECT_EQ(out[0], 7);
+    EXPECT_EQ(vRead(s.obj, kTypeL, out, 1), 0);
+    unsigned char byte = 0;
+    EXPECT_EQ(vWrite(s.obj, 48, &byte, 1), 0); // no item type 48
+    EXPECT_EQ(vWrite(s.obj, kTypeUC, &byte, 0), 0);
+    EXPECT_EQ(vWrite(s.obj, kTypeUC, &byte, -5), 0);
+}
+
+TEST_F(Streams, ObjectsTravelThroughSendAndReceive) {
+    Owned s(vStreamCreate(8));
+    vARRAY* a = makeArray(kTypeS, {1, -2, 300});
+    vAddKey(a, "ignored"); // keys are not part of the stream form
+    ASSERT_EQ(vSend(s.obj, a), 1);
+    vvDestroy(a);
+    vTEXT* t = vTextCreate("line\\none");
+    ASSERT_EQ(vSend(s.obj, t), 1);
+    vvDestroy(t);
+
+    Owned back(vReceive(s.obj));
+    ASSERT_NE(vAsArray(back.obj), nullptr);
+    EXPECT_EQ(back.array()->type, kTypeS);
+    EXPECT_EQ(valuesOf(back.obj), (std::vector<double>{1, -2, 300}));
+    EXPECT_EQ(back.array()->ndims, 1);
+    Owned text(vReceive(s.obj));
+    ASSERT_TRUE(vvIsClass(text.obj, vTextClass));
+    EXPECT_STREQ(vTextGet(text.as<vTEXT>()), "line\none");
+    EXPECT_EQ(vReceive(s.obj), nullptr);
+}
+
+TEST_F(Streams, ReceiveOnAnEmptyOrDamagedStreamGivesNone) {
+    Owned empty(vStreamCreate(0));
+    EXPECT_EQ(vReceive(empty.obj), nullptr);
+
+    // An unknown class index.
+    Owned unknown(vStreamCreate(0));
+    std::int16_t index = 250;
+    vWrite(unknown.obj, kTypeS, &index, 1);
+    EXPECT_EQ(vReceive(unknown.obj), nullptr);
+
+    // An array whose stored sizes promise far more elements than the stream holds: refused
+    // before any memory is taken for them.
+    Owned huge(vStreamCreate(0));
+    std::int16_t head[3] = {kClassArray, kTypeD, 2};
+    std::int32_t dims[3] = {100000, 100000, 1410065408};
+    vWrite(huge.obj, kTypeS, head, 3);
+    vWrite(huge.obj, kTypeL, dims, 3);
+    EXPECT_EQ(vReceive(huge.obj), nullptr);
+
+    // Nine dimensions are refused.
+    Owned nine(vStreamCreate(0));
+    std::int16_t head9[3] = {kClassArray, kTypeL, 9};
+    vWrite(nine.obj, kTypeS, head9, 3);
+    EXPECT_EQ(vReceive(nine.obj), nullptr);
+
+    // A stored count that does not match the sizes.
+    Owned mismatch(vStreamCreate(0));
+    std::int16_t headM[3] = {kClassArray, kTypeL, 1};
+    std::int32_t sizeAndCount[2] = {2, 5};
+    std::int32_t items[5] = {1, 2, 3, 4, 5};
+    vWrite(mismatch.obj, kTypeS, headM, 3);
+    vWrite(mismatch.obj, kTypeL, sizeAndCount, 2);
+    vWrite(mismatch.obj, kTypeL, items, 5);
+    EXPECT_EQ(vReceive(mismatch.obj), nullptr);
+
+    // A class that cannot read its fields back (a list) is not received.
+    Owned bag(vStreamCreate(0));
+    vLIST* list = vListCreate();
+    EXPECT_EQ(vSend(bag.obj, list), 1);
+    vvDestroy(list);
+    EXPECT_EQ(vReceive(bag.obj), nullptr);
+}
+
+TEST_F(Streams, TextFromAStreamHoldsAtMost511Characters) {
+    Owned s(vStreamCreate(0));
+    std::string longText(700, 'a');
+    vTEXT* t = vTextCreate(longText.c_str());
+    vSend(s.obj, t);
+    vvDestroy(t);
+    Owned back(vReceive(s.obj));
+    ASSERT_NE(back.obj, nullptr);
+    EXPECT_EQ(std::strlen(vTextGet(back.as<vTEXT>())), 511u);
+}
+
+TEST_F(Streams, ReceivedTextKeepsItsBackslashes) {
+    Owned s(vStreamCreate(0));
+    vTEXT* t = vTextCreate("a\\\\b");
+    EXPECT_STREQ(vTextGet(t), "a\\b");
+    vSend(s.obj, t);
+    vvDestroy(t);
+    Owned back(vReceive(s.obj));
+    EXPECT_STREQ(vTextGet(back.as<vTEXT>()), "a\\b");
+}
+
+} // namespace

@@ -88,7 +88,9 @@ TEST_F(Surface, TracingTwiceRestoresEveryPixel) {
         const long triangle[] = {1, 1, 58, 20, 1, 38};
         surface.DrawPoly(triangle);
         surface.Text(12, 20, 10, "xor");
-        if (pass == 0) EXPECT_NE(buffer().Picture(), before);
+        if (pass == 0) {
+            EXPECT_NE(buffer().Picture(), before);
+        }
     }
     EXPECT_EQ(buffer().Picture(), before);
 }

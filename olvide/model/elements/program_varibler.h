@@ -1,0 +1,118 @@
+#pragma once
+// TprogramVaribler: the base of every program element (the variables a user places). It adds
+// the element-pattern bounds and a temporary's life span, the click and key handling that take
+// part in the operation protocol, and the run bookkeeping that the value kinds fill in.
+#include "olvide/model/objects/varibler.h"
+
+#include <array>
+
+namespace olvide {
+
+class Workspace;
+class TMaincommander;
+struct ValueStore;
+
+class TprogramVaribler : public TVaribler {
+public:
+    explicit TprogramVaribler(Tprogramspace* owner) : TVaribler(owner) {}
+
+    bool PatternDefined = false;
+    std::int32_t PatternLow = 1;
+    std::int32_t PatternHigh = 1;
+    std::int32_t TempFirstStep = 0;
+    std::int32_t TempLastStep = 0;
+    std::int32_t TempCommanderId = 0;
+
+    std::string setvisualorname(std::int32_t id) const override;
+    void visualorImageMouseDown() override;
+    void save(RecordWriter& writer) const override;
+    void load(RecordReader& reader) override;
+    void created() override;
+
+    // Run bookkeeping (slots 30, 31, 35): a run entering a main commander pushes the value of
+    // that commander's store (storeIndex) as a new level; leaving it drops the level; a stop
+    // drops every level.
+    virtual void saveRunValue(int storeIndex);
+    virtual void restoreRunValue();
+    virtual void resetRunValue();
+    // Slot 36: brings label and picture up to date (temporaries and indexes after a step).
+    virtual void Refresh() { ShowAlias(); }
+
+    // The kind the operation protocol sees: an index answers for the element it designates.
+    virtual std::uint8_t operandKind() const { return VisualorStyle; }
+    // The clip of a string kind (start and length parts); none for other kinds.
+    virtual TprogramVaribler* clipLocate() const { return nullptr; }
+    virtual TprogramVaribler* clipMeasure() const { return nullptr; }
+    // The main window's status line text of this element.
+    virtual std::string statusText() const;
+    void setstatushint() override;
+    // The value store for a main commander (its StaticCommander's for an internal one);
+    // none for kinds without stores.
+    virtual const ValueStore* storeFor(const TMaincommander&) const { return nullptr; }
+    // A main commander was deleted: its value store goes and the later ones move up.
+    virtual void forgetStore(int) {}
+    // Other elements this one refers to were renamed: rebuild the name when it is made from
+    // them (indexes, output lines).
+    virtual void rebuildName() {}
+    // Whether this element refers to the other (an index to its array or number, a part to
+    // its whole, an output line to its output); such elements go when the other is deleted.
+    virtual bool dependsOn(const TprogramVaribler*) const { return false; }
+    // The element no longer exists: every reference to it is dropped.
+    virtual void forget(const TprogramVaribler*) {}
+
+    Tprogramspace& space() const { return *Owner; }
+    bool running() const;
+
+protected:
+    // "V" on a shown temporary hides it; one no step uses any more leaves the element list.
+    void hideOnKeyV() override;
+};
+
+// One value store: the value at the start of a run and the parameter flags, per main
+// commander.
+struct ValueStore {
+    std::string StoreValue;
+    bool StoreInput = false;
+    bool StoreOutput = false;
+};
+
+inline constexpr int kStoreCount = 8;
+
+// The value kinds (number, boolean, string and their derived kinds) with 8 stores, one per
+// main commander in the order of the commander list.
+class TValueVaribler : public TprogramVaribler {
+public:
+    explicit TValueVaribler(Tprogramspace* owner) : TprogramVaribler(owner) {}
+
+    std::array<ValueStore, kStoreCount> Stores;
+
+    // The store of the main commander being edited (or of its StaticCommander); store 0 while
+    // no commander is edited.
+    ValueStore& store();
+    const ValueStore& store() const;
+    void setAllStores(std::string_view value);
+    const ValueStore* storeFor(const TMaincommander& main) const override;
+
+    std::string StoreValueText() const override { return store().StoreValue; }
+    bool SetStoreValueText(std::string_view text) override;
+    bool IsInputParameterFor() const override { return store().StoreInput; }
+    bool IsOutputParameterFor() const override { return store().StoreOutput; }
+    void saveRunValue(int storeIndex) override;
+    void forgetStore(int storeIndex) override;
+    void writedefinewindow(AttributeWindow& window) const override;
+    void readdefinewindow(const AttributeWindow& window) override;
+    void save(RecordWriter& writer) const override;
+    void load(RecordReader& reader) override;
+
+    // The value a new store starts with ("0" for numbers, "FALSE" for booleans).
+    virtual std::string defaultValue() const { return {}; }
+
+protected:
+    void saveStores(RecordWriter& writer) const;
+    void loadStores(RecordReader& reader);
+    // The value the window shows: the store's, or while running the current one.
+    std::string shownValue() const;
+    void takeShownValue(const std::string& value);
+};
+
+} // namespace olvide

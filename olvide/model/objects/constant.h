@@ -1,0 +1,36 @@
+#pragma once
+// Constants: a value held as text, named by its value. Program constants are the constant
+// operands of steps and live in the program space's constant list; step constants are their
+// pictures in the step window.
+#include "olvide/model/objects/visualor.h"
+
+namespace olvide {
+
+class Tconstant : public TVisualor {
+public:
+    using TVisualor::TVisualor;
+    std::string ConstantValue;
+
+    std::string setvisualorname(std::int32_t) const override { return ConstantValue; }
+    std::uint8_t setvisualorstyle() const override { return kind::Constant; }
+    void save(RecordWriter& writer) const override;
+    void load(RecordReader& reader) override;
+};
+
+class Tprogramconstant : public Tconstant {
+public:
+    using Tconstant::Tconstant;
+};
+
+// The picture of a step's constant: a number plainly, a text in single quotes.
+class TStepconstant : public Tconstant {
+public:
+    using Tconstant::Tconstant;
+    bool IsText = false;
+    std::string shownText() const;
+    // Double click: the caption of the input dialog that asks for a new value, and its prompt.
+    std::string changeCaption() const;
+    static const std::string& changePrompt();
+};
+
+} // namespace olvide

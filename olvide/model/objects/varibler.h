@@ -1,0 +1,102 @@
+#pragma once
+// TVaribler: the base of every variable-like object. It keeps the value per active call level
+// (Values, newest last), the temporary, derived and breakpoint attributes, the array role and
+// the operation state with its blink.
+#include "olvide/model/objects/timer.h"
+#include "olvide/model/objects/visualor.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olvide {
+
+class TprogramArray;
+
+// Operation states.
+namespace opstate {
+inline constexpr std::uint8_t Idle = 0;      // menu disabled
+inline constexpr std::uint8_t Ready = 1;     // menu enabled, highlighted
+inline constexpr std::uint8_t Operating = 2; // waiting for operands, blinking
+} // namespace opstate
+
+// Index modes.
+namespace indexmode {
+inline constexpr std::uint8_t Plain = 0;
+inline constexpr std::uint8_t Element = 2; // an element of the array in ArrayObject
+inline constexpr std::uint8_t Pattern = 3; // the element pattern of the array in ArrayObject
+} // namespace indexmode
+
+class TVaribler : public TVisualor {
+public:
+    explicit TVaribler(Tprogramspace* owner);
+    ~TVaribler() override;
+
+    bool Blinking = false;
+    Timer BlinkTimer;
+    bool IsTemp = false;
+    bool IsDerived = false;
+    bool IsBreakpoint = false;
+    bool ArrayConverted = false;
+    std::uint8_t IndexMode = indexmode::Plain;
+    TprogramArray* ArrayObject = nullptr;
+    std::uint8_t OperationState = opstate::Idle;
+    std::string PendingCode;
+    std::vector<std::string> Values;
+
+    std::string setvisualorname(std::int32_t id) const override;
+    std::uint8_t setvisualorstyle() const override { return kind::Varibler; }
+    void KeyDown(int key, KeyModifiers modifiers) override;
+    void writedefinewindow(AttributeWindow& window) const override;
+    void readdefinewindow(const AttributeWindow& window) override;
+    void save(RecordWriter& writer) const override;
+    void load(RecordReader& reader) override;
+    std::string labelSuffix() const override;
+
+    // Slots 18 and 19: the value text of the store for the main commander being edited.
+    virtual std::string StoreValueText() const { return {}; }
+    virtual bool SetStoreValueText(std::string_view) { return false; }
+    // Slots 20 to 23. GetValue: the newest level, nothing when there is none. SetValue
+    // replaces the newest level and changes nothing when there is none. The caller versions
+    // work on the level below it; GetCallerValue of a single level yields nothing.
+    // A reference stays valid until the object's values change.
+    virtual const std::string& GetValue() const;
+    virtual void SetValue(std::string_view value);
+    virtual const std::string& GetCallerValue() const;
+    virtual void SetCallerValue(std::string_view value);
+    // Slots 24 and 25: the parameter flags for the main commander being edited.
+    virtual bool IsInputParameterFor() const { return false; }
+    virtual bool IsOutputParameterFor() const { return false; }
+    // Slots 26 to 29.
+    virtual void MakeReady();
+    virtual void MakeIdle();
+    virtual void beginOperation(std::string_view code);
+    virtual void endOperation();
+    // Slots 32 to 34: the operation protocol (the element kinds fill them in).
+    virtual void StartCode(std::string_view) {}
+    virtual bool AcceptsOperand(std::uint8_t, std::string_view) const { return false; }
+    virtual void FinishCode(std::string_view) {}
+    // Slots 37 and 38.
+    std::string TopValue() const { return Values.empty() ? std::string() : Values.back(); }
+    int LevelCount() const { return static_cast<int>(Values.size()); }
+
+    // Run levels.
+    void pushLevel(std::string value) { Values.push_back(std::move(value)); }
+    void popLevel() {
+        if (!Values.empty()) Values.pop_back();
+    }
+    void clearLevels() { Values.clear(); }
+
+    // One blink interval passed: the picture alternates between highlighted and plain.
+    void blinkTick();
+
+protected:
+    void setTemporaryAtCreation(bool isTemp) override { IsTemp = isTemp; }
+    // The kinds call these from the shared handling of "V" (hide a derived or temporary
+    // object) and "x" (breakpoint).
+    virtual void hideOnKeyV();
+
+    static const std::string& emptyText();
+};
+
+} // namespace olvide

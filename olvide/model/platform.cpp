@@ -1,0 +1,10 @@
+#include "olvide/model/platform.h"
+
+namespace olvide {
+
+NullPlatform& NullPlatform::instance() {
+    static NullPlatform platform;
+    return platform;
+}
+
+} // namespace olvide

@@ -1,0 +1,93 @@
+#pragma once
+// Tstep: one statement of a commander, and TParameter, one argument binding of a call step.
+#include "olvide/model/elements/program_varibler.h"
+#include "olvide/model/steps/opcode.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace olvide {
+
+class RecordReader;
+class RecordWriter;
+class TCommander;
+class TMaincommander;
+class Tprogramconstant;
+class Tprogramspace;
+
+namespace stepkind {
+inline constexpr std::uint8_t Head = 0;
+inline constexpr std::uint8_t WithConstant = 1;
+inline constexpr std::uint8_t SetFromConstant = 2;
+inline constexpr std::uint8_t Unary = 3;
+inline constexpr std::uint8_t Binary = 4;
+inline constexpr std::uint8_t Copy = 5;
+inline constexpr std::uint8_t Comment = 6;
+inline constexpr std::uint8_t Call = 7;
+inline constexpr std::uint8_t Flow = 8;
+} // namespace stepkind
+
+// The formal pair are elements of the called function's program, the actual pair elements of
+// the calling program.
+struct TParameter {
+    TprogramVaribler* formalInput = nullptr;
+    TprogramVaribler* formalOutput = nullptr;
+    TprogramVaribler* actualInput = nullptr;
+    TprogramVaribler* actualOutput = nullptr;
+};
+
+class Tstep {
+public:
+    // The step takes over the constant: it leaves the program space's constant list when the
+    // step is freed.
+    Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramVaribler* y,
+          TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner, Tprogramspace* space);
+    ~Tstep();
+    Tstep(const Tstep&) = delete;
+    Tstep& operator=(const Tstep&) = delete;
+
+    std::uint8_t StepKind;
+    Op op;
+    std::string Code;
+    TprogramVaribler* ObjectX;
+    TprogramVaribler* ObjectY;
+    TprogramVaribler* ObjectZ;
+    Tprogramconstant* Constant;
+    bool StepBreak = false;
+    std::vector<TParameter> Parameters;
+    std::uint8_t CallView = 0;
+    // The operator and constant pictures the step window made for this step.
+    std::vector<std::unique_ptr<TVisualor>> Pictures;
+    TCommander* OwnerCommander;
+    Tprogramspace* Space;
+
+    // Changes the code (a renamed called commander, a comment) and decodes it again.
+    void setCode(std::string code);
+    const std::string& constantText() const;
+
+    std::string DisplayText() const;
+    bool IsBreak() const;
+    bool uses(const TVisualor* object) const {
+        return object != nullptr && (ObjectX == object || ObjectY == object || ObjectZ == object);
+    }
+
+    void WriteTo(RecordWriter& writer) const;
+    // Reads a step record of the commander's program. A call step whose function is not open
+    // shows "函数装入错误!" and keeps no bindings; the bindings are read all the same so that
+    // the following records stay in place.
+    static std::unique_ptr<Tstep> ReadFrom(RecordReader& reader, TCommander* owner,
+                                           Tprogramspace* space);
+
+    // Brings the bindings of a call step into line with the called commander's arguments.
+    void alignParameters(const TMaincommander& called);
+    // The called program and commander of a call step; none when not open.
+    Tprogramspace* calledProgram() const;
+    TMaincommander* calledCommander() const;
+
+    // Figure of the step in the flow window.
+    std::string flowFigure() const;
+};
+
+} // namespace olvide

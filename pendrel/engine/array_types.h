@@ -53,11 +53,11 @@ template <class T> inline constexpr bool vIsComplex = std::is_same_v<T, vCOMPLEX
 
 // Arithmetic on integers is done in an unsigned type at least as wide as int, so that it wraps
 // around instead of overflowing.
-template <class T>
-using vWrapType =
-    std::conditional_t<std::is_integral_v<T>,
-                       std::conditional_t<(sizeof(T) < 4), std::uint32_t, std::make_unsigned_t<T>>,
-                       T>;
+template <class T, bool = std::is_integral_v<T>> struct vWrap { using type = T; };
+template <class T> struct vWrap<T, true> {
+    using type = std::conditional_t<(sizeof(T) < 4), std::uint32_t, std::make_unsigned_t<T>>;
+};
+template <class T> using vWrapType = typename vWrap<T>::type;
 
 // Truncates toward zero to 64 bits; a value outside that range (or NaN) gives the lowest
 // 64-bit value, as the processor's own conversion does.
@@ -101,6 +101,12 @@ template <class From, class To>
 void vConvertRun(const From* __restrict src, To* __restrict dst, std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
         dst[i] = vConvertElement<To, From>(src[i]);
+}
+
+// Whether two type codes store their elements alike (Boolean is stored as UC).
+inline bool vSameStorage(int a, int b) {
+    auto row = [](int code) { return code == kTypeBoolean ? kTypeUC : code; };
+    return row(a) == row(b);
 }
 
 // Array internals shared by the operation files.

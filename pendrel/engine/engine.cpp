@@ -3,6 +3,8 @@
 int vEngineInitialize() {
     static int ready = 0;
     if (ready) return 1;
-    ready = vClassCoreInitialize();
+    ready = vClassCoreInitialize() && vObjectMiscInitialize() && vArrayMathInitialize() &&
+            vArrayTranscInitialize() && vArrayConvertInitialize() && vArrayMiscInitialize() &&
+            vArrayImageInitialize() && vArrayLogicInitialize();
     return ready;
 }

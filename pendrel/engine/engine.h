@@ -1,8 +1,12 @@
 #pragma once
 // The whole engine: object core, arrays, lists, texts, streams, paths and processes.
 #include "pendrel/engine/array.h"
+#include "pendrel/engine/fcb.h"
 #include "pendrel/engine/list.h"
+#include "pendrel/engine/net_language.h"
 #include "pendrel/engine/object.h"
+#include "pendrel/engine/path.h"
+#include "pendrel/engine/process.h"
 #include "pendrel/engine/stream.h"
 #include "pendrel/engine/strings.h"
 #include "pendrel/engine/sys.h"

@@ -1,0 +1,89 @@
+#include "pendrel/engine/path.h"
+
+#include <cstring>
+
+CLASSdum* vPathClass = nullptr;
+
+namespace {
+
+// Parent links and nested paths are followed at most this deep, so that a loop of links made
+// by a strange net cannot hang the engine.
+constexpr int kMaxPathDepth = 64;
+
+int pathInitData(vOBJECT* obj, int argc, void** argv) {
+    auto* path = static_cast<vPATH*>(obj);
+    path->holdSize = 0;
+    path->handler = nullptr;
+    if (argc < 1) return -1;
+    const char* name = static_cast<const char*>(argv[0]);
+    if (name && *name) {
+        vAddKey(path, name);
+        if (!path->key) return -1;
+    }
+    return 1;
+}
+
+vOBJECT* findSub(vPATH* path, const char* name, int depth) {
+    if (vOBJECT* direct = vListFindKey(path, name)) return direct;
+    if (depth >= kMaxPathDepth) return nullptr;
+    for (vNODE* node = path->head; node; node = node->next) {
+        if (vPATH* sub = vAsPath(node->object)) {
+            if (vOBJECT* found = findSub(sub, name, depth + 1)) return found;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int vvPathInitialize() {
+    vPathClass = vClassInitialize(vListClass, sizeof(vPATH), kClassPath, "Path");
+    if (!vPathClass) return 0;
+    vClassSetFunction(vPathClass, kSlotInitData, &pathInitData);
+    return 1;
+}
+
+vPATH* vvPathCreate(const char* name) {
+    void* argv[] = {const_cast<char*>(name ? name : ""), nullptr};
+    return static_cast<vPATH*>(vCreate(vPathClass, 1, argv));
+}
+
+vPATH* vAsPath(vOBJECT* obj) {
+    return vvFromClass(obj, vPathClass) ? static_cast<vPATH*>(obj) : nullptr;
+}
+
+void vvPathSetHoldSize(vPATH* path, short size) {
+    if (path) path->holdSize = size;
+}
+
+void vvPathSetHandler(vPATH* path, vPathHandler handler) {
+    if (path) path->handler = handler;
+}
+
+int vvPathSend(vPATH* path, vOBJECT* obj) {
+    if (!path) {
+        vvDestroy(obj);
+        return 0;
+    }
+    if (obj) {
+        if (path->holdSize != 0 && vListNotEmpty(path)) {
+            vOBJECT* old = vvRemoveFirst(path);
+            vvRelease(old);
+        }
+        if (!vvInsert(path, obj)) {
+            vvDestroy(obj);
+            return 0;
+        }
+    }
+    vOBJECT* at = path;
+    for (int depth = 0; at && depth < kMaxPathDepth; ++depth, at = at->parent) {
+        vPATH* p = vAsPath(at);
+        if (p && p->handler) return p->handler(p, obj);
+    }
+    return 0;
+}
+
+vOBJECT* vvPathGetSub(vPATH* path, const char* name) {
+    if (!vAsPath(path) || !name) return nullptr;
+    return findSub(path, name, 0);
+}

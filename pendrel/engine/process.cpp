@@ -1,0 +1,356 @@
+#include "pendrel/engine/process.h"
+
+#include "pendrel/engine/net_language.h"
+#include "pendrel/engine/text.h"
+
+#include <cstring>
+
+CLASSdum* vProcessClass = nullptr;
+
+namespace {
+
+int busy = 0;
+
+struct Builtin {
+    const char* keyword;
+    int function;
+    int inputs;
+    int internals;
+};
+
+// The builder's function table, in its order (after "xT" and "xM").
+constexpr Builtin kBuiltins[] = {
+    {"xCOUNT", kFnCount, 2, 1},    {"GATE", kFnGate, 2, 0},       {"IF", kFnIf, 2, 0},
+    {"CREATE", kFnCreate, 2, 0},   {"AS", kFnAs, 2, 0},           {"MIN", kFnMin, 1, 0},
+    {"MAX", kFnMax, 1, 0},         {"ABS", kFnAbsolute, 1, 0},    {"ADD", kFnAdd, 2, 0},
+    {"SUB", kFnSubtract, 2, 0},    {"MUL", kFnMultiply, 2, 0},    {"DIV", kFnDivide, 2, 0},
+    {"GREATER", kFnGreater, 2, 0}, {"LESSER", kFnLesser, 2, 0},   {"FLOAT", kFnFloat, 1, 0},
+    {"FIX", kFnLong, 1, 0},        {"IS<", kFnLessThan, 2, 0},    {"IS>", kFnGreaterThan, 2, 0},
+    {"IS=", kFnEqualTo, 2, 0},     {"NOT=", kFnNotEqualTo, 2, 0}, {"NOT", kFnNot, 1, 0},
+    {"AND", kFnAnd, 2, 0},         {"OR", kFnOr, 2, 0},           {"XOR", kFnXor, 2, 0},
+    {"SIN", kFnSin, 1, 0},         {"COS", kFnCos, 1, 0},         {"TAN", kFnTan, 1, 0},
+    {"SQRT", kFnSqrt, 1, 0},       {"EXP", kFnExp, 1, 0},         {"LN", kFnLn, 1, 0},
+    {"LOG", kFnLog, 1, 0},         {"POW", kFnPow, 2, 0},         {"TOTYPE", kFnConvert, 2, 0},
+    {"RAMP", kFnRamp, 1, 0},       {"RANDOM", kFnRandom, 1, 0},   {"CONVOLVE", kFnConvolve, 2, 0},
+    {"SMOOTH", kFnSmooth, 2, 0},   {"APPEND", kFnAppend, 2, 0},   {"INSERT", kFnInsert, 3, 0},
+    {"EXTRACT", kFnExtract, 3, 0},
+};
+
+vFCB* addTemplate(vPROC* proc, const char* keyword, int function, int inputs,
+                  vPathHandler handler) {
+    vFCB* t = vvFCBCreate(keyword, nullptr, function, inputs);
+    if (!t) return nullptr;
+    if (handler) t->handler = handler;
+    if (!vvInsert(proc->functions, t)) {
+        vvDestroy(t);
+        return nullptr;
+    }
+    return t;
+}
+
+vPATH* addPath(vPATH* owner, const char* name, vOBJECT* parent, vPathHandler handler) {
+    vPATH* p = vvPathCreate(name);
+    if (!p) return nullptr;
+    vSetParent(p, parent);
+    p->handler = handler;
+    if (!vvInsert(owner, p)) {
+        vvDestroy(p);
+        return nullptr;
+    }
+    return p;
+}
+
+// Argument after the path's: the outer path.
+int procInitData(vOBJECT* obj, int argc, void** argv) {
+    auto* proc = static_cast<vPROC*>(obj);
+    proc->running = 0;
+    proc->publicPath = nullptr;
+    proc->outer = nullptr;
+    proc->functions = static_cast<vLIST*>(vvIncOwners(vListCreate()));
+    proc->queue = static_cast<vLIST*>(vvIncOwners(vListCreate()));
+    if (argc < 1 || !proc->functions || !proc->queue) return -1;
+    proc->outer = vAsPath(static_cast<vOBJECT*>(argv[0]));
+    vvIncOwners(proc->outer);
+    vProcessReset(proc);
+    if (!proc->publicPath || !addPath(proc, "Command", proc, &vvPROCprogramin)) return -1;
+    if (!addTemplate(proc, "xT", 1, 2, &vvPROCteehandler) ||
+        !addTemplate(proc, "xM", 2, 1, &vvPROCmovehandler))
+        return -1;
+    return 1;
+}
+
+void procDestroy(vOBJECT* obj) {
+    auto* proc = static_cast<vPROC*>(obj);
+    proc->running = 0;
+    vvRelease(proc->queue);
+    vvRelease(proc->functions);
+    vvRelease(proc->outer);
+    proc->queue = nullptr;
+    proc->functions = nullptr;
+    proc->outer = nullptr;
+    proc->publicPath = nullptr; // released with the process's own entries
+}
+
+vFCB* templateAt(vPROC* proc, int i) {
+    return proc ? vAsFCB(vAt(proc->functions, i)) : nullptr;
+}
+
+void copyKeyword(const vFCB* t, char* keyword) {
+    if (!keyword) return;
+    std::strncpy(keyword, t->key ? t->key : "", 9);
+    keyword[9] = 0;
+}
+
+vPROC* processOf(vOBJECT* obj) {
+    int depth = 0;
+    for (; obj && depth < 64; obj = obj->parent, ++depth)
+        if (vPROC* proc = vAsProcess(obj)) return proc;
+    return nullptr;
+}
+
+// The path a label names: in the public path, among the process's own entries, in the outer
+// path; a new path in the public path when there is none.
+vPATH* labelPath(vPROC* proc, const char* name) {
+    vLIST* places[] = {proc->publicPath, proc, proc->outer};
+    for (vLIST* place : places)
+        if (vPATH* found = vAsPath(vListFindKey(place, name))) return found;
+    return addPath(proc->publicPath, name, nullptr, nullptr);
+}
+
+vFCB* newBlock(vPROC* proc) {
+    return static_cast<vFCB*>(vvIncOwners(vvFCBCreate("", proc->queue, 0, 0)));
+}
+
+} // namespace
+
+int vvProcessInitialize() {
+    vProcessClass = vClassInitialize(vPathClass, sizeof(vPROC), kClassProcess, "Process");
+    if (!vProcessClass) return 0;
+    vClassSetFunction(vProcessClass, kSlotInitData, &procInitData);
+    vClassSetFunction(vProcessClass, kSlotDestroy, &procDestroy);
+    return 1;
+}
+
+vPROC* vvProcessCreate(const char* name, vPATH* outer) {
+    void* argv[] = {const_cast<char*>(name ? name : ""), outer, nullptr};
+    return static_cast<vPROC*>(vCreate(vProcessClass, 2, argv));
+}
+
+vPROC* vAsProcess(vOBJECT* obj) {
+    return vvFromClass(obj, vProcessClass) ? static_cast<vPROC*>(obj) : nullptr;
+}
+
+void vProcessSetRunning(vPROC* proc, int running) {
+    if (proc) proc->running = static_cast<std::int16_t>(running != 0);
+}
+
+void vvProcessSetFunction(vPROC* proc, const char* keyword, int function, int inputs,
+                          int internals) {
+    if (!proc) return;
+    if (vFCB* t = addTemplate(proc, keyword, function, inputs, nullptr))
+        vvFCBSetInternals(t, internals);
+}
+
+void vProcessRegisterBuiltins(vPROC* proc) {
+    for (const Builtin& b : kBuiltins)
+        vvProcessSetFunction(proc, b.keyword, b.function, b.inputs, b.internals);
+}
+
+int vvProcessNextFunction(vPROC* proc) {
+    if (!proc || !proc->running || !proc->queue) return 0;
+    vOBJECT* entry = vvRemoveFirst(proc->queue);
+    if (!entry) return 0;
+    busy = 1;
+    if (vvIsClass(entry, vQuedFCBClass))
+        vvQUEDFCBhandler(static_cast<vQUEDFCB*>(entry));
+    else if (vPATH* path = vAsPath(entry))
+        vvPathSend(path, nullptr);
+    busy = 0;
+    vvRelease(entry);
+    return 1;
+}
+
+int vProcessCheckQue(const vPROC* proc) {
+    return proc && vListNotEmpty(proc->queue);
+}
+
+int vProcessBusy() {
+    return busy;
+}
+
+void vProcessReset(vPROC* proc) {
+    if (!proc) return;
+    if (proc->publicPath) {
+        vPATH* old = proc->publicPath;
+        proc->publicPath = nullptr;
+        vvIncOwners(old);
+        vvRemove(proc, old);
+        vvRelease(old);
+    }
+    vPATH* pub = addPath(proc, "Public", proc, nullptr);
+    if (!pub) return;
+    proc->publicPath = pub;
+    // Ticks nobody takes must not pile up: the timer path keeps only the latest.
+    if (vPATH* timer = addPath(pub, "Timer", nullptr, nullptr)) vvPathSetHoldSize(timer, 1);
+    addPath(pub, "DataOut", proc, &vvPROCdataout);
+}
+
+vPATH* vProcessCommandPath(vPROC* proc) {
+    return proc ? vAsPath(vListFindKey(proc, "Command")) : nullptr;
+}
+
+vPATH* vProcessTimerPath(vPROC* proc) {
+    return proc ? vAsPath(vListFindKey(proc->publicPath, "Timer")) : nullptr;
+}
+
+int vProcessFuncFromLabel(vPROC* proc, const char* keyword, int* inputs) {
+    if (!proc || !keyword) return 0;
+    vFCB* t = vAsFCB(vListFindKey(proc->functions, keyword));
+    if (!t) return 0;
+    if (inputs) *inputs = t->inputs;
+    return t->function;
+}
+
+int vProcessFuncFromPartLabel(vPROC* proc, const char* prefix, int* inputs) {
+    if (!proc || !prefix) return 0;
+    size_t n = std::strlen(prefix);
+    vFCB* match = nullptr;
+    for (vNODE* node = proc->functions->head; node; node = node->next) {
+        const char* key = node->object->key;
+        if (!key || std::strncmp(key, prefix, n) != 0) continue;
+        if (match) return 0;
+        match = static_cast<vFCB*>(node->object);
+    }
+    if (!match) return 0;
+    if (inputs) *inputs = match->inputs;
+    return match->function;
+}
+
+int vProcessLabelFromFunc(vPROC* proc, int function, char* keyword, int* inputs) {
+    if (!proc) return 0;
+    for (vNODE* node = proc->functions->head; node; node = node->next) {
+        auto* t = static_cast<vFCB*>(node->object);
+        if (t->function != function) continue;
+        copyKeyword(t, keyword);
+        if (inputs) *inputs = t->inputs;
+        return function;
+    }
+    return 0;
+}
+
+int vProcessReportFunction(vPROC* proc, int i) {
+    vFCB* t = templateAt(proc, i);
+    return t ? t->function : 0;
+}
+
+int vProcessReportFunction(vPROC* proc, int i, char* keyword, int* inputs) {
+    vFCB* t = templateAt(proc, i);
+    if (!t) return 0;
+    copyKeyword(t, keyword);
+    if (inputs) *inputs = t->inputs;
+    return t->function;
+}
+
+int vvPROCteehandler(vPATH* path, vOBJECT*) {
+    vFCB* fcb = vAsFCB(path);
+    if (!fcb) return 0;
+    vvResetNext(fcb);
+    vOBJECT* data = vvIncOwners(vvFCBGetInput(fcb));
+    vPATH* copyTo = vAsPath(vvNext(fcb));
+    vvResetNext(fcb);
+    if (!data) return 0;
+    if (copyTo) vvPathSend(copyTo, data);
+    vvFCBSend(fcb, data);
+    vvRelease(data);
+    return 1;
+}
+
+int vvPROCmovehandler(vPATH* path, vOBJECT*) {
+    vFCB* fcb = vAsFCB(path);
+    if (!fcb) return 0;
+    vvResetNext(fcb);
+    vOBJECT* data = vvIncOwners(vvFCBGetInput(fcb));
+    vvResetNext(fcb);
+    if (!data) return 0;
+    vvFCBSend(fcb, data);
+    vvRelease(data);
+    return 1;
+}
+
+int vvPROCdataout(vPATH* path, vOBJECT* obj) {
+    if (!obj) return 0;
+    char description[256];
+    vDescribe(obj, description, sizeof description);
+    // The object has been described; it does not stay on the path.
+    vvIncOwners(obj);
+    vvRemove(path, obj);
+    vvRelease(obj);
+    vPROC* proc = processOf(path);
+    vPATH* message = proc ? vAsPath(vvPathGetSub(proc->outer, "Message")) : nullptr;
+    if (!message) return 0;
+    vTEXT* text = vTextCreateRaw(description, static_cast<long>(std::strlen(description)));
+    return text ? vvPathSend(message, text) : 0;
+}
+
+int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
+    vPROC* proc = processOf(path);
+    if (!obj) return 0;
+    vvIncOwners(obj);
+    vvRemove(path, obj);
+    const char* text = vvIsClass(obj, vTextClass) ? vTextGet(static_cast<vTEXT*>(obj)) : nullptr;
+    if (!proc || !text || !proc->publicPath) {
+        vvRelease(obj);
+        return 0;
+    }
+    vFCB* current = newBlock(proc);
+    vFCB* last = nullptr;
+    bool outputExpected = false;
+    char item[kItemBuffer];
+    int pos = 0;
+    for (vItemKind kind; current && (kind = vvPROCnextitem(text, &pos, item)) != vItemKind::End;) {
+        switch (kind) {
+        case vItemKind::Quoted:
+            vvFCBSetInput(current, vTextCreate(item));
+            break;
+        case vItemKind::Constant:
+            vvFCBSetInput(current, vvPROCconstant(item));
+            break;
+        case vItemKind::Label:
+        case vItemKind::HeldLabel:
+        case vItemKind::NonTriggeringLabel: {
+            vPATH* p = labelPath(proc, item);
+            if (!p) break;
+            if (kind == vItemKind::HeldLabel) vvPathSetHoldSize(p, 1);
+            if (outputExpected && last) {
+                vvFCBSetOutput(last, p);
+                outputExpected = false;
+            } else {
+                vvFCBSetInput(current, p);
+                // A path wakes one block: the last that names it as a triggering input.
+                if (kind != vItemKind::NonTriggeringLabel) vSetParent(p, current);
+            }
+            break;
+        }
+        case vItemKind::Word: {
+            vFCB* t = vAsFCB(vListFindKey(proc->functions, item));
+            if (!t) break; // an unknown word is passed over
+            current->function = t->function;
+            current->inputs = t->inputs;
+            current->handler = t->handler;
+            if (t->internals) vvFCBSetInternalsArray(current, vArrayCreateLike(t->internals));
+            // The public path owns the program's blocks, so that a reset frees them.
+            vvInsert(proc->publicPath, current);
+            vvRelease(current);
+            last = current;
+            current = newBlock(proc);
+            outputExpected = true;
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    vvRelease(current);
+    vvRelease(obj);
+    return 1;
+}

@@ -1,0 +1,142 @@
+#include "pendrel/engine/net_runner.h"
+
+#include "pendrel/engine/engine.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace pendrel {
+
+namespace {
+
+// Result paths carry no pointer back to their runner; the runner is found by its uif path.
+std::vector<NetRunner*>& liveRunners() {
+    static std::vector<NetRunner*> runners;
+    return runners;
+}
+
+vPATH* newPath(const std::string& name) {
+    return vvPathCreate(name.c_str());
+}
+
+} // namespace
+
+NetRunner::NetRunner(ResultSink sink) : sink_(std::move(sink)) {
+    if (!vEngineInitialize()) return;
+    uif_ = static_cast<vPATH*>(vvIncOwners(vvPathCreate("ProcessToUif")));
+    if (!uif_) return;
+    for (const char* name : {"Error", "Status", "Message"})
+        registerPath(name);
+    process_ = static_cast<vPROC*>(vvIncOwners(vvProcessCreate("MAIN_Process", uif_)));
+    if (process_) vProcessRegisterBuiltins(process_);
+    liveRunners().push_back(this);
+}
+
+NetRunner::~NetRunner() {
+    auto& runners = liveRunners();
+    runners.erase(std::remove(runners.begin(), runners.end(), this), runners.end());
+    vvRelease(process_);
+    vvRelease(uif_);
+}
+
+int NetRunner::sendToPath(vPATH* path, vOBJECT* obj) {
+    if (!obj) return 0;
+    vvIncOwners(obj);
+    vvRemove(path, obj);
+    for (NetRunner* runner : liveRunners()) {
+        if (runner->uif_ == path->parent && runner->sink_) {
+            runner->sink_(path->key ? path->key : "", obj);
+            break;
+        }
+    }
+    vvRelease(obj);
+    return 1;
+}
+
+void NetRunner::registerPath(std::string_view name) {
+    if (!uif_) return;
+    vPATH* p = newPath(std::string(name));
+    if (!p) return;
+    vvPathSetHandler(p, &NetRunner::sendToPath);
+    vSetParent(p, uif_);
+    if (!vvInsert(uif_, p)) vvDestroy(p);
+}
+
+void NetRunner::sendCommands(std::string_view text) {
+    vPATH* command = vProcessCommandPath(process_);
+    if (!command) return;
+    std::string copy(text);
+    vTEXT* t = vTextCreateRaw(copy.c_str(), static_cast<long>(std::strlen(copy.c_str())));
+    vvPathSend(command, t);
+}
+
+vPATH* NetRunner::findPath(std::string_view name) const {
+    if (!process_) return nullptr;
+    std::string key(name);
+    if (vPATH* p = vAsPath(vvPathGetSub(process_->publicPath, key.c_str()))) return p;
+    return vAsPath(vvPathGetSub(uif_, key.c_str()));
+}
+
+bool NetRunner::send(std::string_view name, std::string_view text) {
+    vPATH* path = findPath(name);
+    if (!path) return false;
+    std::string copy(text);
+    vLIST* items = vvProcessAscii2Data(copy.c_str());
+    while (vOBJECT* item = vvRemoveFirst(items)) {
+        vvPathSend(path, item);
+        vvRelease(item);
+    }
+    vvDestroy(items);
+    return true;
+}
+
+bool NetRunner::sendObject(std::string_view name, vOBJECT* obj) {
+    vPATH* path = findPath(name);
+    if (!path) return false;
+    vvIncOwners(obj);
+    vvPathSend(path, obj);
+    vvRelease(obj);
+    return true;
+}
+
+void NetRunner::tick(std::uint32_t tenths) {
+    vPATH* timer = vProcessTimerPath(process_);
+    vARRAY* t = vArrayCreate1(kTypeUL, 1);
+    if (!t) return;
+    *static_cast<std::uint32_t*>(t->data) = tenths;
+    vvIncOwners(t);
+    vvPathSend(timer, t);
+    vvRelease(t);
+}
+
+void NetRunner::reset() {
+    vProcessReset(process_);
+}
+
+long NetRunner::runQueue(long budget) {
+    long n = 0;
+    while (n < budget && vvProcessNextFunction(process_))
+        ++n;
+    return n;
+}
+
+std::string resultText(vOBJECT* obj) {
+    int size = 2048;
+    if (vvIsClass(obj, vTextClass))
+        size = static_cast<int>(std::strlen(vTextGet(static_cast<vTEXT*>(obj)))) + 1;
+    std::string buffer(static_cast<size_t>(size), '\0');
+    int n = vToAscii(obj, buffer.data(), size);
+    buffer.resize(static_cast<size_t>(n));
+    std::string out;
+    out.reserve(buffer.size());
+    for (char c : buffer) {
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace pendrel

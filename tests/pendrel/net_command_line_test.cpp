@@ -1,0 +1,179 @@
+// Runs the pendrel program on net descriptions and checks what it prints.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) {
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
+    }
+    return q + "'";
+}
+
+class PendrelProgram : public ::testing::Test {
+protected:
+    fs::path dir;
+
+    void SetUp() override {
+        const char* bin = std::getenv("OLVAN_BIN");
+        ASSERT_NE(bin, nullptr) << "OLVAN_BIN is not set";
+        program = fs::path(bin) / "pendrel";
+        ASSERT_TRUE(fs::exists(program)) << program;
+        dir = fs::temp_directory_path() /
+              ("pendrel_test_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    Outcome runNet(const std::string& net, const std::vector<std::string>& args) {
+        fs::path file = dir / "net.txt";
+        std::ofstream(file, std::ios::binary) << net;
+        std::vector<std::string> all{"--net", file.string()};
+        all.insert(all.end(), args.begin(), args.end());
+        return run(all);
+    }
+
+    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = "") {
+        std::string command = quote(program.string());
+        for (const std::string& a : args)
+            command += " " + quote(a);
+        if (!stdinFile.empty()) command += " < " + quote(stdinFile);
+        command += " > " + quote((dir / "out").string()) + " 2> " + quote((dir / "err").string());
+        // A hang would stop the suite; the program is given ten seconds.
+        command = "timeout 10 sh -c " + quote(command);
+        int raw = std::system(command.c_str());
+        Outcome o;
+        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        o.out = readFile(dir / "out");
+        o.err = readFile(dir / "err");
+        return o;
+    }
+
+    fs::path program;
+};
+
+TEST_F(PendrelProgram, AddOfUnsignedCharArrayAndLongScalarWrapsAround) {
+    // CREATE makes a UC array of 5; INSERT puts the values in; ADD 10 wraps 250 to 4.
+    Outcome o = runNet("<go> [5] CREATE <img>\n"
+                       "<img> <vals> [1] INSERT <uc>\n"
+                       "<uc> 10 ADD <r>\n"
+                       "<vals2> 50 TOTYPE <vals>\n",
+                       {"--out", "r", "--send", "vals2=[250,1,2,3,4]", "--send", "go=50"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "r: 4,11,12,13,14\n");
+}
+
+TEST_F(PendrelProgram, HeldInputIsReusedForEveryTrigger) {
+    Outcome o =
+        runNet("<x> {factor} MUL <r>\n", {"--out", "r", "--send", "factor=3", "--send", "x=1 2 3",
+                                          "--send", "factor=10", "--send", "x=4"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "r: 3\nr: 6\nr: 9\nr: 40\n");
+}
+
+TEST_F(PendrelProgram, FanOutThroughTeeAndMove) {
+    // An ADD box whose output goes to three boxes, as the builder writes it.
+    Outcome o = runNet("<X000001> <X000002> ADD <FuncX000003>\n"
+                       " <FuncX000003> <!X000003> xT <FuncX000004>\n"
+                       " <FuncX000004> <!X000004> xT <FuncX000005>\n"
+                       " <FuncX000005> xM <X000005>\n",
+                       {"--out", "X000003", "--out", "X000004", "--out", "X000005", "--send",
+                        "X000001=[1,2]", "--send", "X000002=[10,20]"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "X000003: 11,22\nX000004: 11,22\nX000005: 11,22\n");
+}
+
+TEST_F(PendrelProgram, CountFedByTicks) {
+    // The timer chain of one timer box with a period of 0.5 seconds (3 tick units).
+    Outcome o = runNet("<Timer> xM <TimerOut000001>\n"
+                       "<TimerOut000001> <!TimerIn000001> xT <TimerOut000002>\n"
+                       "<TimerIn000001> 3 xCOUNT <X000007>\n",
+                       {"--out", "X000007", "--ticks", "10"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "X000007: 3\nX000007: 3\nX000007: 3\n");
+}
+
+TEST_F(PendrelProgram, RampFeedingSmooth) {
+    // A ramp of 8 as an unsigned-char image, smoothed by a box of 3.
+    Outcome o = runNet("<n> RAMP <ramp>\n"
+                       "<ramp> 50 TOTYPE <img>\n"
+                       "<img> 3 SMOOTH <r>\n",
+                       {"--out", "r", "--send", "n=8"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "r: 0,2,3,4,5,6,7,0\n");
+}
+
+TEST_F(PendrelProgram, NetFromStandardInput) {
+    fs::path file = dir / "stdin.txt";
+    std::ofstream(file) << "<a> 2 MUL <r>";
+    Outcome o = run({"--net", "-", "--out", "r", "--send", "a=21"}, file.string());
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "r: 42\n");
+}
+
+TEST_F(PendrelProgram, UsageHelpAndErrors) {
+    Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--max-calls"), std::string::npos);
+    Outcome none = run({});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("usage:"), std::string::npos);
+    Outcome missing = run({"--net", (dir / "missing.txt").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+    Outcome bad = run({"--net", "-", "--ticks", "many"});
+    EXPECT_EQ(bad.status, 1);
+}
+
+TEST_F(PendrelProgram, SelfFeedingNetStopsAtTheCallLimit) {
+    Outcome o = runNet("<a> 1 ADD <a>\n", {"--send", "a=0", "--max-calls", "1000"});
+    EXPECT_EQ(o.status, 3);
+    EXPECT_NE(o.err.find("1000"), std::string::npos);
+}
+
+TEST_F(PendrelProgram, MalformedNetsNeverCrashOrHang) {
+    const std::string nets[] = {
+        "<a> <b ADD <r>\n",
+        "<a> \"never closed ADD <r>\n",
+        "<a> [[[[[1]]]]] ADD <r>\n",
+        "FROB <a> QUUX 1 ZAP <r>\n",
+        std::string(20000, '{') + std::string(20000, '['),
+        "<" + std::string(100000, 'n') + "> " + std::string(5000, '7') + " ADD <r>\n",
+        "]]]]>>>>}}}} \"\"\"\" <!<!<! xT xM xT\n",
+    };
+    for (const std::string& net : nets) {
+        Outcome o = runNet(net, {"--out", "r", "--send", "a=1", "--ticks", "3"});
+        EXPECT_TRUE(o.status == 0 || o.status == 3) << o.status << " for " << net.substr(0, 40);
+    }
+}
+
+} // namespace

@@ -1,12 +1,32 @@
 // Registers a model instance and the parent of every framework class, once at start-up.
+#include "pendrel/framework/gadorner.h"
 #include "pendrel/framework/glist.h"
 #include "pendrel/framework/gstring.h"
+#include "pendrel/framework/gview.h"
+#include "pendrel/framework/primitives.h"
 
 void RegisterFrameworkClasses() {
     RegisterClass(gid::kG0, 0, std::make_unique<G0>());
     RegisterClass(gid::kList, gid::kG0, std::make_unique<GList>());
     RegisterClass(gid::kSortedList, gid::kList, std::make_unique<GSortedList>());
     RegisterClass(gid::kString, gid::kG0, std::make_unique<GString>());
+    RegisterClass(gid::kAdorner, gid::kG0, std::make_unique<GAdorner>());
+    RegisterClass(gid::kEventHandler, gid::kList, std::make_unique<GEventHandler>());
+    RegisterClass(gid::kGraphic, gid::kEventHandler, std::make_unique<GGraphic>());
+    RegisterClass(gid::kLine, gid::kGraphic, std::make_unique<GLine>());
+    RegisterClass(gid::kRectangle, gid::kGraphic, std::make_unique<GRectangle>());
+    RegisterClass(gid::kEllipse, gid::kGraphic, std::make_unique<GEllipse>());
+    RegisterClass(gid::kIcon, gid::kGraphic, std::make_unique<GIcon>());
+    RegisterClass(gid::kImage, gid::kGraphic, std::make_unique<GImage>());
+    RegisterClass(gid::kPolyline, gid::kGraphic, std::make_unique<GPolyline>());
+    RegisterClass(gid::kPolygon, gid::kPolyline, std::make_unique<GPolygon>());
+    RegisterClass(gid::kArrow, gid::kPolyline, std::make_unique<GArrow>());
+    RegisterClass(gid::kText, gid::kGraphic, std::make_unique<GText>());
+    RegisterClass(gid::kGroup, gid::kGraphic, std::make_unique<GGroup>());
+    RegisterClass(gid::kView, gid::kGraphic, std::make_unique<GView>());
+    // Windows are never stored.
+    RegisterClass(gid::kWindow, gid::kView, nullptr);
+    RegisterClass(gid::kDevWin, gid::kWindow, nullptr);
     // Streams are never stored; only their ancestry is known.
     RegisterClass(gid::kStream, gid::kG0, nullptr);
     RegisterClass(gid::kStreamMemory, gid::kStream, nullptr);

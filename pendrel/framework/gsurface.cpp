@@ -104,6 +104,17 @@ void GDrawingSurface::DrawEllipse(long left, long top, long right, long bottom) 
     Touch(area);
 }
 
+void GDrawingSurface::DrawFrame(const Grect& area) {
+    if (area.IsEmpty()) return;
+    DrawRectangle(area.left, area.top, area.right, area.top);
+    if (area.bottom == area.top) return;
+    DrawRectangle(area.left, area.bottom, area.right, area.bottom);
+    if (area.bottom - area.top < 2) return;
+    DrawRectangle(area.left, area.top + 1, area.left, area.bottom - 1);
+    if (area.right != area.left)
+        DrawRectangle(area.right, area.top + 1, area.right, area.bottom - 1);
+}
+
 void GDrawingSurface::DrawPoly(std::span<const long> coordinates) {
     if (device_ == nullptr) return;
     const std::size_t n = std::min<std::size_t>(coordinates.size() / 2, kMaxPolygonPoints);

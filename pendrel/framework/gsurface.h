@@ -43,6 +43,8 @@ public:
     void DrawLine(long x1, long y1, long x2, long y2);
     void DrawRectangle(long left, long top, long right, long bottom);
     void DrawEllipse(long left, long top, long right, long bottom);
+    // The four edges of a rectangle, each pixel once (so that tracing it twice erases it).
+    void DrawFrame(const Grect& area);
     // Points as x, y pairs; at most 50 points are drawn.
     void DrawPoly(std::span<const long> coordinates);
     // Text of a font size: the characters are size × 11 / 10 pixels high.

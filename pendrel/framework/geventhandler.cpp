@@ -1,0 +1,58 @@
+#include "pendrel/framework/geventhandler.h"
+
+#include "pendrel/framework/gsys.h"
+#include "pendrel/framework/properties.h"
+
+GEventHandler* GEventHandler::OwnerHandler() const {
+    GList* owner = Owner();
+    return owner != nullptr && owner->IsEventHandler() ? static_cast<GEventHandler*>(owner)
+                                                       : nullptr;
+}
+
+void GEventHandler::KeyEvent(int key) {
+    if (auto* owner = OwnerHandler()) owner->KeyEvent(key);
+}
+
+void GEventHandler::MenuEvent(int command) {
+    if (auto* owner = OwnerHandler()) owner->MenuEvent(command);
+}
+
+void GEventHandler::ObjectEvent(G0* object) {
+    if (auto* owner = OwnerHandler()) owner->ObjectEvent(object);
+}
+
+void GEventHandler::DoSetupMenus(GEventHandler* focus) {
+    if (auto* owner = OwnerHandler()) owner->DoSetupMenus(focus);
+}
+
+void GEventHandler::MouseEvent(int, long, long) {}
+
+bool GEventHandler::WantsIdle() const {
+    return IsSet(gprop::kWantsIdle);
+}
+
+void GEventHandler::DoIdle() {
+    if (!WantsIdle()) return;
+    for (G0* object : Objects())
+        if (object->IsEventHandler() && object->IsSet(gprop::kWantsIdle) && Holds(object))
+            static_cast<GEventHandler*>(object)->DoIdle();
+}
+
+void GEventHandler::EnableDoIdle() {
+    for (GEventHandler* handler = this; handler != nullptr && !handler->WantsIdle();
+         handler = handler->OwnerHandler())
+        handler->SetProperty(gprop::kWantsIdle);
+}
+
+void GEventHandler::DisableDoIdle() {
+    ResetProperty(gprop::kWantsIdle);
+    for (GEventHandler* owner = OwnerHandler(); owner != nullptr; owner = owner->OwnerHandler()) {
+        for (G0* child : owner->Objects())
+            if (child->IsSet(gprop::kWantsIdle)) return;
+        owner->ResetProperty(gprop::kWantsIdle);
+    }
+}
+
+void GEventHandler::EventEnable(int command, bool on) {
+    if (GSys* system = GSys::Current()) system->SetMenuItemState(command, on);
+}

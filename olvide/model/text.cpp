@@ -67,6 +67,18 @@ std::optional<std::int32_t> readInteger(std::string_view text) {
     return value;
 }
 
+std::optional<std::int32_t> readWhole(std::string_view text) {
+    const std::string t = trimmed(text);
+    if (!readsAsNumber(t)) return {};
+    std::string_view body = t;
+    if (body.front() == '+') body.remove_prefix(1);
+    double value = 0;
+    std::from_chars(body.data(), body.data() + body.size(), value);
+    value = std::trunc(value);
+    if (value < -2147483648.0 || value > 2147483647.0) return {};
+    return static_cast<std::int32_t>(value);
+}
+
 std::string decimal(std::int64_t value) {
     return std::to_string(value);
 }

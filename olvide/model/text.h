@@ -18,6 +18,9 @@ std::string trimmed(std::string_view text);
 bool readsAsNumber(std::string_view text);
 // A whole number in the 32-bit range; none for other text.
 std::optional<std::int32_t> readInteger(std::string_view text);
+// A number text truncated toward zero to a whole number (an index or a line number); none
+// for text that is not a number or lies outside the 32-bit range.
+std::optional<std::int32_t> readWhole(std::string_view text);
 // Decimal text of an integer.
 std::string decimal(std::int64_t value);
 

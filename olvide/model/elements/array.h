@@ -36,6 +36,9 @@ public:
     void hideIndexes();
     // "[A]": shows element i under the array and selects it.
     void showElement(int i);
+
+protected:
+    void saveKindPrefix(RecordWriter& writer) const override;
 };
 
 class TprogramIndex : public TprogramVaribler {

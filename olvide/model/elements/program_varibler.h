@@ -22,6 +22,9 @@ public:
     std::int32_t TempFirstStep = 0;
     std::int32_t TempLastStep = 0;
     std::int32_t TempCommanderId = 0;
+    // The element whose part this is (the parts of iterations, strings and output lines); it
+    // goes when that element goes.
+    TprogramVaribler* PartOf = nullptr;
 
     std::string setvisualorname(std::int32_t id) const override;
     void visualorImageMouseDown() override;
@@ -106,6 +109,10 @@ public:
 
     // The value a new store starts with ("0" for numbers, "FALSE" for booleans).
     virtual std::string defaultValue() const { return {}; }
+    void created() override {
+        setAllStores(defaultValue());
+        TprogramVaribler::created();
+    }
 
 protected:
     void saveStores(RecordWriter& writer) const;

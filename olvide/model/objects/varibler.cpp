@@ -90,7 +90,13 @@ void TVaribler::hideOnKeyV() {
 void TVaribler::KeyDown(int key, KeyModifiers modifiers) {
     TVisualor::KeyDown(key, modifiers);
     if (OperationState == opstate::Operating) return;
-    if (key == 'V' && (IsDerived || IsTemp) && shown()) hideOnKeyV();
+    if (key == 'V' && (IsDerived || IsTemp) && shown()) {
+        hideOnKeyV();
+        return;
+    }
+    // "X" on arrays and outputs takes an index; on every other kind it toggles the breakpoint.
+    if (key == 'X' && VisualorStyle != kind::Array && VisualorStyle != kind::Output)
+        IsBreakpoint = !IsBreakpoint;
 }
 
 void TVaribler::writedefinewindow(AttributeWindow& window) const {

@@ -74,6 +74,22 @@ public:
     TCommander* findCommander(std::string_view alias) const;     // case-blind
     std::string programName() const;
 
+    // The program-file reader's factories: a blank object of a kind code with this space as
+    // owner at (24, 24) with serial 0, made without the parts a new object makes for itself
+    // (those are read from the file). None for a code the section does not know. For an array
+    // give its element pattern (an element read before).
+    std::unique_ptr<TprogramVaribler> createElementForReading(std::uint8_t kindCode,
+                                                              TprogramVaribler* pattern = nullptr);
+    std::unique_ptr<TCommander> createCommanderForReading(std::uint8_t kindCode);
+    std::unique_ptr<Tprogramconstant> createConstantForReading();
+    std::unique_ptr<Tyin> createYinForReading();
+    // Appends a loaded element (an array element also to its array's Elements) or commander
+    // (main commanders ahead of the others).
+    TprogramVaribler& adoptElement(std::unique_ptr<TprogramVaribler> element);
+    TCommander& adoptCommander(std::unique_ptr<TCommander> commander);
+    // Set while objects are made for reading: they make no parts of their own.
+    bool reading = false;
+
     // Placing objects from the control panel.
     TMaincommander* placeMainCommander(int x, int y);
     TprogramVaribler* placeElement(std::uint8_t elementKind, int x, int y);
@@ -151,6 +167,8 @@ public:
     // Checks, asks the questions of consequential changes and applies; false when refused
     // or cancelled (nothing changed then).
     bool applyAttributes(TVisualor& object, const AttributeWindow& window);
+    // Leaving the alias box: "不允许数字名称" for a name that reads as a number, else empty.
+    static std::string checkAliasOnLeave(std::string_view alias);
 
     // Removes an element from the list and frees it (its references must be gone).
     void eraseElement(const TprogramVaribler* element);
@@ -162,6 +180,12 @@ private:
     template <class T> T* makeDerived(TVisualor& x);
     void insertCommander(std::unique_ptr<TCommander> commander);
     void deleteElementNow(TprogramVaribler& element);
+    void deleteCommanderNow(TCommander& commander);
+    void eraseAll(const std::vector<TprogramVaribler*>& going);
+    void convertToArray(TValueVaribler& variable, int low, int high);
+    void makeArrayElements(TprogramArray& array);
+    void removeArrayElements(TprogramArray& array);
+    void removeArray(TprogramArray& array);
     void collectDependents(TprogramVaribler& element, std::vector<TprogramVaribler*>& out);
     void forgetMainCommander(int storeIndex);
     void clearReferencesTo(const TVisualor* object);

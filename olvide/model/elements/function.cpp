@@ -1,0 +1,81 @@
+#include "olvide/model/elements/function.h"
+
+#include "olvide/model/codepage.h"
+#include "olvide/model/record_io.h"
+#include "olvide/model/space/programspace.h"
+#include "olvide/model/space/workspace.h"
+#include "olvide/model/text.h"
+
+namespace olvide {
+
+std::string TprogramFunction::setvisualorname(std::int32_t id) const {
+    return (IsTemp ? "tempFunc" : "Func") + decimal(id);
+}
+
+std::string TprogramFunction::statusText() const {
+    return oneLine(VisualorAlias) + cp(" (函数)");
+}
+
+Tprogramspace* TprogramFunction::program() const {
+    return Owner ? Owner->workspace().findProgram(VisualorAlias) : nullptr;
+}
+
+std::vector<std::string> TprogramFunction::commanderAliases() const {
+    std::vector<std::string> aliases;
+    if (const Tprogramspace* function = program())
+        for (int i = 0; i < function->mainCommanderTotal(); ++i)
+            aliases.push_back(function->mainCommander(i)->VisualorAlias);
+    return aliases;
+}
+
+TMaincommander* TprogramFunction::commanderNamed(std::string_view alias) const {
+    const Tprogramspace* function = program();
+    if (!function) return nullptr;
+    for (int i = 0; i < function->mainCommanderTotal(); ++i)
+        if (equalsIgnoreCase(function->mainCommander(i)->VisualorAlias, alias))
+            return function->mainCommander(i);
+    return nullptr;
+}
+
+void TprogramFunction::callCommander(std::string_view alias) {
+    if (!Owner || !Owner->activeCommander || !commanderNamed(alias)) return;
+    Owner->AddStep(stepkind::Call, std::string(alias), this, nullptr, nullptr, nullptr);
+    Owner->modified = true;
+}
+
+void TprogramFunction::writedefinewindow(AttributeWindow& window) const {
+    TprogramVaribler::writedefinewindow(window);
+    window.arrayEnabled = false;
+    window.isTempEnabled = false;
+    window.parametersEnabled = false;
+    window.FunctionListBox.clear();
+    window.selectEnabled = false;
+    if (!Owner) return;
+    for (const auto& open : Owner->workspace().programs()) {
+        window.FunctionListBox.push_back(open->programName());
+        if (equalsIgnoreCase(open->programName(), VisualorAlias)) window.selectEnabled = true;
+    }
+    window.activecommander = commanderAliases();
+}
+
+void TprogramFunction::readdefinewindow(const AttributeWindow& window) {
+    TprogramVaribler::readdefinewindow(window);
+}
+
+void TprogramFunction::SetAlias(std::string_view text) {
+    TprogramVaribler::SetAlias(text);
+}
+
+void TprogramFunction::save(RecordWriter& writer) const {
+    TprogramVaribler::save(writer);
+    const Tprogramspace* function = program();
+    writer.writeString(function ? function->fileName : std::string());
+}
+
+void TprogramFunction::load(RecordReader& reader) {
+    TprogramVaribler::load(reader);
+    const std::string path = reader.readString();
+    if (!path.empty() && Owner && reader.ok()) Owner->workspace().openFunction(path, *Owner);
+}
+
+} // namespace olvide

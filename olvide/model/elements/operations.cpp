@@ -1,0 +1,181 @@
+#include "olvide/model/elements/operations.h"
+
+#include "olvide/model/codepage.h"
+#include "olvide/model/platform.h"
+#include "olvide/model/space/programspace.h"
+#include "olvide/model/text.h"
+
+#include <optional>
+
+namespace olvide::protocol {
+
+namespace {
+
+// How a code asks for its constant.
+struct ConstantEntry {
+    std::string_view code;
+    const char* caption;
+    const char* declaration;
+    bool valueFirst;
+    const char* initialText;
+    bool text; // the string window; otherwise the number window
+};
+
+constexpr ConstantEntry kEntries[] = {
+    {"x+A", " x + A ", " x + ", false, "0", false},
+    {"x-A", " x - A ", " x - ", false, "0", false},
+    {"x*A", " x * A ", " x * ", false, "1", false},
+    {"x/A", " x / A ", " x / ", false, "1", false},
+    {"x|A", " x | A ", " x | ", false, "1", false},
+    {"x%A", " x % A ", " x % ", false, "1", false},
+    {"A+x", " A + x ", " + x ", true, "0", false},
+    {"A-x", " A - x ", " - x ", true, "0", false},
+    {"A*x", " A * x ", " * x ", true, "1", false},
+    {"A/x", " A / x ", " / x ", true, "1", false},
+    {"A|x", " A | x ", " | x ", true, "1", false},
+    {"A%x", " A % x ", " % x ", true, "1", false},
+    {"x>A", " x > A ", " x > ", false, "0", false},
+    {"x<A", " x < A ", " x < ", false, "0", false},
+    {"x>=A", " x >= A ", " x >= ", false, "0", false},
+    {"x<=A", " x <= A ", " x <= ", false, "0", false},
+    {"x=A", " x = A ", " x = ", false, "0", false},
+    {"x!=A", " x != A ", " x != ", false, "0", false},
+    {"A->x", " A => x ", " => x ", true, "0", false},
+    {"SS..A", " S * A ", " S * ", false, "1", false},
+    {"A->S", " A => S ", " => S ", true, "", true},
+    {"S+A", " S + A ", " S + ", false, "", true},
+    {"A+S", " A + S ", " + S ", true, "", true},
+    {"S>A", " S > A ", " S > ", false, "", true},
+    {"S=A", " S = A ", " S = ", false, "", true},
+    {"S<A", " S < A ", " S < ", false, "", true},
+    {"S>=A", " S >= A ", " S >= ", false, "", true},
+    {"S!=A", " S != A ", " S != ", false, "", true},
+    {"S<=A", " S <= A ", " S <= ", false, "", true},
+    {"S_<->A", " S <-> A ", " S <-> ", false, "", true},
+    {"O+A", " O + A ", " O + ", false, "", true},
+};
+
+const ConstantEntry* entryFor(std::string_view code) {
+    for (const ConstantEntry& entry : kEntries)
+        if (entry.code == code) return &entry;
+    return nullptr;
+}
+
+// Whether an operation is one that x's family completes alone.
+bool startsAlone(std::uint8_t family, Op op) {
+    const auto in = [op](Op first, Op last) { return op >= first && op <= last; };
+    if (kind::isNumberLike(family))
+        return in(Op::XPlusA, Op::XNeA) || in(Op::Int, Op::Str) || op == Op::ASetX;
+    if (kind::isBooleanLike(family)) return op == Op::Not || op == Op::TSetX || op == Op::FSetX;
+    if (kind::isStringLike(family))
+        return op == Op::ASetS || in(Op::SPlusA, Op::SRepeatA) || op == Op::Substring ||
+               op == Op::Length || op == Op::ClipLength || op == Op::ToNumber ||
+               op == Op::ClipToNumber;
+    if (family == kind::Output) return op == Op::OAddA || op == Op::Clear;
+    return false;
+}
+
+TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
+    switch (resultKindOf(op)) {
+    case kind::Number:
+        return space.MakeTempNumber(x);
+    case kind::Boolean:
+        return space.MakeTempBoolean(x);
+    case kind::String:
+        return space.MakeTempString(x);
+    default:
+        return nullptr;
+    }
+}
+
+std::optional<std::string> askConstant(Tprogramspace& space, std::string_view code) {
+    if (code == "T->x") return std::string("TRUE");
+    if (code == "F->x") return std::string("FALSE");
+    const ConstantEntry* entry = entryFor(code);
+    if (!entry) return std::string();
+    ConstantRequest request{entry->caption, entry->declaration, entry->valueFirst,
+                            entry->initialText};
+    return entry->text ? space.platform().askString(request) : space.platform().askNumber(request);
+}
+
+} // namespace
+
+bool needsOperand(std::string_view code) {
+    const std::uint8_t kind = stepKindOf(code);
+    return kind == stepkind::Binary || kind == stepkind::Copy || code == "[X]" || code == "O[X]";
+}
+
+void finish(TprogramVaribler& x, TVaribler* result) {
+    Tprogramspace& space = x.space();
+    space.FinishPending();
+    space.Select(result ? result : &x);
+}
+
+void startValueCode(TprogramVaribler& x, std::string_view code) {
+    if (needsOperand(code)) return; // x blinks until the user clicks the second element
+    Tprogramspace& space = x.space();
+    const std::uint8_t kind = stepKindOf(code);
+    const Op op = decodeOp(kind, code);
+    if (!space.activeCommander || !startsAlone(x.operandKind(), op)) {
+        finish(x, &x);
+        return;
+    }
+    std::optional<std::string> constantText;
+    if (kind == stepkind::WithConstant || kind == stepkind::SetFromConstant) {
+        constantText = askConstant(space, code);
+        if (!constantText) { // cancelled: no constant, no temporary, no step
+            finish(x, &x);
+            return;
+        }
+    }
+    Tprogramconstant* constant = constantText ? space.MakeConstant(*constantText) : nullptr;
+    TprogramVaribler* result = makeResult(space, op, x);
+    space.AddStep(kind, std::string(code), &x, nullptr, result, constant);
+    finish(x, result);
+}
+
+void addFlowStep(TprogramVaribler& x, std::string_view code) {
+    Tprogramspace& space = x.space();
+    if (space.activeCommander)
+        space.AddStep(stepkind::Flow, std::string(code), &x, nullptr, nullptr, nullptr);
+    finish(x, &x);
+}
+
+bool accepts(std::uint8_t yKind, bool yDerived, std::uint8_t xKind, std::string_view code) {
+    if (kind::isNumberLike(yKind))
+        return (!yDerived && (code == "[X]" || code == "O[X]")) || kind::isNumberLike(xKind) ||
+               code == "SS..x";
+    if (kind::isBooleanLike(yKind)) return kind::isBooleanLike(xKind);
+    if (yKind == kind::String)
+        return (kind::isStringLike(xKind) && code != "SS..x") ||
+               (xKind == kind::Output && code == "O+S");
+    if (yKind == kind::OutputLineA || yKind == kind::OutputLineX) return kind::isStringLike(xKind);
+    if (yKind == kind::Output) return xKind == kind::Output;
+    return false;
+}
+
+void finishValueCode(TprogramVaribler& y, std::string_view code) {
+    Tprogramspace& space = y.space();
+    auto* x = dynamic_cast<TprogramVaribler*>(space.operated);
+    if (!x) return;
+    if (code == "[X]") {
+        auto* array = dynamic_cast<TprogramArray*>(x);
+        finish(*x, array ? space.IndexElement(*array, y) : nullptr);
+        return;
+    }
+    if (code == "O[X]") {
+        auto* output = dynamic_cast<TprogramOutput*>(x);
+        finish(*x, output ? space.OutputLineX(*output, y) : nullptr);
+        return;
+    }
+    const std::uint8_t kind = stepKindOf(code);
+    if (!space.activeCommander || (kind != stepkind::Binary && kind != stepkind::Copy)) {
+        finish(*x, x);
+        return;
+    }
+    TprogramVaribler* result = makeResult(space, decodeOp(kind, code), *x);
+    space.AddStep(kind, std::string(code), x, &y, result, nullptr);
+    finish(*x, result);
+}
+
+} // namespace olvide::protocol

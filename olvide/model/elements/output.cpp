@@ -1,0 +1,105 @@
+#include "olvide/model/elements/output.h"
+
+#include "olvide/model/codepage.h"
+#include "olvide/model/elements/operations.h"
+#include "olvide/model/elements/string.h"
+#include "olvide/model/platform.h"
+#include "olvide/model/record_io.h"
+#include "olvide/model/space/programspace.h"
+#include "olvide/model/text.h"
+
+#include <limits>
+
+namespace olvide {
+
+std::string TprogramOutput::setvisualorname(std::int32_t id) const {
+    return (IsTemp ? "tempOutput" : "Output") + decimal(id);
+}
+
+std::string TprogramOutput::statusText() const {
+    return oneLine(VisualorAlias) + cp(" (输出)");
+}
+
+void TprogramOutput::StartCode(std::string_view code) {
+    if (code == "O[A]") {
+        const auto line =
+            platform().askIndex(cp(" 常数索引"), 1, std::numeric_limits<std::int32_t>::max());
+        if (!line || !Owner) {
+            protocol::finish(*this, this);
+            return;
+        }
+        protocol::finish(*this, Owner->OutputLineA(*this, *line));
+        return;
+    }
+    protocol::startValueCode(*this, code);
+}
+
+bool TprogramOutput::AcceptsOperand(std::uint8_t xKind, std::string_view code) const {
+    return protocol::accepts(VisualorStyle, IsDerived, xKind, code);
+}
+
+void TprogramOutput::FinishCode(std::string_view code) {
+    protocol::finishValueCode(*this, code);
+}
+
+void TprogramOutput::SetAlias(std::string_view text) {
+    TprogramVaribler::SetAlias(text);
+    if (Owner) Owner->rebuildDerivedNames();
+}
+
+void TprogramOutput::writedefinewindow(AttributeWindow& window) const {
+    TprogramVaribler::writedefinewindow(window);
+    window.arrayEnabled = false;
+    window.isTempEnabled = false;
+    window.parametersEnabled = false;
+    window.OutputContent = lines();
+}
+
+void TprogramOutput::readdefinewindow(const AttributeWindow& window) {
+    TprogramVaribler::readdefinewindow(window);
+    lines() = window.OutputContent;
+}
+
+void TprogramOutput::save(RecordWriter& writer) const {
+    TprogramVaribler::save(writer);
+    writer.writeStringList(OutputLines);
+}
+
+void TprogramOutput::load(RecordReader& reader) {
+    TprogramVaribler::load(reader);
+    OutputLines = reader.readStringList();
+}
+
+void TprogramOutput::saveRunValue(int) {
+    if (runLevels_++ == 0) RunLines = OutputLines;
+}
+
+void TprogramOutput::restoreRunValue() {
+    if (runLevels_ > 0) --runLevels_;
+}
+
+void TprogramOutput::resetRunValue() {
+    runLevels_ = 0;
+    RunLines.clear();
+}
+
+std::vector<std::string>& TprogramOutput::lines() {
+    return running() ? RunLines : OutputLines;
+}
+
+const std::vector<std::string>& TprogramOutput::lines() const {
+    return running() ? RunLines : OutputLines;
+}
+
+void TprogramOutput::hideLines() {
+    if (!Owner) return;
+    for (const auto& element : Owner->elements) {
+        auto* line = dynamic_cast<TOutputLineString*>(element.get());
+        if (line && line->LineOutput == this && line->shown()) {
+            line->MakeIdle();
+            line->ShowObject(false);
+        }
+    }
+}
+
+} // namespace olvide

@@ -1,0 +1,75 @@
+#include "olvide/model/space/workspace.h"
+
+#include "olvide/model/codepage.h"
+#include "olvide/model/space/programspace.h"
+#include "olvide/model/text.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace olvide {
+
+std::string programNameOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
+    return std::string(name);
+}
+
+Workspace::Workspace(Platform& platform) : platform_(platform) {}
+
+Workspace::~Workspace() {
+    pendingRelease.clear();
+    programs_.clear();
+}
+
+Tprogramspace& Workspace::newProgram() {
+    programs_.push_back(std::make_unique<Tprogramspace>(*this));
+    return *programs_.back();
+}
+
+void Workspace::closeProgram(Tprogramspace& program) {
+    releasePending();
+    if (activeProgram == &program) activeProgram = nullptr;
+    // Call bindings of other programs must not keep pointing into the closed one.
+    for (const auto& element : program.elements)
+        forgetElement(element.get());
+    std::erase_if(programs_, [&program](const auto& p) { return p.get() == &program; });
+}
+
+Tprogramspace* Workspace::findProgram(std::string_view name) const {
+    for (const auto& program : programs_)
+        if (equalsIgnoreCase(program->programName(), name)) return program.get();
+    return nullptr;
+}
+
+void Workspace::releasePending() {
+    pendingRelease.clear();
+}
+
+Tprogramspace* Workspace::openFunction(const std::string& path, Tprogramspace& caller) {
+    if (Tprogramspace* open = findProgram(programNameOf(path))) return open;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        platform_.warning(cp("函数打开错误,文件没发现!"));
+        caller.callLinksIntact = false;
+        return nullptr;
+    }
+    return opener_ ? opener_(*this, path) : nullptr;
+}
+
+void Workspace::forgetElement(const TprogramVaribler* element) {
+    for (const auto& program : programs_)
+        for (const auto& commander : program->commanders)
+            for (const auto& step : commander->Steps)
+                for (TParameter& p : step->Parameters) {
+                    if (p.formalInput == element) p.formalInput = nullptr;
+                    if (p.formalOutput == element) p.formalOutput = nullptr;
+                    if (p.actualInput == element) p.actualInput = nullptr;
+                    if (p.actualOutput == element) p.actualOutput = nullptr;
+                }
+}
+
+} // namespace olvide

@@ -1,0 +1,59 @@
+#pragma once
+// A workspace with one program space on a scripted platform, and helpers to drive it the way
+// the editor does: clicks on pictures, menu handlers, typed constants.
+#include "olvide/model/codepage.h"
+#include "olvide/model/scripted_platform.h"
+#include "olvide/model/space/programspace.h"
+#include "olvide/model/space/workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace olvide::testing {
+
+class ModelTest : public ::testing::Test {
+protected:
+    ScriptedPlatform platform;
+    Workspace workspace{platform};
+    Tprogramspace& space = workspace.newProgram();
+
+    // A click on an object's picture (mouse down and up).
+    static void click(TVisualor& object) {
+        object.visualorImageMouseDown();
+        object.visualorImageMouseUp();
+    }
+
+    TMaincommander& placeMain(int x = 100, int y = 100) {
+        TMaincommander* main = space.placeMainCommander(x, y);
+        EXPECT_NE(main, nullptr);
+        click(*main);
+        return *main;
+    }
+
+    template <class T> T& place(std::uint8_t kind, int x = 200, int y = 200) {
+        auto* placed = dynamic_cast<T*>(space.placeElement(kind, x, y));
+        EXPECT_NE(placed, nullptr);
+        return *placed;
+    }
+
+    // Selects the element and chooses a menu item (by handler name).
+    void choose(TVaribler& element, const char* handler) {
+        if (space.selected != &element) click(element);
+        ASSERT_EQ(space.selected, &element);
+        ASSERT_TRUE(space.runHandler(handler)) << handler;
+    }
+
+    // The step texts of a commander in UTF-8.
+    static std::vector<std::string> texts(const TCommander& commander) {
+        std::vector<std::string> out;
+        for (const auto& step : commander.Steps)
+            out.push_back(toUtf8(step->DisplayText()));
+        return out;
+    }
+
+    static std::string u(std::string_view codepage) { return toUtf8(codepage); }
+};
+
+} // namespace olvide::testing

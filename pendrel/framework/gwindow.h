@@ -55,6 +55,7 @@ public:
     static GGraphic* GetPickedObject();
     // Notes this window as the one that received input at the point.
     void NoteInput(Gpoint point);
+    void NoteMouse(Gpoint point) { mouse_ = point; }
 
     void SetFocus(GEventHandler* object);
     void ReleaseFocus();
@@ -69,6 +70,7 @@ public:
 
 protected:
     virtual void ApplyCursor(short cursor) { (void)cursor; }
+    void SetWindowTitleText(std::string_view title) { title_ = std::string(title); }
 
 private:
     long kind_;

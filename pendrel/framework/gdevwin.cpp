@@ -1,0 +1,237 @@
+#include "pendrel/framework/gdevwin.h"
+
+#include "pendrel/framework/back_buffer.h"
+#include "pendrel/framework/focus.h"
+#include "pendrel/framework/gsys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+
+namespace {
+constexpr int kIdleIntervalMs = 1;
+
+std::vector<GDevWin*>& DocumentWindows() {
+    static std::vector<GDevWin*> windows;
+    return windows;
+}
+
+// The character a key press stands for: Ctrl+letter is its control character.
+int CharacterOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    if (key == Qt::Key_Backspace) return 8;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+    const QString text = event.text();
+    if (text.isEmpty()) return 0;
+    return static_cast<unsigned char>(text.toLatin1().at(0));
+}
+} // namespace
+
+// The client area: shows the back buffer and forwards the platform's events.
+class GDevWidget : public QWidget {
+public:
+    GDevWidget(GDevWin* window, QWidget* parent) : QWidget(parent), window_(window) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::ClickFocus);
+        setMouseTracking(false);
+    }
+
+    std::map<int, QAction*> actions;
+    QTimer idleTimer;
+
+    // The frame of the main window fits itself around the window's size.
+    QSize sizeHint() const override {
+        return QSize(static_cast<int>(window_->Width()), static_cast<int>(window_->Height()));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        // Nothing is redrawn: the invalid area comes from the back buffer.
+        QPainter painter(this);
+        painter.drawImage(event->rect(), window_->Buffer().Picture(), event->rect());
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        window_->WNDSizeChange({event->size().width(), event->size().height()});
+    }
+    void mousePressEvent(QMouseEvent* event) override { Mouse(gmouse::kPress, event); }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (event->buttons() != Qt::NoButton) Mouse(gmouse::kMove, event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override { Mouse(gmouse::kRelease, event); }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int character = CharacterOf(*event);
+        if (character == 0) return;
+        if (GSys* system = GSys::Current()) system->HandleKeyHit(window_, character);
+    }
+    void focusInEvent(QFocusEvent*) override {
+        if (window_->Kind() != GWindow::kDocumentWindow) return;
+        for (GDevWin* other : DocumentWindows())
+            other->SetHighlighted(other == window_);
+    }
+
+private:
+    void Mouse(int type, QMouseEvent* event) {
+        const QPoint p = event->position().toPoint();
+        if (type == gmouse::kPress) {
+            if (window_->Kind() == GWindow::kDocumentWindow) raise();
+            window_->NoteInput({p.x(), p.y()});
+        }
+        window_->NoteMouse({p.x(), p.y()});
+        GEventHandler* focus = FocusedObject();
+        if (focus == nullptr) focus = window_;
+        focus->MouseEvent(type, p.x(), p.y());
+    }
+
+    GDevWin* window_;
+};
+
+GDevWin::GDevWin(long kind, long x, long y, long width, long height, GDevWin* main)
+    : GWindow(kind, x, y, width, height, std::make_unique<GBackBuffer>(width, height)) {
+    if (kind == kMainWindow) {
+        auto frame = std::make_unique<QMainWindow>();
+        frame->setWindowTitle(QStringLiteral("VRNOvisual"));
+        client_ = new GDevWidget(this, frame.get());
+        frame->setCentralWidget(client_);
+        frame_ = std::move(frame);
+        client_->idleTimer.setSingleShot(true);
+        QObject::connect(&client_->idleTimer, &QTimer::timeout, client_, [this] { RunIdleTick(); });
+        client_->idleTimer.start(kIdleIntervalMs);
+    } else {
+        QWidget* parent = main != nullptr ? main->Client() : nullptr;
+        auto widget = std::make_unique<GDevWidget>(this, parent);
+        client_ = widget.get();
+        frame_ = std::move(widget);
+        frame_->move(static_cast<int>(x), static_cast<int>(y));
+        if (kind == kDocumentWindow) {
+            frame_->setWindowTitle(QStringLiteral("VRNOprogram"));
+            DocumentWindows().push_back(this);
+        }
+    }
+    frameAlive_ = frame_.get();
+    SetWindowTitleText(frame_->windowTitle().toStdString());
+    client_->resize(static_cast<int>(width), static_cast<int>(height));
+    if (kind == kMainWindow) frame_->adjustSize();
+    Redraw();
+    if (kind != kMainWindow) {
+        frame_->show();
+        if (kind == kDocumentWindow) frame_->raise();
+    }
+}
+
+GDevWin::~GDevWin() {
+    std::erase(DocumentWindows(), this);
+    // The graphics go before the widget that shows them.
+    DeleteAll();
+    if (frameAlive_.isNull()) {
+        (void)frame_.release();
+        return;
+    }
+    client_->idleTimer.stop();
+    frame_.reset();
+}
+
+QWidget* GDevWin::Frame() const {
+    return frame_.get();
+}
+QWidget* GDevWin::Client() const {
+    return client_;
+}
+GBackBuffer& GDevWin::Buffer() const {
+    return *static_cast<GBackBuffer*>(Device());
+}
+QImage GDevWin::Grab() const {
+    return client_->grab().toImage();
+}
+
+void GDevWin::SetWindowTitle(std::string_view title) {
+    SetWindowTitleText(title);
+    frame_->setWindowTitle(QString::fromLatin1(title.data(), static_cast<int>(title.size())));
+}
+
+void GDevWin::SetMousePosition(Gpoint point) {
+    GWindow::SetMousePosition(point);
+    QCursor::setPos(
+        client_->mapToGlobal(QPoint(static_cast<int>(point.x), static_cast<int>(point.y))));
+}
+
+void GDevWin::SetIdleWork(std::function<void()> work) {
+    idleWork_ = std::move(work);
+}
+
+void GDevWin::RunIdleTick() {
+    // The timer stops while the idle work runs, so that slow work never piles up ticks.
+    client_->idleTimer.stop();
+    if (idleWork_) idleWork_();
+    if (client_ != nullptr) client_->idleTimer.start(kIdleIntervalMs);
+}
+
+void GDevWin::InstallMenus() {
+    auto* frame = dynamic_cast<QMainWindow*>(frame_.get());
+    GSys* system = GSys::Current();
+    if (frame == nullptr || system == nullptr) return;
+    QMenuBar* bar = frame->menuBar();
+    bar->clear();
+    client_->actions.clear();
+    for (const GPullDown& pullDown : system->PullDowns()) {
+        QMenu* menu = bar->addMenu(QString::fromStdString(pullDown.title));
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [] {
+            if (GSys* current = GSys::Current()) current->SetupMenus();
+        });
+        for (const GMenuItem& item : pullDown.items) {
+            QAction* action = menu->addAction(QString::fromStdString(item.text));
+            action->setEnabled(system->MenuItemState(item.command));
+            const int command = item.command;
+            QObject::connect(action, &QAction::triggered, action, [command] {
+                GSys* current = GSys::Current();
+                GEventHandler* focus = FocusedObject();
+                if (current == nullptr || focus == nullptr) return;
+                current->SetupMenus();
+                if (current->MenuItemState(command)) focus->MenuEvent(command);
+            });
+            client_->actions[command] = action;
+        }
+    }
+    frame->adjustSize();
+}
+
+void GDevWin::DisplayMenuState(int command, bool on) {
+    if (auto it = client_->actions.find(command); it != client_->actions.end())
+        it->second->setEnabled(on);
+}
+
+void GDevWin::WNDSizeChange(Gpoint size) {
+    if (size.x == Width() && size.y == Height() && Buffer().Width() == size.x &&
+        Buffer().Height() == size.y)
+        return;
+    GWindow::WNDSizeChange(size);
+}
+
+void GDevWin::Present(const Grect& changed) {
+    if (client_ == nullptr) return;
+    client_->update(
+        QRect(QPoint(static_cast<int>(changed.left), static_cast<int>(changed.top)),
+              QPoint(static_cast<int>(changed.right), static_cast<int>(changed.bottom))));
+}
+
+void GDevWin::ApplyCursor(short cursor) {
+    switch (cursor) {
+    case kCross:
+        client_->setCursor(Qt::CrossCursor);
+        break;
+    case kTextBeam:
+        client_->setCursor(Qt::IBeamCursor);
+        break;
+    default:
+        client_->setCursor(Qt::ArrowCursor);
+    }
+}

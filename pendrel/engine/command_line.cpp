@@ -19,7 +19,8 @@ const char* const kUsage =
     "  --out NAME        print every object that reaches the result path NAME\n"
     "  --send NAME=TEXT  send the data items of TEXT to the path NAME, in order\n"
     "  --ticks N         then send N timer ticks of 1 (default 0)\n"
-    "  --max-calls N     stop after N queued calls with status 3 (default 10000000)\n"
+    "  --max-calls N     stop after N queued calls with status 3 (default 10000000),\n"
+    "                    or when more than 1000000 calls wait at once\n"
     "Results print as 'NAME: TEXT', messages as 'Message: TEXT'.\n";
 
 namespace {
@@ -144,7 +145,7 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     // Runs the queue empty within the budget; false when the budget ran out first.
     auto drain = [&]() {
         budget -= runner.runQueue(budget);
-        return runner.queueEmpty();
+        return runner.queueEmpty() && !runner.flooded();
     };
     bool finished = drain();
     for (size_t i = 0; finished && i < o.sends.size(); ++i) {
@@ -157,6 +158,11 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         finished = drain();
     }
     out.flush();
+    if (runner.flooded()) {
+        err << "pendrel: stopped: more than " << NetRunner::kMaxWaitingCalls
+            << " calls waiting at once" << std::endl;
+        return 3;
+    }
     if (!finished) {
         err << "pendrel: stopped after " << o.maxCalls << " calls\n";
         return 3;

@@ -13,6 +13,7 @@ int listInitData(vOBJECT* obj, int, void**) {
     list->head = nullptr;
     list->tail = nullptr;
     list->cursor = nullptr;
+    list->size = 0;
     return 0;
 }
 
@@ -50,6 +51,7 @@ int vvInsert(vLIST* list, vOBJECT* obj) {
     node->object = obj;
     (list->tail ? list->tail->next : list->head) = node;
     list->tail = node;
+    ++list->size;
     vvIncOwners(obj);
     return 1;
 }
@@ -63,6 +65,7 @@ int vvRemove(vLIST* list, vOBJECT* obj) {
         if (list->cursor == node) list->cursor = previous;
         (previous ? previous->next : list->head) = node->next;
         if (list->tail == node) list->tail = previous;
+        --list->size;
         sysFree(node);
         vvDecOwners(obj);
         return 1;
@@ -79,11 +82,7 @@ vOBJECT* vvRemoveFirst(vLIST* list) {
 }
 
 long vvListSize(const vLIST* list) {
-    long n = 0;
-    if (list)
-        for (const vNODE* node = list->head; node; node = node->next)
-            ++n;
-    return n;
+    return list ? list->size : 0;
 }
 
 vOBJECT* vAt(const vLIST* list, int i) {
@@ -130,6 +129,7 @@ void vvListClear(vLIST* list) {
     list->head = nullptr;
     list->tail = nullptr;
     list->cursor = nullptr;
+    list->size = 0;
     while (node) {
         vNODE* next = node->next;
         vOBJECT* obj = node->object;

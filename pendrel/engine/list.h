@@ -12,6 +12,7 @@ struct vLIST : vOBJECT {
     vNODE* head;
     vNODE* tail;   // last node, so that appending to a long queue costs no walk
     vNODE* cursor; // node of the last object returned by iteration; none before the first
+    long size;     // number of nodes, so that the size of a long queue costs no walk
 };
 
 int vListInitialize();

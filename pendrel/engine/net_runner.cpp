@@ -116,8 +116,9 @@ void NetRunner::reset() {
 
 long NetRunner::runQueue(long budget) {
     long n = 0;
-    while (n < budget && vvProcessNextFunction(process_))
-        ++n;
+    while (n < budget && !flooded_ && vvProcessNextFunction(process_)) {
+        if (++n % 64 == 0 && vvListSize(process_->queue) > waitingLimit_) flooded_ = true;
+    }
     return n;
 }
 

@@ -45,8 +45,12 @@ public:
     bool running() const { return process_ && process_->running; }
     bool queueEmpty() const { return !vProcessCheckQue(process_); }
     // Runs queued calls until the queue is empty or `budget` calls have run; returns the
-    // number run.
+    // number run. Stops early, and marks the net as flooded, when more than kMaxWaitingCalls
+    // calls wait at once (a net whose calls multiply would otherwise exhaust memory).
     long runQueue(long budget);
+    bool flooded() const { return flooded_; }
+    static constexpr long kMaxWaitingCalls = 1'000'000;
+    void setWaitingLimit(long limit) { waitingLimit_ = limit; }
 
 private:
     vPATH* findPath(std::string_view name) const;
@@ -55,6 +59,8 @@ private:
     ResultSink sink_;
     vPATH* uif_ = nullptr;
     vPROC* process_ = nullptr;
+    bool flooded_ = false;
+    long waitingLimit_ = kMaxWaitingCalls;
 };
 
 // The form in which pendrel prints a result: the object's to-text form (a text as it is) with

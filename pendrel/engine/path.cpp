@@ -9,6 +9,7 @@ namespace {
 // Parent links and nested paths are followed at most this deep, so that a loop of links made
 // by a strange net cannot hang the engine.
 constexpr int kMaxPathDepth = 64;
+constexpr int kMaxSendNesting = 1000;
 
 int pathInitData(vOBJECT* obj, int argc, void** argv) {
     auto* path = static_cast<vPATH*>(obj);
@@ -75,10 +76,19 @@ int vvPathSend(vPATH* path, vOBJECT* obj) {
             return 0;
         }
     }
+    // Tees and moves hand data on at once; a net that feeds such a block its own output would
+    // recurse without end. Beyond this depth the object only waits on its path.
+    static int nesting = 0;
+    if (nesting >= kMaxSendNesting) return 0;
     vOBJECT* at = path;
     for (int depth = 0; at && depth < kMaxPathDepth; ++depth, at = at->parent) {
         vPATH* p = vAsPath(at);
-        if (p && p->handler) return p->handler(p, obj);
+        if (p && p->handler) {
+            ++nesting;
+            int result = p->handler(p, obj);
+            --nesting;
+            return result;
+        }
     }
     return 0;
 }

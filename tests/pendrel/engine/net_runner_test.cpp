@@ -119,3 +119,28 @@ TEST_F(CommandLine, ATickArrayReachesTheTimerPath) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandLine, TeeOrMoveFeedingItselfDoesNotRecurseWithoutEnd) {
+    Outcome move = runWith({"--net", "-", "--send", "a=1"}, "<a> xM <a>");
+    EXPECT_EQ(move.status, 0);
+    Outcome tee = runWith({"--net", "-", "--send", "a=1", "--out", "r"}, "<a> <!r> xT <a>");
+    EXPECT_EQ(tee.status, 0);
+    EXPECT_FALSE(tee.out.empty());
+}
+
+TEST_F(CommandLine, ANetWhoseCallsMultiplyIsStopped) {
+    // Every object on a becomes two: the waiting calls double each round.
+    pendrel::NetRunner r([](std::string_view, vOBJECT*) {});
+    r.setWaitingLimit(1000);
+    r.sendCommands("<a> <!b> xT <c>\n<b> 1 ADD <a>\n<c> 1 ADD <a>\n");
+    r.run();
+    r.send("a", "1");
+    long calls = r.runQueue(1'000'000);
+    EXPECT_TRUE(r.flooded());
+    EXPECT_LT(calls, 5000);
+    EXPECT_EQ(r.runQueue(10), 0);
+}
+
+} // namespace

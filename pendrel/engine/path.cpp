@@ -24,12 +24,17 @@ int pathInitData(vOBJECT* obj, int argc, void** argv) {
     return 1;
 }
 
-vOBJECT* findSub(vPATH* path, const char* name, int depth) {
+// Nested paths are searched within a budget of visited paths, so that paths shared by several
+// blocks cannot make the search explode.
+constexpr long kMaxPathsSearched = 100000;
+
+vOBJECT* findSub(vPATH* path, const char* name, int depth, long& budget) {
+    if (--budget < 0) return nullptr;
     if (vOBJECT* direct = vListFindKey(path, name)) return direct;
     if (depth >= kMaxPathDepth) return nullptr;
     for (vNODE* node = path->head; node; node = node->next) {
         if (vPATH* sub = vAsPath(node->object)) {
-            if (vOBJECT* found = findSub(sub, name, depth + 1)) return found;
+            if (vOBJECT* found = findSub(sub, name, depth + 1, budget)) return found;
         }
     }
     return nullptr;
@@ -95,5 +100,6 @@ int vvPathSend(vPATH* path, vOBJECT* obj) {
 
 vOBJECT* vvPathGetSub(vPATH* path, const char* name) {
     if (!vAsPath(path) || !name) return nullptr;
-    return findSub(path, name, 0);
+    long budget = kMaxPathsSearched;
+    return findSub(path, name, 0, budget);
 }

@@ -112,8 +112,12 @@ vPROC* processOf(vOBJECT* obj) {
 // path; a new path in the public path when there is none.
 vPATH* labelPath(vPROC* proc, const char* name) {
     vLIST* places[] = {proc->publicPath, proc, proc->outer};
-    for (vLIST* place : places)
-        if (vPATH* found = vAsPath(vListFindKey(place, name))) return found;
+    for (vLIST* place : places) {
+        vPATH* found = vAsPath(vListFindKey(place, name));
+        // The public path holds the program's blocks; as an input of one of them it would
+        // own itself.
+        if (found && found != proc->publicPath) return found;
+    }
     return addPath(proc->publicPath, name, nullptr, nullptr);
 }
 
@@ -326,8 +330,10 @@ int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
                 outputExpected = false;
             } else {
                 vvFCBSetInput(current, p);
-                // A path wakes one block: the last that names it as a triggering input.
-                if (kind != vItemKind::NonTriggeringLabel) vSetParent(p, current);
+                // A path wakes one block: the last that names it as a triggering input. A
+                // path with a handler of its own ("Command", "DataOut", result paths) reacts
+                // itself and keeps its parent, which its handler may need.
+                if (kind != vItemKind::NonTriggeringLabel && !p->handler) vSetParent(p, current);
             }
             break;
         }

@@ -77,13 +77,14 @@ struct LargeBlockCache {
         }
         total = 0;
     }
-
-    ~LargeBlockCache() { clear(); }
 };
 
+// Trivially destructible and constant-initialised: engine objects freed by other static
+// objects at program exit still find the cache in place.
+constinit LargeBlockCache largeBlocks{};
+
 LargeBlockCache& cache() {
-    static LargeBlockCache instance;
-    return instance;
+    return largeBlocks;
 }
 
 BlockHeader* headerOf(void* block) {

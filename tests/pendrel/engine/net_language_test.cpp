@@ -158,3 +158,33 @@ TEST_F(MalformedNets, QuotedTextsKeepQuotesAndEscapes) {
 }
 
 } // namespace
+
+namespace {
+
+using ProcessOwnPaths = ProcessTest;
+
+TEST_F(ProcessOwnPaths, NamingTheCommandPathKeepsItWorking) {
+    addResultPath("out");
+    program("<Command> xM <x>");
+    vProcessReset(proc); // frees the block that named Command
+    program("<a> xM <out>");
+    send("a", "1");
+    EXPECT_EQ(results, (std::vector<std::string>{"out: 1"}));
+}
+
+TEST_F(ProcessOwnPaths, NamingThePublicPathMakesAPathOfThatName) {
+    program("<Public> xM <x>\n<y> xM <Public>");
+    EXPECT_NE(publicPath("Public"), nullptr);
+    EXPECT_NE(publicPath("Public"), proc->publicPath);
+    EXPECT_EQ(vvPathGetSub(proc->publicPath, "nothing"), nullptr);
+}
+
+TEST_F(ProcessOwnPaths, SearchThroughManySharedPathsEnds) {
+    std::string net;
+    for (int i = 0; i < 200; ++i)
+        net += "<a> <b> <c> <d> ADD <e>\n";
+    program(net.c_str());
+    EXPECT_EQ(vvPathGetSub(proc->publicPath, "missing"), nullptr);
+}
+
+} // namespace

@@ -280,3 +280,79 @@ TEST_F(Processes, CommandPathTakesOnlyTexts) {
 }
 
 } // namespace
+
+namespace {
+
+using OwnerCounting = ProcessTest;
+
+TEST_F(OwnerCounting, QueuedCallHoldsItsArgumentsAndBlock) {
+    program("<a> {b} ADD <out>");
+    send("b", "2");
+    vOBJECT* held = vListFirst(publicPath("b"));
+    EXPECT_EQ(held->owners, 1); // the path
+    send("a", "5");
+    ASSERT_EQ(vvListSize(proc->queue), 1);
+    auto* call = static_cast<vQUEDFCB*>(vListFirst(proc->queue));
+    EXPECT_EQ(call->argc, 2);
+    EXPECT_EQ(held->owners, 2);          // the path and the waiting call
+    EXPECT_EQ(call->args[0]->owners, 1); // taken off path a: only the call holds it
+    EXPECT_EQ(call->args[2], call->block->internals);
+    EXPECT_EQ(call->args[3], nullptr);
+    EXPECT_EQ(call->block->owners, 2); // the public path and the call
+    runAll();
+    EXPECT_EQ(held->owners, 1);
+    vOBJECT* sum = vListFirst(publicPath("out"));
+    ASSERT_NE(sum, nullptr);
+    EXPECT_EQ(sum->owners, 1);
+    EXPECT_EQ(valuesOf(sum), (std::vector<double>{7}));
+}
+
+TEST_F(OwnerCounting, TeeLeavesOneCountPerPathThatKeepsTheData) {
+    program("<in> <!copy> xT <out>");
+    send("in", "9");
+    vOBJECT* copy = vListFirst(publicPath("copy"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy, vListFirst(publicPath("out")));
+    EXPECT_EQ(copy->owners, 2);
+    EXPECT_EQ(vvListSize(publicPath("in")), 0);
+    vvRelease(vvRemoveFirst(publicPath("copy")));
+    EXPECT_EQ(copy->owners, 1);
+}
+
+TEST_F(OwnerCounting, BlockInputsFromPathsAndConstants) {
+    vFCB* fcb = static_cast<vFCB*>(vvIncOwners(vvFCBCreate("", proc->queue, kFnAdd, 2)));
+    vPATH* path = vvPathCreate("p");
+    vARRAY* constant = makeArray(kTypeL, {4});
+    vvFCBSetInput(fcb, path);
+    vvFCBSetInput(fcb, constant);
+    vvResetNext(fcb);
+    EXPECT_EQ(vvFCBTestInput(fcb), nullptr); // the path is empty
+    EXPECT_EQ(vvFCBTestInput(fcb), constant);
+    vARRAY* value = makeArray(kTypeL, {1});
+    vvInsert(path, value);
+    vvResetNext(fcb);
+    EXPECT_EQ(vvFCBTestInput(fcb), value);
+    vvResetNext(fcb);
+    vvIncOwners(value);
+    EXPECT_EQ(vvFCBGetInput(fcb), value);
+    EXPECT_EQ(value->owners, 1);             // the path gave its count back
+    EXPECT_EQ(vvFCBGetInput(fcb), constant); // a constant stays
+    EXPECT_EQ(constant->owners, 1);
+    vvRelease(value);
+    vvFCBSetInternals(fcb, 5);
+    EXPECT_EQ(valuesOf(fcb->internals), (std::vector<double>{5}));
+    vvFCBSetOutput(fcb, path);
+    EXPECT_EQ(path->owners, 2);
+    vvRelease(fcb);
+}
+
+TEST_F(OwnerCounting, FreeInputConsumesOnlyPathsWithoutHold) {
+    program("<a> {b} ADD");
+    send("b", "1");
+    send("a", "1");
+    EXPECT_EQ(vvListSize(publicPath("a")), 0);
+    EXPECT_EQ(vvListSize(publicPath("b")), 1);
+    runAll();
+}
+
+} // namespace

@@ -38,7 +38,7 @@ bool setShape(vARRAY* a, short type, short ndims, const std::uint32_t* dims) {
     return true;
 }
 
-int arrayInitData(vOBJECT* obj, int argc, void** argv) {
+int vARRAYinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* a = static_cast<vARRAY*>(obj);
     a->data = nullptr;
     if (argc < 1 || !argv[0]) return -1;
@@ -50,13 +50,13 @@ int arrayInitData(vOBJECT* obj, int argc, void** argv) {
     return a->data ? 3 : -1;
 }
 
-void arrayDestroy(vOBJECT* obj) {
+void vARRAYdestroy(vOBJECT* obj) {
     auto* a = static_cast<vARRAY*>(obj);
     sysFree(a->data);
     a->data = nullptr;
 }
 
-int arraySend(vOBJECT* stream, vOBJECT* obj) {
+int vARRAYsend(vOBJECT* stream, vOBJECT* obj) {
     auto* a = static_cast<vARRAY*>(obj);
     std::int16_t head[2] = {a->type, a->ndims};
     if (vWrite(stream, kTypeS, head, 2) != 2) return 0;
@@ -69,7 +69,7 @@ int arraySend(vOBJECT* stream, vOBJECT* obj) {
     return vWrite(stream, a->type, a->data, a->count) == static_cast<long>(a->count);
 }
 
-int arrayReceive(vOBJECT* stream, vOBJECT* obj) {
+int vARRAYreceive(vOBJECT* stream, vOBJECT* obj) {
     auto* a = static_cast<vARRAY*>(obj);
     a->data = nullptr;
     std::int16_t head[2] = {0, 0};
@@ -100,7 +100,7 @@ void addElement(const vARRAY* a, std::uint32_t i, char* buf, int* pos, int limit
         igAddWord(igLong2Str(vLongValue(a, i)), buf, pos, limit);
 }
 
-void arrayDescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
+void vARRAYdescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
     auto* a = static_cast<vARRAY*>(obj);
     if (a->ndims > 0) {
         igAddWord("\nDIMS : ", buf, pos, limit);
@@ -120,7 +120,7 @@ void arrayDescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
     }
 }
 
-void arrayToAscii(vOBJECT* obj, char* buf, int* pos, int limit) {
+void vARRAYtoascii(vOBJECT* obj, char* buf, int* pos, int limit) {
     auto* a = static_cast<vARRAY*>(obj);
     for (std::uint32_t i = 0; i < a->count && i < 10 && *pos < limit; ++i) {
         if (i > 0) igAddWord(",", buf, pos, limit);
@@ -128,13 +128,13 @@ void arrayToAscii(vOBJECT* obj, char* buf, int* pos, int limit) {
     }
 }
 
-void* arrayGetData(vOBJECT* obj) {
+void* vARRAYgetdata(vOBJECT* obj) {
     return static_cast<vARRAY*>(obj)->data;
 }
-long arrayGetSize(vOBJECT* obj) {
+long vARRAYgetsize(vOBJECT* obj) {
     return static_cast<vARRAY*>(obj)->count;
 }
-int arrayGetType(vOBJECT* obj) {
+int vARRAYgettype(vOBJECT* obj) {
     return static_cast<vARRAY*>(obj)->type;
 }
 
@@ -149,15 +149,15 @@ vARRAY* create(short type, short ndims, const std::uint32_t* dims, bool clear) {
 int vArrayInitialize() {
     vArrayClass = vClassInitialize(vObjectClass, sizeof(vARRAY), kClassArray, "Array");
     if (!vArrayClass) return 0;
-    vClassSetFunction(vArrayClass, kSlotInitData, &arrayInitData);
-    vClassSetFunction(vArrayClass, kSlotDestroy, &arrayDestroy);
-    vClassSetFunction(vArrayClass, kSlotSend, &arraySend);
-    vClassSetFunction(vArrayClass, kSlotReceive, &arrayReceive);
-    vClassSetFunction(vArrayClass, kSlotDescribe, &arrayDescribe);
-    vClassSetFunction(vArrayClass, kSlotToAscii, &arrayToAscii);
-    vClassSetFunction(vArrayClass, kSlotGetData, &arrayGetData);
-    vClassSetFunction(vArrayClass, kSlotGetSize, &arrayGetSize);
-    vClassSetFunction(vArrayClass, kSlotGetType, &arrayGetType);
+    vClassSetFunction(vArrayClass, kSlotInitData, &vARRAYinitdata);
+    vClassSetFunction(vArrayClass, kSlotDestroy, &vARRAYdestroy);
+    vClassSetFunction(vArrayClass, kSlotSend, &vARRAYsend);
+    vClassSetFunction(vArrayClass, kSlotReceive, &vARRAYreceive);
+    vClassSetFunction(vArrayClass, kSlotDescribe, &vARRAYdescribe);
+    vClassSetFunction(vArrayClass, kSlotToAscii, &vARRAYtoascii);
+    vClassSetFunction(vArrayClass, kSlotGetData, &vARRAYgetdata);
+    vClassSetFunction(vArrayClass, kSlotGetSize, &vARRAYgetsize);
+    vClassSetFunction(vArrayClass, kSlotGetType, &vARRAYgettype);
     return 1;
 }
 

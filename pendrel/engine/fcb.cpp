@@ -10,7 +10,7 @@ int blockCount(const vFCB* fcb) {
 }
 
 // Arguments after the path's: the queue, the function number, the input count.
-int fcbInitData(vOBJECT* obj, int argc, void** argv) {
+int vvFCBinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* fcb = static_cast<vFCB*>(obj);
     fcb->queue = nullptr;
     fcb->internals = nullptr;
@@ -25,7 +25,7 @@ int fcbInitData(vOBJECT* obj, int argc, void** argv) {
     return 3;
 }
 
-void fcbDestroy(vOBJECT* obj) {
+void vvFCBdestroy(vOBJECT* obj) {
     auto* fcb = static_cast<vFCB*>(obj);
     // Paths that would wake this block no longer do: their parent link is cleared.
     for (vNODE* node = fcb->head; node; node = node->next)
@@ -36,7 +36,7 @@ void fcbDestroy(vOBJECT* obj) {
     fcb->output = nullptr;
 }
 
-int quedInitData(vOBJECT* obj, int argc, void** argv) {
+int vvQUEDFCBinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* call = static_cast<vQUEDFCB*>(obj);
     for (auto& a : call->args)
         a = nullptr;
@@ -47,7 +47,7 @@ int quedInitData(vOBJECT* obj, int argc, void** argv) {
     return 1;
 }
 
-void quedDestroy(vOBJECT* obj) {
+void vvQUEDFCBdestroy(vOBJECT* obj) {
     auto* call = static_cast<vQUEDFCB*>(obj);
     for (int i = 0; i < call->argc; ++i)
         vvRelease(call->args[i]);
@@ -68,10 +68,10 @@ int vvFCBInitialize() {
     vFCBClass = vClassInitialize(vPathClass, sizeof(vFCB), kClassFCB, "FCB");
     vQuedFCBClass = vClassInitialize(vObjectClass, sizeof(vQUEDFCB), kClassQuedFCB, "QUEDFCB");
     if (!vFCBClass || !vQuedFCBClass) return 0;
-    vClassSetFunction(vFCBClass, kSlotInitData, &fcbInitData);
-    vClassSetFunction(vFCBClass, kSlotDestroy, &fcbDestroy);
-    vClassSetFunction(vQuedFCBClass, kSlotInitData, &quedInitData);
-    vClassSetFunction(vQuedFCBClass, kSlotDestroy, &quedDestroy);
+    vClassSetFunction(vFCBClass, kSlotInitData, &vvFCBinitdata);
+    vClassSetFunction(vFCBClass, kSlotDestroy, &vvFCBdestroy);
+    vClassSetFunction(vQuedFCBClass, kSlotInitData, &vvQUEDFCBinitdata);
+    vClassSetFunction(vQuedFCBClass, kSlotDestroy, &vvQUEDFCBdestroy);
     return 1;
 }
 

@@ -8,7 +8,7 @@ CLASSdum* vListClass = nullptr;
 
 namespace {
 
-int listInitData(vOBJECT* obj, int, void**) {
+int vvLISTinitdata(vOBJECT* obj, int, void**) {
     auto* list = static_cast<vLIST*>(obj);
     list->head = nullptr;
     list->tail = nullptr;
@@ -17,7 +17,7 @@ int listInitData(vOBJECT* obj, int, void**) {
     return 0;
 }
 
-void listDestroy(vOBJECT* obj) {
+void vvLISTdestroy(vOBJECT* obj) {
     vvListClear(static_cast<vLIST*>(obj));
 }
 
@@ -30,8 +30,8 @@ bool keyIs(const vOBJECT* obj, const char* key) {
 int vListInitialize() {
     vListClass = vClassInitialize(vObjectClass, sizeof(vLIST), kClassBag, "Bag");
     if (!vListClass) return 0;
-    vClassSetFunction(vListClass, kSlotInitData, &listInitData);
-    vClassSetFunction(vListClass, kSlotDestroy, &listDestroy);
+    vClassSetFunction(vListClass, kSlotInitData, &vvLISTinitdata);
+    vClassSetFunction(vListClass, kSlotDestroy, &vvLISTdestroy);
     return 1;
 }
 

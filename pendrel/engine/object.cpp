@@ -70,26 +70,26 @@ vOBJECT* allocateInstance(CLASSdum* cls) {
     return obj;
 }
 
-int objectInitData(vOBJECT* obj, int, void**) {
+int vvOBJECTinitdata(vOBJECT* obj, int, void**) {
     obj->key = nullptr;
     obj->owners = 0;
     obj->parent = nullptr;
     return 0;
 }
 
-void objectDestroy(vOBJECT* obj) {
+void vvOBJECTdestroy(vOBJECT* obj) {
     freeObjectMemory(obj);
 }
 
-int objectSend(vOBJECT*, vOBJECT*) {
+int vvOBJECTsend(vOBJECT*, vOBJECT*) {
     return 1;
 }
 
-int objectReceive(vOBJECT*, vOBJECT* obj) {
-    return objectInitData(obj, 0, nullptr) == 0;
+int vvOBJECTreceive(vOBJECT*, vOBJECT* obj) {
+    return vvOBJECTinitdata(obj, 0, nullptr) == 0;
 }
 
-void objectDescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
+void vvOBJECTdescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
     if (obj->key) {
         igAddWord("KEY  : ", buf, pos, limit);
         igAddWord(obj->key, buf, pos, limit);
@@ -99,13 +99,13 @@ void objectDescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
     igAddWord(obj->cls->name, buf, pos, limit);
 }
 
-void* objectGetData(vOBJECT*) {
+void* vvOBJECTgetdata(vOBJECT*) {
     return nullptr;
 }
-long objectGetSize(vOBJECT*) {
+long vvOBJECTgetsize(vOBJECT*) {
     return 0;
 }
-int objectGetType(vOBJECT*) {
+int vvOBJECTgettype(vOBJECT*) {
     return 0;
 }
 
@@ -162,14 +162,14 @@ const char* vClassGetTypeName(int code) {
 int vObjectInitialize() {
     vObjectClass = vClassInitialize(nullptr, sizeof(vOBJECT), kClassObject, "Object");
     if (!vObjectClass) return 0;
-    vClassSetFunction(vObjectClass, kSlotInitData, &objectInitData);
-    vClassSetFunction(vObjectClass, kSlotDestroy, &objectDestroy);
-    vClassSetFunction(vObjectClass, kSlotSend, &objectSend);
-    vClassSetFunction(vObjectClass, kSlotReceive, &objectReceive);
-    vClassSetFunction(vObjectClass, kSlotDescribe, &objectDescribe);
-    vClassSetFunction(vObjectClass, kSlotGetData, &objectGetData);
-    vClassSetFunction(vObjectClass, kSlotGetSize, &objectGetSize);
-    vClassSetFunction(vObjectClass, kSlotGetType, &objectGetType);
+    vClassSetFunction(vObjectClass, kSlotInitData, &vvOBJECTinitdata);
+    vClassSetFunction(vObjectClass, kSlotDestroy, &vvOBJECTdestroy);
+    vClassSetFunction(vObjectClass, kSlotSend, &vvOBJECTsend);
+    vClassSetFunction(vObjectClass, kSlotReceive, &vvOBJECTreceive);
+    vClassSetFunction(vObjectClass, kSlotDescribe, &vvOBJECTdescribe);
+    vClassSetFunction(vObjectClass, kSlotGetData, &vvOBJECTgetdata);
+    vClassSetFunction(vObjectClass, kSlotGetSize, &vvOBJECTgetsize);
+    vClassSetFunction(vObjectClass, kSlotGetType, &vvOBJECTgettype);
     return 1;
 }
 

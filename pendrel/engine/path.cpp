@@ -11,7 +11,7 @@ namespace {
 constexpr int kMaxPathDepth = 64;
 constexpr int kMaxSendNesting = 1000;
 
-int pathInitData(vOBJECT* obj, int argc, void** argv) {
+int vvPATHinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* path = static_cast<vPATH*>(obj);
     path->holdSize = 0;
     path->handler = nullptr;
@@ -45,7 +45,7 @@ vOBJECT* findSub(vPATH* path, const char* name, int depth, long& budget) {
 int vvPathInitialize() {
     vPathClass = vClassInitialize(vListClass, sizeof(vPATH), kClassPath, "Path");
     if (!vPathClass) return 0;
-    vClassSetFunction(vPathClass, kSlotInitData, &pathInitData);
+    vClassSetFunction(vPathClass, kSlotInitData, &vvPATHinitdata);
     return 1;
 }
 

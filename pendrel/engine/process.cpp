@@ -61,7 +61,7 @@ vPATH* addPath(vPATH* owner, const char* name, vOBJECT* parent, vPathHandler han
 }
 
 // Argument after the path's: the outer path.
-int procInitData(vOBJECT* obj, int argc, void** argv) {
+int vvPROCinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* proc = static_cast<vPROC*>(obj);
     proc->running = 0;
     proc->publicPath = nullptr;
@@ -79,7 +79,7 @@ int procInitData(vOBJECT* obj, int argc, void** argv) {
     return 1;
 }
 
-void procDestroy(vOBJECT* obj) {
+void vvPROCdestroy(vOBJECT* obj) {
     auto* proc = static_cast<vPROC*>(obj);
     proc->running = 0;
     vvRelease(proc->queue);
@@ -130,8 +130,8 @@ vFCB* newBlock(vPROC* proc) {
 int vvProcessInitialize() {
     vProcessClass = vClassInitialize(vPathClass, sizeof(vPROC), kClassProcess, "Process");
     if (!vProcessClass) return 0;
-    vClassSetFunction(vProcessClass, kSlotInitData, &procInitData);
-    vClassSetFunction(vProcessClass, kSlotDestroy, &procDestroy);
+    vClassSetFunction(vProcessClass, kSlotInitData, &vvPROCinitdata);
+    vClassSetFunction(vProcessClass, kSlotDestroy, &vvPROCdestroy);
     return 1;
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr long kMaxCapacity = std::numeric_limits<std::int32_t>::max() - 1024;
 
-int streamInitData(vOBJECT* obj, int argc, void** argv) {
+int vvSTREAMinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* s = static_cast<vSTREAM*>(obj);
     s->used = 0;
     s->readPosition = 0;
@@ -26,7 +26,7 @@ int streamInitData(vOBJECT* obj, int argc, void** argv) {
     return 1;
 }
 
-void streamDestroy(vOBJECT* obj) {
+void vvSTREAMdestroy(vOBJECT* obj) {
     auto* s = static_cast<vSTREAM*>(obj);
     sysFree(s->buffer);
     s->buffer = nullptr;
@@ -39,7 +39,7 @@ int byteOrderWidth(int type) {
     return 0;
 }
 
-long streamWrite(vOBJECT* obj, int type, void* items, long count) {
+long vvSTREAMwrite(vOBJECT* obj, int type, void* items, long count) {
     auto* s = static_cast<vSTREAM*>(obj);
     long size = vClassGetTypeSize(type);
     if (count <= 0 || size == 0 || !items || count > kMaxCapacity / size) return 0;
@@ -76,7 +76,7 @@ long streamWrite(vOBJECT* obj, int type, void* items, long count) {
     return count;
 }
 
-long streamRead(vOBJECT* obj, int type, void* items, long count) {
+long vvSTREAMread(vOBJECT* obj, int type, void* items, long count) {
     auto* s = static_cast<vSTREAM*>(obj);
     long size = vClassGetTypeSize(type);
     if (count <= 0 || size == 0 || !items) return 0;
@@ -104,13 +104,13 @@ long streamRead(vOBJECT* obj, int type, void* items, long count) {
     return count;
 }
 
-void* streamGetData(vOBJECT* obj) {
+void* vvSTREAMgetdata(vOBJECT* obj) {
     return static_cast<vSTREAM*>(obj)->buffer;
 }
-long streamGetSize(vOBJECT* obj) {
+long vvSTREAMgetsize(vOBJECT* obj) {
     return static_cast<vSTREAM*>(obj)->capacity;
 }
-int streamGetType(vOBJECT*) {
+int vvSTREAMgettype(vOBJECT*) {
     return kTypeStream;
 }
 
@@ -119,13 +119,13 @@ int streamGetType(vOBJECT*) {
 int vStreamInitialize() {
     vStreamClass = vClassInitialize(vObjectClass, sizeof(vSTREAM), kClassStream, "Stream");
     if (!vStreamClass) return 0;
-    vClassSetFunction(vStreamClass, kSlotInitData, &streamInitData);
-    vClassSetFunction(vStreamClass, kSlotDestroy, &streamDestroy);
-    vClassSetFunction(vStreamClass, kSlotWrite, &streamWrite);
-    vClassSetFunction(vStreamClass, kSlotRead, &streamRead);
-    vClassSetFunction(vStreamClass, kSlotGetData, &streamGetData);
-    vClassSetFunction(vStreamClass, kSlotGetSize, &streamGetSize);
-    vClassSetFunction(vStreamClass, kSlotGetType, &streamGetType);
+    vClassSetFunction(vStreamClass, kSlotInitData, &vvSTREAMinitdata);
+    vClassSetFunction(vStreamClass, kSlotDestroy, &vvSTREAMdestroy);
+    vClassSetFunction(vStreamClass, kSlotWrite, &vvSTREAMwrite);
+    vClassSetFunction(vStreamClass, kSlotRead, &vvSTREAMread);
+    vClassSetFunction(vStreamClass, kSlotGetData, &vvSTREAMgetdata);
+    vClassSetFunction(vStreamClass, kSlotGetSize, &vvSTREAMgetsize);
+    vClassSetFunction(vStreamClass, kSlotGetType, &vvSTREAMgettype);
     return 1;
 }
 

@@ -38,7 +38,7 @@ long copyText(const char* src, long length, char* dst, bool escapes) {
     return n;
 }
 
-int textInitData(vOBJECT* obj, int argc, void** argv) {
+int vvTEXTinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* t = static_cast<vTEXT*>(obj);
     t->text = nullptr;
     if (argc < 1 || !argv[0]) return -1;
@@ -49,20 +49,20 @@ int textInitData(vOBJECT* obj, int argc, void** argv) {
     return 1;
 }
 
-void textDestroy(vOBJECT* obj) {
+void vvTEXTdestroy(vOBJECT* obj) {
     auto* t = static_cast<vTEXT*>(obj);
     sysFree(t->text);
     t->text = nullptr;
 }
 
-int textSend(vOBJECT* stream, vOBJECT* obj) {
+int vvTEXTsend(vOBJECT* stream, vOBJECT* obj) {
     auto* t = static_cast<vTEXT*>(obj);
     if (!t->text) return 1;
     long n = static_cast<long>(std::strlen(t->text)) + 1;
     return vWrite(stream, kTypeUC, t->text, n) == n;
 }
 
-int textReceive(vOBJECT* stream, vOBJECT* obj) {
+int vvTEXTreceive(vOBJECT* stream, vOBJECT* obj) {
     auto* t = static_cast<vTEXT*>(obj);
     char bytes[kTextStreamLimit + 1];
     long got = vRead(stream, kTypeUC, bytes, kTextStreamLimit + 1);
@@ -76,25 +76,25 @@ int textReceive(vOBJECT* stream, vOBJECT* obj) {
     return 1;
 }
 
-void textDescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
+void vvTEXTdescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
     igAddWord("\n", buf, pos, limit);
     igAddWord(static_cast<vTEXT*>(obj)->text, buf, pos, limit);
 }
 
-void textToAscii(vOBJECT* obj, char* buf, int* pos, int limit) {
+void vvTEXTtoascii(vOBJECT* obj, char* buf, int* pos, int limit) {
     igAddWord(static_cast<vTEXT*>(obj)->text, buf, pos, limit);
 }
 
-void* textGetData(vOBJECT* obj) {
+void* vvTEXTgetdata(vOBJECT* obj) {
     return static_cast<vTEXT*>(obj)->text;
 }
 
-long textGetSize(vOBJECT* obj) {
+long vvTEXTgetsize(vOBJECT* obj) {
     const char* s = static_cast<vTEXT*>(obj)->text;
     return s ? static_cast<long>(std::strlen(s)) : 0;
 }
 
-int textGetType(vOBJECT*) {
+int vvTEXTgettype(vOBJECT*) {
     return kTypeText;
 }
 
@@ -109,15 +109,15 @@ vTEXT* create(const char* text, long length, bool escapes) {
 int vTextInitialize() {
     vTextClass = vClassInitialize(vObjectClass, sizeof(vTEXT), kClassText, "Text");
     if (!vTextClass) return 0;
-    vClassSetFunction(vTextClass, kSlotInitData, &textInitData);
-    vClassSetFunction(vTextClass, kSlotDestroy, &textDestroy);
-    vClassSetFunction(vTextClass, kSlotSend, &textSend);
-    vClassSetFunction(vTextClass, kSlotReceive, &textReceive);
-    vClassSetFunction(vTextClass, kSlotDescribe, &textDescribe);
-    vClassSetFunction(vTextClass, kSlotToAscii, &textToAscii);
-    vClassSetFunction(vTextClass, kSlotGetData, &textGetData);
-    vClassSetFunction(vTextClass, kSlotGetSize, &textGetSize);
-    vClassSetFunction(vTextClass, kSlotGetType, &textGetType);
+    vClassSetFunction(vTextClass, kSlotInitData, &vvTEXTinitdata);
+    vClassSetFunction(vTextClass, kSlotDestroy, &vvTEXTdestroy);
+    vClassSetFunction(vTextClass, kSlotSend, &vvTEXTsend);
+    vClassSetFunction(vTextClass, kSlotReceive, &vvTEXTreceive);
+    vClassSetFunction(vTextClass, kSlotDescribe, &vvTEXTdescribe);
+    vClassSetFunction(vTextClass, kSlotToAscii, &vvTEXTtoascii);
+    vClassSetFunction(vTextClass, kSlotGetData, &vvTEXTgetdata);
+    vClassSetFunction(vTextClass, kSlotGetSize, &vvTEXTgetsize);
+    vClassSetFunction(vTextClass, kSlotGetType, &vvTEXTgettype);
     return 1;
 }
 

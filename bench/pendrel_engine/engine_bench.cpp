@@ -139,10 +139,11 @@ void BM_ConvertFtoUC_PlainLoop(benchmark::State& s) {
 }
 
 void BM_Smooth3_Engine(benchmark::State& s) {
+    vOBJECT* image = inputs().image; // starts the engine
     vARRAY* three = vArrayCreate1(kTypeL, 1);
     *static_cast<std::int32_t*>(three->data) = 3;
     vvIncOwners(three);
-    runOperation(s, &vvARRAYsmooth, inputs().image, three);
+    runOperation(s, &vvARRAYsmooth, image, three);
     vvRelease(three);
 }
 // The 3x3 box mean written directly for a two-dimensional image, divisor read at run time.

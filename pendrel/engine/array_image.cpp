@@ -1,7 +1,8 @@
 // Image operations on unsigned-char arrays: CONVOLVE with any kernel and SMOOTH, the box mean.
 #include "pendrel/engine/array_types.h"
+#include "pendrel/engine/sys.h"
 
-#include <vector>
+#include <cstring>
 
 namespace {
 
@@ -26,10 +27,19 @@ struct Divider {
     }
 };
 
-struct Kernel {
-    std::uint32_t dims[4];
-    std::vector<std::int32_t> weights; // first dimension fastest
-};
+// Where the kernel lies wholly inside the image: out[d] positions in each dimension.
+bool outputExtent(const vARRAY* image, const std::uint32_t* k, std::uint32_t* out) {
+    for (int d = 0; d < 4; ++d) {
+        if (k[d] == 0 || k[d] > image->dims[d]) return false;
+        out[d] = image->dims[d] - k[d] + 1;
+    }
+    return true;
+}
+
+std::uint64_t indexOf(const std::uint32_t* n, std::uint64_t i0, std::uint64_t i1, std::uint64_t i2,
+                      std::uint64_t i3) {
+    return i0 + n[0] * (i1 + n[1] * (i2 + n[2] * i3));
+}
 
 void v0AccumulateRow(const std::uint8_t* __restrict src, std::uint32_t* __restrict acc,
                      std::uint32_t n, std::uint32_t weight) {
@@ -42,54 +52,138 @@ void v0AccumulateRow(const std::uint8_t* __restrict src, std::uint32_t* __restri
     }
 }
 
-void v0StoreRow(const std::uint32_t* __restrict acc, std::uint8_t* __restrict out, std::uint32_t n,
+void v0StoreRow(const std::uint32_t* __restrict sums, std::uint8_t* __restrict out, std::uint32_t n,
                 Divider div) {
     for (std::uint32_t i = 0; i < n; ++i)
-        out[i] = static_cast<std::uint8_t>(div.divide(acc[i]));
+        out[i] = static_cast<std::uint8_t>(div.divide(sums[i]));
 }
 
 // The weighted sum over the kernel at every position where the kernel lies wholly inside the
-// image, divided by the sum of the positive weights, stored at the kernel's centre; the border
-// stays 0. No result when the positive weights sum to 0.
-vARRAY* v0ConvolveUC(const vARRAY* image, const Kernel& k) {
+// image (in 32-bit arithmetic), divided by the sum of the positive weights as unsigned
+// numbers, stored at the kernel's centre; the border stays 0. No result when the positive
+// weights sum to 0.
+vARRAY* v0ConvolveUC(const vARRAY* image, const vARRAY* kernel) {
+    const auto* weights = static_cast<const std::int32_t*>(kernel->data);
     std::uint32_t w = 0;
-    for (std::int32_t v : k.weights)
-        if (v > 0) w += static_cast<std::uint32_t>(v);
+    for (std::uint32_t i = 0; i < kernel->count; ++i)
+        if (weights[i] > 0) w += static_cast<std::uint32_t>(weights[i]);
     if (w == 0) return nullptr;
     vARRAY* r = vArrayCreateShaped(kTypeUC, image, true);
     if (!r) return nullptr;
-    const std::uint32_t* n = image->dims;
-    for (int d = 0; d < 4; ++d)
-        if (k.dims[d] > n[d]) return r;
+    const std::uint32_t* k = kernel->dims;
     std::uint32_t out[4];
-    for (int d = 0; d < 4; ++d)
-        out[d] = n[d] - k.dims[d] + 1;
+    if (!outputExtent(image, k, out)) return r;
+    auto* acc = static_cast<std::uint32_t*>(sysMalloc(out[0] * sizeof(std::uint32_t)));
+    if (!acc) {
+        vvDestroy(r);
+        return nullptr;
+    }
+    const std::uint32_t* n = image->dims;
     const auto* src = static_cast<const std::uint8_t*>(image->data);
     auto* dst = static_cast<std::uint8_t*>(r->data);
-    auto index = [n](std::uint64_t i0, std::uint64_t i1, std::uint64_t i2, std::uint64_t i3) {
-        return i0 + n[0] * (i1 + n[1] * (i2 + n[2] * i3));
-    };
-    std::vector<std::uint32_t> acc(out[0]);
     Divider div(w);
     for (std::uint32_t p3 = 0; p3 < out[3]; ++p3)
         for (std::uint32_t p2 = 0; p2 < out[2]; ++p2)
             for (std::uint32_t p1 = 0; p1 < out[1]; ++p1) {
-                std::fill(acc.begin(), acc.end(), 0u);
-                const std::int32_t* weight = k.weights.data();
-                for (std::uint32_t k3 = 0; k3 < k.dims[3]; ++k3)
-                    for (std::uint32_t k2 = 0; k2 < k.dims[2]; ++k2)
-                        for (std::uint32_t k1 = 0; k1 < k.dims[1]; ++k1)
-                            for (std::uint32_t k0 = 0; k0 < k.dims[0]; ++k0, ++weight) {
+                std::memset(acc, 0, out[0] * sizeof(std::uint32_t));
+                const std::int32_t* weight = weights;
+                for (std::uint32_t k3 = 0; k3 < k[3]; ++k3)
+                    for (std::uint32_t k2 = 0; k2 < k[2]; ++k2)
+                        for (std::uint32_t k1 = 0; k1 < k[1]; ++k1)
+                            for (std::uint32_t k0 = 0; k0 < k[0]; ++k0, ++weight) {
                                 if (*weight == 0) continue;
-                                v0AccumulateRow(src + index(k0, p1 + k1, p2 + k2, p3 + k3),
-                                                acc.data(), out[0],
-                                                static_cast<std::uint32_t>(*weight));
+                                v0AccumulateRow(src + indexOf(n, k0, p1 + k1, p2 + k2, p3 + k3),
+                                                acc, out[0], static_cast<std::uint32_t>(*weight));
                             }
-                v0StoreRow(acc.data(),
-                           dst + index(k.dims[0] / 2, p1 + k.dims[1] / 2, p2 + k.dims[2] / 2,
-                                       p3 + k.dims[3] / 2),
+                v0StoreRow(acc,
+                           dst + indexOf(n, k[0] / 2, p1 + k[1] / 2, p2 + k[2] / 2, p3 + k[3] / 2),
                            out[0], div);
             }
+    sysFree(acc);
+    return r;
+}
+
+// Sliding sums of `side` consecutive blocks along one dimension, in place: block p becomes
+// the sum of blocks p .. p + side - 1. Blocks are `width` sums long, `count` of them.
+void v0SlideBlocks(std::uint32_t* data, std::uint64_t width, std::uint32_t count,
+                   std::uint32_t side, std::uint32_t* __restrict running) {
+    std::memcpy(running, data, width * sizeof(std::uint32_t));
+    for (std::uint32_t j = 1; j < side; ++j) {
+        const std::uint32_t* block = data + j * width;
+        for (std::uint64_t i = 0; i < width; ++i)
+            running[i] += block[i];
+    }
+    for (std::uint32_t p = 0; p + side <= count; ++p) {
+        std::uint32_t* __restrict first = data + p * width;
+        const std::uint32_t* __restrict next =
+            p + side < count ? data + (p + side) * width : nullptr;
+        for (std::uint64_t i = 0; i < width; ++i) {
+            std::uint32_t sum = running[i];
+            if (next) running[i] += next[i] - first[i];
+            first[i] = sum;
+        }
+    }
+}
+
+// The box mean of SMOOTH: the sum over a box of `side` in each of the image's dimensions,
+// built one dimension at a time, so that its cost does not grow with the box. Sums wrap in
+// 32 bits exactly as the weighted sum of CONVOLVE does.
+vARRAY* v0BoxMeanUC(const vARRAY* image, std::uint32_t side) {
+    std::uint32_t k[4];
+    std::uint32_t w = 1;
+    for (int d = 0; d < 4; ++d) {
+        k[d] = d < image->ndims ? side : 1;
+        w *= k[d];
+    }
+    if (w == 0) return nullptr;
+    vARRAY* r = vArrayCreateShaped(kTypeUC, image, true);
+    if (!r) return nullptr;
+    std::uint32_t out[4];
+    if (!outputExtent(image, k, out)) return r;
+    const std::uint32_t* n = image->dims;
+    std::uint64_t total = image->count;
+    auto* sums = static_cast<std::uint32_t*>(sysMalloc(total * sizeof(std::uint32_t)));
+    std::uint64_t largestBlock = total / n[3] > n[0] ? total / n[3] : n[0];
+    auto* running = static_cast<std::uint32_t*>(sysMalloc(largestBlock * sizeof(std::uint32_t)));
+    if (!sums || !running) {
+        sysFree(sums);
+        sysFree(running);
+        vvDestroy(r);
+        return nullptr;
+    }
+    const auto* src = static_cast<const std::uint8_t*>(image->data);
+    // Along the first dimension, row by row, straight from the image.
+    std::uint64_t rows = total / n[0];
+    for (std::uint64_t row = 0; row < rows; ++row) {
+        const std::uint8_t* in = src + row * n[0];
+        std::uint32_t* s = sums + row * n[0];
+        std::uint32_t sum = 0;
+        for (std::uint32_t i = 0; i < k[0]; ++i)
+            sum += in[i];
+        for (std::uint32_t p = 0; p < out[0]; ++p) {
+            s[p] = sum;
+            if (p + k[0] < n[0]) sum += in[p + k[0]] - static_cast<std::uint32_t>(in[p]);
+        }
+    }
+    // Along each further dimension: whole blocks of the lower dimensions slide at once.
+    std::uint64_t width = n[0];
+    for (int d = 1; d < 4; ++d) {
+        std::uint64_t outer = total / (width * n[d]);
+        if (k[d] > 1)
+            for (std::uint64_t o = 0; o < outer; ++o)
+                v0SlideBlocks(sums + o * width * n[d], width, n[d], k[d], running);
+        width *= n[d];
+    }
+    auto* dst = static_cast<std::uint8_t*>(r->data);
+    Divider div(w);
+    for (std::uint32_t p3 = 0; p3 < out[3]; ++p3)
+        for (std::uint32_t p2 = 0; p2 < out[2]; ++p2)
+            for (std::uint32_t p1 = 0; p1 < out[1]; ++p1)
+                v0StoreRow(sums + indexOf(n, 0, p1, p2, p3),
+                           dst + indexOf(n, k[0] / 2, p1 + k[1] / 2, p2 + k[2] / 2, p3 + k[3] / 2),
+                           out[0], div);
+    sysFree(sums);
+    sysFree(running);
     return r;
 }
 
@@ -101,13 +195,9 @@ vOBJECT* vvARRAYconvolve(vOBJECT** argv) {
     if (!image || !kernel || image->type != kTypeUC) return nullptr;
     vARRAY* weights = vConvertTo(kernel, nullptr, kTypeL);
     if (!weights) return nullptr;
-    Kernel k;
-    for (int d = 0; d < 4; ++d)
-        k.dims[d] = weights->dims[d];
-    const auto* p = static_cast<const std::int32_t*>(weights->data);
-    k.weights.assign(p, p + weights->count);
+    vARRAY* r = v0ConvolveUC(image, weights);
     vvDestroy(weights);
-    return v0ConvolveUC(image, k);
+    return r;
 }
 
 vOBJECT* vvARRAYsmooth(vOBJECT** argv) {
@@ -116,16 +206,7 @@ vOBJECT* vvARRAYsmooth(vOBJECT** argv) {
     if (!image || !size || image->type != kTypeUC) return nullptr;
     std::int32_t side = vLongValue(size, 0);
     if (side <= 0) return nullptr;
-    Kernel k;
-    std::uint64_t count = 1;
-    for (int d = 0; d < 4; ++d) {
-        k.dims[d] = d < image->ndims ? static_cast<std::uint32_t>(side) : 1;
-        count *= k.dims[d];
-        // A kernel larger than the image gives an all-zero result without any weights.
-        if (k.dims[d] > image->dims[d]) return vArrayCreateShaped(kTypeUC, image, true);
-    }
-    k.weights.assign(count, 1);
-    return v0ConvolveUC(image, k);
+    return v0BoxMeanUC(image, static_cast<std::uint32_t>(side));
 }
 
 int vArrayImageInitialize() {

@@ -521,6 +521,39 @@ TEST_F(ArrayImages, DivisionByAFixedDivisorIsExact) {
     }
 }
 
+TEST_F(ArrayImages, SmoothEqualsConvolveWithAKernelOfOnes) {
+    unsigned long dims[3] = {7, 6, 5};
+    Owned img(vArrayCreate(kTypeUC, 3, dims));
+    auto* p = static_cast<std::uint8_t*>(img.array()->data);
+    for (std::uint32_t i = 0; i < img.array()->count; ++i)
+        p[i] = static_cast<std::uint8_t>(i * 2654435761u >> 24);
+    for (unsigned long side : {1ul, 2ul, 3ul, 5ul}) {
+        unsigned long kdims[3] = {side, side, side};
+        Owned ones(vArrayCreate(kTypeL, 3, kdims));
+        auto* w = static_cast<std::int32_t*>(ones.array()->data);
+        for (std::uint32_t i = 0; i < ones.array()->count; ++i)
+            w[i] = 1;
+        Owned k(makeArray(kTypeL, {static_cast<double>(side)}));
+        Owned smooth(run(&vvARRAYsmooth, {img.obj, k.obj}));
+        Owned convolve(run(&vvARRAYconvolve, {img.obj, ones.obj}));
+        ASSERT_NE(smooth.obj, nullptr);
+        EXPECT_EQ(valuesOf(smooth.obj), valuesOf(convolve.obj)) << side;
+    }
+}
+
+TEST_F(ArrayImages, SmoothWithABoxAsLargeAsTheImage) {
+    unsigned long dims[4] = {12, 12, 12, 12};
+    Owned img(vArrayCreate(kTypeUC, 4, dims));
+    std::memset(img.array()->data, 200, img.array()->bytes);
+    Owned k(makeArray(kTypeL, {12}));
+    Owned r(run(&vvARRAYsmooth, {img.obj, k.obj}));
+    ASSERT_NE(r.obj, nullptr);
+    // One output position, at the centre; 200 * 12^4 wraps in 32 bits like every sum does.
+    std::uint32_t sum = 200u * 20736u;
+    EXPECT_EQ(vLongValue(r.array(), 6 + 12 * (6 + 12 * (6 + 12 * 6))),
+              static_cast<std::uint8_t>(sum / 20736u));
+}
+
 using ArrayControl = EngineTest;
 
 TEST_F(ArrayControl, CountResetsWhenTheLimitIsReached) {

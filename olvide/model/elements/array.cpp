@@ -227,7 +227,7 @@ void TprogramIndex::readdefinewindow(const AttributeWindow& window) {
 
 void TprogramIndex::rebuildName() {
     if (IndexArray && IndexVariable)
-        SetAlias(IndexArray->VisualorAlias + "[" + IndexVariable->VisualorAlias + "]");
+        renameTo(IndexArray->VisualorAlias + "[" + IndexVariable->VisualorAlias + "]");
 }
 
 bool TprogramIndex::dependsOn(const TprogramVaribler* other) const {

@@ -57,8 +57,10 @@ void TprogramNumber::FinishCode(std::string_view code) {
 }
 
 void TprogramNumber::SetAlias(std::string_view text) {
+    const bool changed = text != VisualorAlias;
     TValueVaribler::SetAlias(text);
-    if (Owner) Owner->rebuildDerivedNames();
+    // Indexes and output lines are named after the numbers they use; parts name nothing.
+    if (changed && Owner && !IsDerived) Owner->rebuildDerivedNames();
 }
 
 // Iterations.
@@ -101,7 +103,7 @@ void TprogramIteration::SetAlias(std::string_view text) {
     namePart(ToPart, VisualorAlias, "Toer");
     namePart(StepPart, VisualorAlias, "Steper");
     if (ForCommander) ForCommander->SetAlias(VisualorAlias + "\r\nForman");
-    if (Owner) Owner->rebuildDerivedNames();
+    if (Owner && !IsDerived) Owner->rebuildDerivedNames();
 }
 
 void TprogramIteration::writedefinewindow(AttributeWindow& window) const {

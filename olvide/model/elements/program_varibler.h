@@ -67,6 +67,10 @@ public:
     bool running() const;
 
 protected:
+    // SetAlias only when the name differs.
+    void renameTo(const std::string& alias) {
+        if (alias != VisualorAlias) SetAlias(alias);
+    }
     // "V" on a shown temporary hides it; one no step uses any more leaves the element list.
     void hideOnKeyV() override;
 };

@@ -265,7 +265,7 @@ std::string TprogramOutputIndexAString::lineText() const {
 }
 
 void TprogramOutputIndexAString::rebuildName() {
-    if (LineOutput) SetAlias(LineOutput->VisualorAlias + "[" + lineText() + "]");
+    if (LineOutput) renameTo(LineOutput->VisualorAlias + "[" + lineText() + "]");
 }
 
 void TprogramOutputIndexAString::save(RecordWriter& writer) const {
@@ -295,7 +295,7 @@ std::string TProgramOutputIndexxString::lineText() const {
 }
 
 void TProgramOutputIndexxString::rebuildName() {
-    if (LineOutput && LineIndex) SetAlias(LineOutput->VisualorAlias + "[" + lineText() + "]");
+    if (LineOutput && LineIndex) renameTo(LineOutput->VisualorAlias + "[" + lineText() + "]");
 }
 
 bool TProgramOutputIndexxString::dependsOn(const TprogramVaribler* other) const {

@@ -15,7 +15,7 @@ namespace {
 struct KeyBinding {
     int key;
     bool shifted;
-    std::initializer_list<std::uint8_t> kinds;
+    std::vector<std::uint8_t> kinds;
     const char* handler;
     const char* altHandler;
 };

@@ -191,6 +191,7 @@ private:
     void clearReferencesTo(const TVisualor* object);
 
     Workspace& workspace_;
+    bool rebuildingNames_ = false;
 };
 
 } // namespace olvide

@@ -52,12 +52,19 @@ void Workspace::releasePending() {
 Tprogramspace* Workspace::openFunction(const std::string& path, Tprogramspace& caller) {
     if (Tprogramspace* open = findProgram(programNameOf(path))) return open;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    std::string found = path;
+    // A program moved to another folder together with its functions finds them beside itself.
+    if (!std::filesystem::is_regular_file(found, error) && !caller.fileName.empty()) {
+        const std::filesystem::path beside = std::filesystem::path(caller.fileName).parent_path() /
+                                             std::filesystem::path(path).filename();
+        if (std::filesystem::is_regular_file(beside, error)) found = beside.string();
+    }
+    if (!std::filesystem::is_regular_file(found, error)) {
         platform_.warning(cp("函数打开错误,文件没发现!"));
         caller.callLinksIntact = false;
         return nullptr;
     }
-    return opener_ ? opener_(*this, path) : nullptr;
+    return opener_ ? opener_(*this, found) : nullptr;
 }
 
 void Workspace::forgetElement(const TprogramVaribler* element) {

@@ -1,5 +1,7 @@
 #include "value_ops.h"
 
+#include "olvide/model/codepage.h"
+
 #include <cfloat>
 #include <cmath>
 
@@ -20,23 +22,23 @@ std::string faultMessage(Fault fault, std::string_view operand) {
     case Fault::None:
         return {};
     case Fault::Overflow:
-        return "数太大了!";
+        return cp("数太大了!");
     case Fault::Underflow:
-        return "数太小了!";
+        return cp("数太小了!");
     case Fault::DivideByZero:
-        return "除零错!";
+        return cp("除零错!");
     case Fault::NotANumber:
-        return "不是一个数:\"" + std::string(operand) + "\",这一步没有结果!";
+        return cp("不是一个数:\"") + std::string(operand) + cp("\",这一步没有结果!");
     case Fault::OutOfRange:
-        return "整数超出32位范围:" + std::string(operand) + ",这一步没有结果!";
+        return cp("整数超出32位范围:") + std::string(operand) + cp(",这一步没有结果!");
     case Fault::TooLong:
-        return "字符串太长了,这一步没有结果!";
+        return cp("字符串太长了,这一步没有结果!");
     case Fault::SqrtOfNegative:
-        return "负数不能开平方,程序停止运行!";
+        return cp("负数不能开平方,程序停止运行!");
     case Fault::LogOfNonPositive:
-        return "零或负数不能取对数,程序停止运行!";
+        return cp("零或负数不能取对数,程序停止运行!");
     case Fault::FunctionOverflow:
-        return "函数值溢出,程序停止运行!";
+        return cp("函数值溢出,程序停止运行!");
     }
     return {};
 }

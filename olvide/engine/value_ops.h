@@ -33,7 +33,8 @@ inline constexpr std::size_t kMaxTextLength = 16u * 1024u * 1024u;
 
 bool writesResult(Fault fault);
 bool stopsRun(Fault fault);
-// The message of a fault (UTF-8), with the offending operand where it helps.
+// The message of a fault in the code page, with the offending operand (code-page text) where
+// it helps.
 std::string faultMessage(Fault fault, std::string_view operand = {});
 
 // The operand behind a NotANumber or OutOfRange fault, for the message.

@@ -1,4 +1,5 @@
 #include "olvide/engine/value_ops.h"
+#include "olvide/model/codepage.h"
 
 #include <gtest/gtest.h>
 
@@ -190,9 +191,10 @@ TEST(Strings, JoiningMayReuseTheFirstOperand) {
 }
 
 TEST(Faults, MessagesNameTheOperand) {
-    EXPECT_EQ(faultMessage(Fault::DivideByZero), "除零错!");
-    EXPECT_EQ(faultMessage(Fault::Overflow), "数太大了!");
-    EXPECT_EQ(faultMessage(Fault::Underflow), "数太小了!");
+    EXPECT_EQ(toUtf8(faultMessage(Fault::DivideByZero)), "除零错!");
+    EXPECT_EQ(toUtf8(faultMessage(Fault::Overflow)), "数太大了!");
+    EXPECT_EQ(toUtf8(faultMessage(Fault::Underflow)), "数太小了!");
+    EXPECT_EQ(toUtf8(faultMessage(Fault::NotANumber, "12x")), "不是一个数:\"12x\",这一步没有结果!");
     EXPECT_NE(faultMessage(Fault::NotANumber, "12x").find("12x"), std::string::npos);
 }
 

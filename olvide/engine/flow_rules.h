@@ -1,0 +1,11 @@
+#pragma once
+// The loop test shared by "DOI" and the end of a for commander.
+namespace olvide {
+
+class TprogramIteration;
+
+// With s the step value and c the iteration's value: goes on when s > 0 and c <= to, or when
+// s <= 0 and c >= to.
+bool iterationGoesOn(const TprogramIteration& iteration);
+
+} // namespace olvide

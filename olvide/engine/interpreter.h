@@ -1,0 +1,120 @@
+#pragma once
+// Run control: the interpreter that runs a program as a stack of active commanders, one step
+// at a time, with pause, step in, step over, breakpoints and stop. Pause and stop act only
+// through the run buttons, which the loop reads after every step; between steps the platform
+// lets the user interface process its pending events.
+#include "olvide/engine/run_buttons.h"
+#include "olvide/engine/value_ops.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace olvide {
+
+class Platform;
+class TCommander;
+class TMaincommander;
+class Tprogramspace;
+class TprogramVaribler;
+class Tstep;
+class Workspace;
+
+// Results of running steps.
+enum class RunResult : int {
+    Paused = 1,
+    Ended = 2,       // a return step in the program's main commander
+    Stopped = 3,     // stopped, or ended by an exit with nowhere to go or an error
+    CallEntered = 4, // a call step entered a function
+    Returned = 5,    // back to the caller
+    Entered = 6,     // "DOC" or "DOI" entered a commander
+    Again = 7,       // the commander starts again, or handed over to its sibling
+    Left = 8,        // left to the commander outside it
+};
+
+// What executing one step asked of run control.
+enum class StepEffect {
+    Done,
+    Entered,     // a flow step entered a commander (it is the active one now)
+    CallEntered, // a call step entered a function
+    Exited,      // an exit left commanders; the outer one is active now
+    ExitNowhere, // an exit with nowhere to go: the program has ended
+    Return,      // "...": run control leaves the function
+    Halt,        // an error that stops the run (its message was shown)
+};
+
+class Interpreter {
+public:
+    Interpreter(Workspace& workspace, RunButtons& buttons);
+
+    // Run state.
+    bool Running() const;
+    TCommander* ActiveCommander = nullptr;
+    Tprogramspace* ShownSpace = nullptr;
+
+    // The five buttons. Starting needs a main commander to start (the root of the edited
+    // commander in the editor; the chosen one on the command line).
+    void ProgramRun(TMaincommander* start);
+    void programpause();
+    void ProgramStop();
+    void ProgramStepin(TMaincommander* start);
+    void programStepOver(TMaincommander* start);
+
+    // The pieces of run control, public for the step window and for tests.
+    void Enter(TCommander& commander);
+    void LeaveTo(TCommander* target);
+    void EnterCall(TMaincommander& called, const Tstep& callStep);
+    void StartCommander(TCommander& commander, const Tstep* callStep);
+    void ReturnTo(TCommander* caller);
+    RunResult RunSteps(TCommander& commander);
+    void StepOnce(TCommander& commander);
+    RunResult EndOfCommander(TCommander& commander);
+    void ShowCurrentStep(TCommander& commander);
+    StepEffect Execute(const Tstep& step);
+
+    // The step window mirrors this: the commander, the number of the step it shows, whether
+    // the end signal is red as well as the pause signal. Called with none when Stop paints
+    // both signals grey.
+    std::function<void(TCommander* commander, int stepNumber, bool ended)> onShowStep;
+
+    // A bound on executed steps (0 for none): on reaching it the run pauses as by the Pause
+    // button. The command line uses it for --max-steps.
+    void setStepLimit(std::int64_t limit) { stepLimit_ = limit; }
+    bool stepLimitReached() const { return stepLimit_ > 0 && executed_ >= stepLimit_; }
+    std::int64_t stepsExecuted() const { return executed_; }
+    // The run was stopped by an error of a step (a square root of a negative number, ...).
+    bool halted() const { return halted_; }
+
+private:
+    void start(TMaincommander& main);
+    void runUntilItStops();
+    bool canContinue() const;
+    void afterStepCheck();
+    void programEnded();
+    RunResult returnFromFunction(TCommander& commander);
+    void passInputs(TMaincommander& called, const Tstep& callStep);
+    void passOutputs(TMaincommander& called);
+    const Tstep* callStepOf(const TMaincommander& called) const;
+    void popRecord(TCommander& commander);
+    bool exitCommanders(TCommander& from, const TprogramVaribler* target);
+    void report(Fault fault, std::string_view operand);
+    // Step semantics by kind.
+    StepEffect executeWithConstant(const Tstep& step);
+    StepEffect executeSet(const Tstep& step);
+    StepEffect executeUnary(const Tstep& step);
+    StepEffect executeBinary(const Tstep& step);
+    StepEffect executeCopy(const Tstep& step);
+    StepEffect executeFlow(const Tstep& step);
+    StepEffect executeCall(const Tstep& step);
+    StepEffect writeFaulted(Faulted result, TprogramVaribler* z);
+
+    Workspace& workspace_;
+    Platform& platform_;
+    RunButtons& buttons_;
+    std::string scratch_; // reused result text: a running loop does not allocate
+    std::int64_t executed_ = 0;
+    std::int64_t stepLimit_ = 0;
+    bool halted_ = false;
+};
+
+} // namespace olvide

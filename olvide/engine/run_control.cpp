@@ -1,0 +1,438 @@
+// Run control: entering and leaving commanders, the run loop, the buttons.
+#include "olvide/engine/interpreter.h"
+
+#include "olvide/engine/flow_rules.h"
+#include "olvide/model/platform.h"
+#include "olvide/model/space/programspace.h"
+#include "olvide/model/space/workspace.h"
+
+namespace olvide {
+
+Interpreter::Interpreter(Workspace& workspace, RunButtons& buttons)
+    : workspace_(workspace), platform_(workspace.platform()), buttons_(buttons) {}
+
+bool Interpreter::Running() const {
+    return workspace_.Running;
+}
+
+// ---- Entering and leaving commanders ----
+
+void Interpreter::Enter(TCommander& commander) {
+    commander.CallRecords.push_back({commander.ProgramCounter, commander.Outer});
+    commander.Outer = ActiveCommander;
+    commander.FunctionMain = ActiveCommander ? ActiveCommander->FunctionMain : nullptr;
+    ActiveCommander = &commander;
+    commander.ProgramCounter = 0;
+}
+
+void Interpreter::popRecord(TCommander& commander) {
+    if (commander.CallRecords.empty()) return;
+    const TCalledrecorder record = commander.CallRecords.back();
+    commander.CallRecords.pop_back();
+    commander.ProgramCounter = record.ProgramCounter;
+    if (commander.VisualorStyle == kind::Main)
+        commander.Caller = record.link;
+    else
+        commander.Outer = record.link;
+}
+
+void Interpreter::LeaveTo(TCommander* target) {
+    if (ActiveCommander) popRecord(*ActiveCommander);
+    ActiveCommander = target;
+}
+
+void Interpreter::EnterCall(TMaincommander& called, const Tstep& callStep) {
+    called.CallRecords.push_back({called.ProgramCounter, called.Caller});
+    called.Caller = ActiveCommander;
+    ActiveCommander = &called;
+    ShownSpace = called.Owner;
+    StartCommander(called, &callStep);
+}
+
+void Interpreter::StartCommander(TCommander& commander, const Tstep* callStep) {
+    TMaincommander* main = commander.RootMain;
+    if (commander.VisualorStyle == kind::Main || !main)
+        main = static_cast<TMaincommander*>(&commander);
+    main->Owner->enterRun(*main);
+    if (commander.Caller && callStep) passInputs(*main, *callStep);
+    // The inputs were read first: in a call of the commander itself its counter still showed
+    // the caller's call step until now.
+    commander.ProgramCounter = 0;
+    commander.FunctionMain = main;
+}
+
+void Interpreter::ReturnTo(TCommander* caller) {
+    if (ActiveCommander && ActiveCommander->FunctionMain) popRecord(*ActiveCommander->FunctionMain);
+    ActiveCommander = caller;
+    if (caller) ShownSpace = caller->Owner;
+}
+
+// ---- Parameters ----
+
+namespace {
+
+// Whether the values cross call levels of one program: a call within the program reads the
+// caller's level, unless the calling main commander shares one level for all its calls.
+bool acrossLevels(const TCommander& caller, const TMaincommander& called) {
+    if (caller.Owner != called.Owner) return false;
+    const TMaincommander* callerMain = caller.FunctionMain;
+    return !(callerMain && callerMain->InternalCall);
+}
+
+} // namespace
+
+void Interpreter::passInputs(TMaincommander& called, const Tstep& callStep) {
+    const bool levels = called.Caller && acrossLevels(*called.Caller, called);
+    for (const TParameter& p : callStep.Parameters) {
+        if (!p.formalInput || !p.actualInput) continue;
+        scratch_ = levels ? p.actualInput->GetCallerValue() : p.actualInput->GetValue();
+        p.formalInput->SetValue(scratch_);
+    }
+}
+
+const Tstep* Interpreter::callStepOf(const TMaincommander& called) const {
+    const TCommander* caller = called.Caller;
+    if (!caller) return nullptr;
+    int counter = caller->ProgramCounter;
+    // A commander that called itself shares its counter with the caller: the caller's
+    // position is in its newest record.
+    if (caller == &called && !called.CallRecords.empty())
+        counter = called.CallRecords.back().ProgramCounter;
+    const Tstep* step = caller->step(counter);
+    return step && step->StepKind == stepkind::Call ? step : nullptr;
+}
+
+void Interpreter::passOutputs(TMaincommander& called) {
+    const Tstep* callStep = callStepOf(called);
+    if (!callStep) return;
+    const bool levels = acrossLevels(*called.Caller, called);
+    for (const TParameter& p : callStep->Parameters) {
+        if (!p.formalOutput || !p.actualOutput) continue;
+        scratch_ = p.formalOutput->GetValue();
+        if (levels)
+            p.actualOutput->SetCallerValue(scratch_);
+        else
+            p.actualOutput->SetValue(scratch_);
+    }
+}
+
+// ---- Exits and ends ----
+
+namespace {
+
+// A commander that an exit without a target leaves: the body of an iteration, or a branch
+// of a condition with the loop attribute.
+bool isLoopBody(const TCommander& commander) {
+    if (commander.VisualorStyle == kind::For) return true;
+    const auto* condition = dynamic_cast<const Tprogramcondition*>(commander.ownerElement());
+    return condition && condition->IsIterator;
+}
+
+} // namespace
+
+bool Interpreter::exitCommanders(TCommander& from, const TprogramVaribler* target) {
+    TCommander* found = nullptr;
+    for (TCommander* c = &from; c && c->Outer; c = c->Outer) {
+        if (target ? c->ownerElement() == target : isLoopBody(*c)) {
+            found = c;
+            break;
+        }
+    }
+    if (!found) return false;
+    for (TCommander* c = &from;;) {
+        TCommander* outer = c->Outer;
+        LeaveTo(outer);
+        if (c == found) break;
+        c = outer;
+    }
+    return true;
+}
+
+RunResult Interpreter::returnFromFunction(TCommander& commander) {
+    TMaincommander* main = commander.FunctionMain;
+    // Every commander entered inside the function is left.
+    for (TCommander* c = &commander; c && c != main;) {
+        TCommander* outer = c->Outer;
+        popRecord(*c);
+        c = outer;
+    }
+    ActiveCommander = main;
+    passOutputs(*main);
+    ReturnTo(main->Caller);
+    main->Owner->leaveRun(*main);
+    return RunResult::Returned;
+}
+
+RunResult Interpreter::EndOfCommander(TCommander& commander) {
+    if (commander.Caller) {
+        auto& main = static_cast<TMaincommander&>(commander);
+        passOutputs(main);
+        ReturnTo(commander.Caller);
+        main.Owner->leaveRun(main);
+        return RunResult::Returned;
+    }
+    if (!commander.Outer) {
+        ShowCurrentStep(commander);
+        return RunResult::Ended;
+    }
+    TCommander* handOver = nullptr;
+    bool again = false;
+    if (commander.VisualorStyle == kind::For) {
+        auto* iteration = static_cast<TForcommander&>(commander).Iteration;
+        if (iteration) {
+            const std::string step = iteration->StepPart ? iteration->StepPart->GetValue() : "";
+            const Faulted f = arithmetic('+', iteration->GetValue(), step, scratch_);
+            if (f.fault != Fault::None) report(f.fault, f.operand);
+            if (writesResult(f.fault)) iteration->SetValue(scratch_);
+            again = iterationGoesOn(*iteration);
+        }
+    } else if (auto* condition = dynamic_cast<Tprogramcondition*>(commander.ownerElement());
+               condition && condition->IsIterator) {
+        const bool isTrue = commander.VisualorStyle == kind::True;
+        const std::string& value = condition->GetValue();
+        TCommander* sibling = isTrue ? static_cast<TCommander*>(condition->FalseCommander)
+                                     : static_cast<TCommander*>(condition->TrueCommander);
+        if (value == (isTrue ? kTrue : kFalse))
+            again = true;
+        else if (sibling && sibling->stepCount() > 1)
+            handOver = sibling;
+    }
+    if (again) {
+        commander.ProgramCounter = 0;
+        return RunResult::Again;
+    }
+    TCommander* outer = commander.Outer;
+    LeaveTo(outer);
+    if (handOver) {
+        // The sibling takes the place of this commander inside the same outer one.
+        Enter(*handOver);
+        return RunResult::Again;
+    }
+    return RunResult::Left;
+}
+
+// ---- The run loop ----
+
+bool Interpreter::canContinue() const {
+    return !buttons_.enabled(RunButton::ProgramRun);
+}
+
+void Interpreter::programEnded() {
+    buttons_.programEnded();
+}
+
+void Interpreter::afterStepCheck() {
+    TCommander* active = ActiveCommander;
+    const Tstep* next = active ? active->step(active->ProgramCounter + 1) : nullptr;
+    if ((next && next->IsBreak()) || stepLimitReached()) {
+        if (canContinue()) buttons_.paused();
+    }
+    if (!canContinue() && active) {
+        ShownSpace = active->Owner;
+        if (next) ShowCurrentStep(*active);
+    }
+}
+
+RunResult Interpreter::RunSteps(TCommander& commander) {
+    // A pause seen after the last transfer of control: nothing more runs.
+    if (!canContinue())
+        return buttons_.enabled(RunButton::ProgramStop) ? RunResult::Paused : RunResult::Stopped;
+    for (;;) {
+        commander.ProgramCounter += 1;
+        if (commander.ProgramCounter > commander.stepCount()) {
+            const RunResult r = EndOfCommander(commander);
+            afterStepCheck();
+            return r;
+        }
+        const Tstep& step = *commander.step(commander.ProgramCounter);
+        switch (Execute(step)) {
+        case StepEffect::CallEntered:
+            return RunResult::CallEntered;
+        case StepEffect::Entered:
+            return RunResult::Entered;
+        case StepEffect::Exited:
+            platform_.processEvents();
+            afterStepCheck();
+            return RunResult::Left;
+        case StepEffect::ExitNowhere:
+            programEnded();
+            platform_.processEvents();
+            afterStepCheck();
+            return RunResult::Stopped;
+        case StepEffect::Halt:
+            halted_ = true;
+            programEnded();
+            ShowCurrentStep(commander);
+            return RunResult::Stopped;
+        case StepEffect::Return:
+            if (commander.FunctionMain && commander.FunctionMain->Caller) {
+                const RunResult r = returnFromFunction(commander);
+                afterStepCheck();
+                return r;
+            }
+            commander.ProgramCounter -= 1;
+            ShowCurrentStep(commander);
+            programEnded();
+            return RunResult::Ended;
+        case StepEffect::Done:
+            break;
+        }
+        platform_.processEvents();
+        afterStepCheck();
+        if (!canContinue())
+            return buttons_.enabled(RunButton::ProgramStop) ? RunResult::Paused
+                                                            : RunResult::Stopped;
+    }
+}
+
+void Interpreter::runUntilItStops() {
+    while (ActiveCommander) {
+        const RunResult r = RunSteps(*ActiveCommander);
+        if (r == RunResult::Paused || r == RunResult::Ended || r == RunResult::Stopped) return;
+    }
+}
+
+void Interpreter::ShowCurrentStep(TCommander& commander) {
+    ShownSpace = commander.Owner;
+    const int next = commander.ProgramCounter + 1;
+    if (next <= commander.stepCount()) {
+        if (onShowStep) onShowStep(&commander, next, false);
+        return;
+    }
+    if (onShowStep) onShowStep(&commander, commander.stepCount(), true);
+    if (!commander.Caller && !commander.Outer) programEnded();
+}
+
+void Interpreter::StepOnce(TCommander& commander) {
+    commander.ProgramCounter += 1;
+    if (commander.ProgramCounter <= commander.stepCount()) {
+        const Tstep& step = *commander.step(commander.ProgramCounter);
+        switch (Execute(step)) {
+        case StepEffect::CallEntered:
+            ShowCurrentStep(*ActiveCommander);
+            return;
+        case StepEffect::Entered:
+        case StepEffect::Exited:
+            ShowCurrentStep(*ActiveCommander);
+            return;
+        case StepEffect::ExitNowhere:
+            programEnded();
+            return;
+        case StepEffect::Halt:
+            halted_ = true;
+            programEnded();
+            ShowCurrentStep(commander);
+            return;
+        case StepEffect::Return:
+            if (commander.FunctionMain && commander.FunctionMain->Caller) {
+                returnFromFunction(commander);
+                if (ActiveCommander) ShowCurrentStep(*ActiveCommander);
+                return;
+            }
+            commander.ProgramCounter -= 1;
+            programEnded();
+            return;
+        case StepEffect::Done:
+            break;
+        }
+        ShowCurrentStep(commander);
+        return;
+    }
+    // The click after the last step was executed.
+    const RunResult r = EndOfCommander(commander);
+    if (r != RunResult::Ended && ActiveCommander) ShowCurrentStep(*ActiveCommander);
+}
+
+// ---- Buttons ----
+
+void Interpreter::start(TMaincommander& main) {
+    buttons_.runStarted();
+    workspace_.Running = true;
+    halted_ = false;
+    executed_ = 0;
+    ActiveCommander = &main;
+    main.Caller = nullptr;
+    main.Outer = nullptr;
+    ShownSpace = main.Owner;
+    StartCommander(main, nullptr);
+}
+
+void Interpreter::ProgramRun(TMaincommander* startAt) {
+    if (Running()) {
+        if (!ActiveCommander || !buttons_.enabled(RunButton::ProgramRun)) return;
+        ShownSpace = ActiveCommander->Owner;
+        buttons_.continued();
+    } else {
+        if (!startAt) return;
+        start(*startAt);
+    }
+    runUntilItStops();
+}
+
+void Interpreter::programpause() {
+    if (buttons_.enabled(RunButton::programpause)) buttons_.paused();
+}
+
+void Interpreter::ProgramStop() {
+    workspace_.Running = false;
+    ActiveCommander = nullptr;
+    // Every program the run touched gives up its value levels, and every commander its
+    // counter, links and records (the caller chain of a recursion included).
+    for (const auto& program : workspace_.programs()) {
+        program->resetRun();
+        for (const auto& commander : program->commanders)
+            commander->resetRunState();
+    }
+    if (onShowStep) onShowStep(nullptr, 0, false);
+    buttons_.stopped();
+}
+
+void Interpreter::ProgramStepin(TMaincommander* startAt) {
+    if (Running()) {
+        if (!ActiveCommander || !buttons_.enabled(RunButton::ProgramStepin)) return;
+        ShownSpace = ActiveCommander->Owner;
+        StepOnce(*ActiveCommander);
+        return;
+    }
+    if (!startAt) return;
+    start(*startAt);
+    StepOnce(*ActiveCommander);
+    if (buttons_.enabled(RunButton::ProgramStop) && buttons_.enabled(RunButton::programpause))
+        buttons_.paused();
+}
+
+void Interpreter::programStepOver(TMaincommander* startAt) {
+    if (!Running()) {
+        ProgramStepin(startAt);
+        return;
+    }
+    if (!ActiveCommander || !buttons_.enabled(RunButton::programStepOver)) return;
+    TCommander& active = *ActiveCommander;
+    const Tstep* next = active.step(active.ProgramCounter + 1);
+    const bool unit = next && (next->op == Op::DoCondition || next->op == Op::DoIteration ||
+                               next->StepKind == stepkind::Call);
+    if (!unit) {
+        StepOnce(active);
+        return;
+    }
+    // The unit runs as one: its own step first; only when it entered a commander does the
+    // run go on until that commander is left again (a condition or iteration that enters
+    // nothing, or a call that fails, is a single step).
+    buttons_.continued();
+    StepOnce(active);
+    int depth = ActiveCommander != &active ? 1 : 0;
+    while (depth > 0) {
+        if (!ActiveCommander || !canContinue()) return;
+        const RunResult r = RunSteps(*ActiveCommander);
+        if (r == RunResult::CallEntered || r == RunResult::Entered) ++depth;
+        if (r == RunResult::Returned || r == RunResult::Left) --depth;
+        if (r == RunResult::Paused || r == RunResult::Ended || r == RunResult::Stopped) return;
+    }
+    const bool ended =
+        !buttons_.enabled(RunButton::ProgramRun) && !buttons_.enabled(RunButton::programpause);
+    if (ended) return;
+    if (ActiveCommander) ShowCurrentStep(*ActiveCommander);
+    buttons_.paused();
+}
+
+} // namespace olvide

@@ -1,7 +1,11 @@
 // Registers a model instance and the parent of every framework class, once at start-up.
 #include "pendrel/framework/gadorner.h"
+#include "pendrel/framework/gapp.h"
 #include "pendrel/framework/glist.h"
+#include "pendrel/framework/gobjectview.h"
 #include "pendrel/framework/gstring.h"
+#include "pendrel/framework/gtextbox.h"
+#include "pendrel/framework/gtool.h"
 #include "pendrel/framework/gview.h"
 #include "pendrel/framework/primitives.h"
 
@@ -24,7 +28,15 @@ void RegisterFrameworkClasses() {
     RegisterClass(gid::kText, gid::kGraphic, std::make_unique<GText>());
     RegisterClass(gid::kGroup, gid::kGraphic, std::make_unique<GGroup>());
     RegisterClass(gid::kView, gid::kGraphic, std::make_unique<GView>());
-    // Windows are never stored.
+    RegisterClass(gid::kTextBox, gid::kView, std::make_unique<GTextBox>());
+    RegisterClass(gid::kInputBox, gid::kTextBox, std::make_unique<GInputBox>());
+    RegisterClass(gid::kObjectView, gid::kView, std::make_unique<GObjectView>());
+    RegisterClass(gid::kTool, gid::kGraphic, std::make_unique<GTool>());
+    RegisterClass(gid::kCreateTool, gid::kTool, std::make_unique<GCreateTool>());
+    RegisterClass(gid::kDoc, gid::kEventHandler, std::make_unique<GDoc>());
+    // Applications and windows are never stored.
+    RegisterClass(gid::kApp, gid::kEventHandler, nullptr);
+    RegisterClass(gid::kDrawingApp, gid::kApp, nullptr);
     RegisterClass(gid::kWindow, gid::kView, nullptr);
     RegisterClass(gid::kDevWin, gid::kWindow, nullptr);
     // Streams are never stored; only their ancestry is known.

@@ -101,6 +101,11 @@ public:
     // Moves (ignored when the position is locked); a drawn graphic is redrawn once.
     void MoveAbs(long x, long y);
     void MoveRel(long dx, long dy);
+    // Sets the position alone: no lock, no redraw (for layouts and grouping).
+    void Place(long x, long y) {
+        x_ = x;
+        y_ = y;
+    }
     // Resizes from the anchor corner to a new corner.
     void ReDefine(long x, long y);
     // Switches the width (height) between pixel and virtual units, keeping its extent.

@@ -1,7 +1,9 @@
 #include "pendrel/framework/primitives.h"
 
+#include "pendrel/framework/focus.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gsurface.h"
+#include "pendrel/framework/gwindow.h"
 
 #include <cmath>
 
@@ -163,4 +165,65 @@ bool GGroup::Receive(GStream& stream) {
     if (!GGraphic::Receive(stream)) return false;
     word_ = stream.ReceiveLong();
     return stream.IsOK();
+}
+
+GGroup* GGroup::Gather(GGraphic& owner, const std::vector<G0*>& members) {
+    owner.CalculatePickArea();
+    Grect bounds;
+    std::vector<GGraphic*> graphics;
+    for (G0* object : members) {
+        if (!object->IsGraphic() || object->Owner() != &owner) continue;
+        auto* graphic = static_cast<GGraphic*>(object);
+        graphic->CalculatePickArea();
+        bounds = bounds.United(graphic->DisplayRect());
+        graphics.push_back(graphic);
+    }
+    if (graphics.empty()) return nullptr;
+    const GFactors f = owner.Factors();
+    const long gx = f.ToVirtualX(bounds.left);
+    const long gy = f.ToVirtualY(bounds.top);
+    auto* group = MakeGraphic<GGroup>(owner, gx, gy, f.WidthToVirtual(bounds.right - bounds.left),
+                                      f.HeightToVirtual(bounds.bottom - bounds.top));
+    group->CalculatePickArea();
+    // Pixel positions count from the group's display origin now.
+    const long pixelDx = group->DisplayRect().left - f.display.left;
+    const long pixelDy = group->DisplayRect().top - f.display.top;
+    for (GGraphic* graphic : graphics) {
+        graphic->Place(graphic->X() - ((graphic->XAnchor() & 1) ? pixelDx : gx),
+                       graphic->Y() - ((graphic->YAnchor() & 1) ? pixelDy : gy));
+        group->InsertOwned(graphic);
+    }
+    return group;
+}
+
+void GGroup::Ungroup() {
+    GGraphic* owner = OwnerGraphic();
+    if (owner == nullptr) return;
+    const bool wasDrawn = IfDrawnHideAndBatch();
+    CalculatePickArea();
+    const GFactors f = owner->Factors();
+    const long pixelDx = DisplayRect().left - f.display.left;
+    const long pixelDy = DisplayRect().top - f.display.top;
+    std::vector<GGraphic*> members;
+    for (G0* object : Objects()) {
+        if (!object->IsGraphic()) continue;
+        auto* graphic = static_cast<GGraphic*>(object);
+        graphic->Place(graphic->X() + ((graphic->XAnchor() & 1) ? pixelDx : X()),
+                       graphic->Y() + ((graphic->YAnchor() & 1) ? pixelDy : Y()));
+        owner->InsertOwned(graphic);
+        members.push_back(graphic);
+    }
+    if (FocusedObject() == this) SetFocusedObject(members.empty() ? nullptr : members.front());
+    for (GGraphic* graphic : members)
+        if (wasDrawn) graphic->Show();
+    EndBatch();
+    DeleteObject(this);
+}
+
+void GGroup::MenuEvent(int command) {
+    if (command == gcmd::kUngroup) {
+        Ungroup();
+        return;
+    }
+    GGraphic::MenuEvent(command);
 }

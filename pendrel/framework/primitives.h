@@ -141,6 +141,14 @@ public:
     GClassID GetClassID() const override { return gid::kGroup; }
     GGraphic* PickAt(Gpoint point) override;
     GFactors Factors() const override;
+    void MenuEvent(int command) override;
+
+    // Makes a group in the owner of the given graphics (all held by the owner), keeping
+    // where they are drawn. The group is not shown.
+    static GGroup* Gather(GGraphic& owner, const std::vector<G0*>& members);
+    // Gives the members back to the group's owner, where they were drawn, and deletes the
+    // group.
+    void Ungroup();
     long Word() const { return word_; }
     void SetWord(long value) { word_ = value; }
     void Send(GStream& stream) const override;

@@ -1,0 +1,110 @@
+#include "pendrel/framework/gtextbox.h"
+
+#include "pendrel/framework/gstream.h"
+#include "pendrel/framework/primitives.h"
+#include "pendrel/framework/properties.h"
+
+GTextBox::GTextBox(long x, long y, long width, long height, double fontSize)
+    : GView(x, y, width, height) {
+    auto text = std::make_unique<GText>(0, 0, Width(), Height(), "", fontSize);
+    text->SetProperty(gprop::kShown);
+    text_ = text.get();
+    textSlot_ = text_;
+    InsertOwned(std::move(text));
+}
+
+GText* GTextBox::TextGraphic() const {
+    return text_ != nullptr && Holds(text_) ? text_ : nullptr;
+}
+
+void GTextBox::SetText(std::string text) {
+    if (GText* graphic = TextGraphic()) graphic->SetText(text);
+}
+
+std::string GTextBox::GetText() const {
+    const GText* graphic = TextGraphic();
+    return graphic != nullptr ? graphic->Text() : std::string();
+}
+
+void GTextBox::AddWord(std::string_view word) {
+    if (lineCount_ == 0) {
+        SetText(std::string(word));
+        lineCount_ = 1;
+        return;
+    }
+    SetText(GetText() + std::string(word));
+}
+
+void GTextBox::AddLine(std::string_view line) {
+    if (lineCount_ < lineLimit_) {
+        ++lineCount_;
+        SetText(GetText() + kLineFeed);
+    } else {
+        lineCount_ = 0;
+    }
+    if (!line.empty()) AddWord(line);
+}
+
+void GTextBox::Trim() {
+    std::string text = GetText();
+    if (text.empty()) return;
+    text.pop_back();
+    SetText(std::move(text));
+}
+
+void GTextBox::ClearText() {
+    SetText({});
+}
+
+void GTextBox::Send(GStream& stream) const {
+    GView::Send(stream);
+    stream.SendShort(lineLimit_);
+    stream.SendShort(lineCount_);
+    stream.SendReference(text_);
+}
+
+bool GTextBox::Receive(GStream& stream) {
+    if (!GView::Receive(stream)) return false;
+    lineLimit_ = stream.ReceiveShort();
+    lineCount_ = stream.ReceiveShort();
+    stream.ReceiveReference(&textSlot_, this);
+    FillPlaceholder(&textSlot_, textSlot_);
+    return stream.IsOK();
+}
+
+void GTextBox::FillPlaceholder(G0** slot, G0* object) {
+    if (slot != &textSlot_) return GView::FillPlaceholder(slot, object);
+    // Only a text that the box itself holds can be its text.
+    textSlot_ = object;
+    text_ = object != nullptr && object->GetClassID() == gid::kText && Holds(object)
+                ? static_cast<GText*>(object)
+                : nullptr;
+}
+
+void GTextBox::ForgetPlaceholder(G0** slot) {
+    if (slot != &textSlot_) return GView::ForgetPlaceholder(slot);
+    textSlot_ = nullptr;
+    text_ = nullptr;
+}
+
+void GInputBox::KeyEvent(int key) {
+    switch (key) {
+    case 8:
+        Trim();
+        return;
+    case 13:
+    case 10:
+        ProcessLine(CurrentLine());
+        AddLine({});
+        return;
+    default:
+        if (key < 0 || key > 255) return GTextBox::KeyEvent(key);
+        AddWord(std::string(1, static_cast<char>(key)));
+    }
+}
+
+std::string GInputBox::CurrentLine() const {
+    const std::string text = GetText();
+    const auto at = text.rfind(kLineFeed);
+    return at == std::string::npos ? text : text.substr(at + 1);
+}

@@ -1,0 +1,89 @@
+#include "pendrel/framework/gtool.h"
+
+#include "pendrel/framework/focus.h"
+#include "pendrel/framework/gstream.h"
+#include "pendrel/framework/gwindow.h"
+#include "pendrel/framework/properties.h"
+
+namespace {
+long gCurrentColor = 0;
+}
+
+long CurrentDrawingColor() {
+    return gCurrentColor;
+}
+void SetCurrentDrawingColor(long color) {
+    gCurrentColor = color & 0xFFFFFF;
+}
+
+GCreateTool::GCreateTool(long x, long y, long width, long height,
+                         std::unique_ptr<GGraphic> prototype)
+    : GTool(x, y, width, height) {
+    SetPrototype(std::move(prototype));
+}
+
+void GCreateTool::SetPrototype(std::unique_ptr<GGraphic> prototype) {
+    prototype_ = std::move(prototype);
+    if (!prototype_) return;
+    // A prototype without a size of its own gets the default one, in pixels.
+    if (prototype_->Width() == 0 || prototype_->Height() == 0) {
+        prototype_->SetSize(kDefaultSize, kDefaultSize);
+        prototype_->SetProperty(gprop::kWidthPixels);
+        prototype_->SetProperty(gprop::kHeightPixels);
+    }
+}
+
+void GCreateTool::MouseEvent(int type, long x, long y) {
+    // The created graphic is watched through a list, which forgets it if it goes away.
+    created_ = createdWatch_.Holds(created_) ? created_ : nullptr;
+    if (type == gmouse::kRelease) {
+        if (created_ != nullptr) {
+            SetFocusedObject(created_);
+            createdWatch_.RemoveAll();
+            created_ = nullptr;
+        } else {
+            ++clicks_;
+        }
+        return;
+    }
+    if (type != gmouse::kPress) return;
+    GWindow* input = InputWindow() != nullptr ? InputWindow() : Window();
+    GGraphic* picked = input != nullptr ? input->PickAt({x, y}) : nullptr;
+    if (picked == this) return;
+    if (picked == nullptr) return;
+    if (!IsArmed() || !prototype_ || !picked->IsView() || picked->IsTool()) {
+        SetFocusedObject(picked);
+        picked->MouseEvent(type, x, y);
+        return;
+    }
+    auto copy = prototype_->Clone();
+    if (!copy || !copy->IsGraphic()) return;
+    auto* graphic = static_cast<GGraphic*>(copy.get());
+    graphic->SetProperty(gprop::kShown);
+    graphic->SetColor(CurrentDrawingColor());
+    picked->ObjectEvent(graphic);
+    if (graphic->IsOrphan()) return; // nobody took it: the copy goes
+    (void)copy.release();
+    created_ = graphic;
+    createdWatch_.RemoveAll();
+    createdWatch_.Insert(graphic);
+}
+
+void GCreateTool::Send(GStream& stream) const {
+    GTool::Send(stream);
+    stream.SendObject(prototype_.get());
+    stream.SendLong(clicks_);
+}
+
+bool GCreateTool::Receive(GStream& stream) {
+    if (!GTool::Receive(stream)) return false;
+    auto prototype = stream.ReceiveObject();
+    clicks_ = stream.ReceiveLong();
+    if (!stream.IsOK()) return false;
+    if (prototype && !prototype->IsGraphic()) {
+        stream.MarkFailed();
+        return false;
+    }
+    prototype_.reset(static_cast<GGraphic*>(prototype.release()));
+    return true;
+}

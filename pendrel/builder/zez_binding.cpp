@@ -107,6 +107,7 @@ void ZezBinding::zez_reset() {
     commandPath_ = vProcessCommandPath(process_);
     timerPath_ = vProcessTimerPath(process_);
     timerCounter_ = 0;
+    sent_.clear();
 }
 
 void ZezBinding::zez_run(unsigned long now) {
@@ -134,6 +135,7 @@ void ZezBinding::zez_registerpath(std::string_view name) {
 void ZezBinding::zez_sendcommands(std::string_view text) {
     TheRunLog().CommandSent(text);
     if (commandPath_ == nullptr || text.empty()) return;
+    sent_.emplace_back(text);
     // Net text goes in as it is: quoted texts in it resolve their escapes when interpreted.
     vTEXT* command = vTextCreateRaw(text.data(), static_cast<long>(text.size()));
     if (command != nullptr) vvPathSend(commandPath_, command);
@@ -213,20 +215,37 @@ bool ZezBinding::zez_checkque(unsigned long now) {
 }
 
 void ZezBinding::zez_doidle() {
-    if (process_ == nullptr) return;
-    vvProcessNextFunction(process_);
-    vvProcessNextFunction(process_);
+    zez_nextcall();
+    zez_nextcall();
 }
+
+bool ZezBinding::zez_nextcall() {
+    return process_ != nullptr && vvProcessNextFunction(process_) != 0;
+}
+
+namespace {
+
+// A binding with a process: any program's, else (while the first file is read) one of its
+// own. Every process has the same function table.
+const ZezBinding& AnyBinding() {
+    for (ZezBinding* binding : Bindings())
+        if (binding->Process() != nullptr) return *binding;
+    static ZezBinding spare;
+    spare.zez_main();
+    return spare;
+}
+
+} // namespace
 
 bool vplglobal_labelfromfunc(int function, std::string* keyword, int* inputs) {
     for (ZezBinding* binding : Bindings())
         if (binding->Process() != nullptr && binding->zez_labelfromfunc(function, keyword, inputs))
             return true;
-    // Before any program has its process (while the first file is read) a binding of its own
-    // answers: every process has the same function table.
-    static ZezBinding spare;
-    spare.zez_main();
-    return spare.zez_labelfromfunc(function, keyword, inputs) != 0;
+    return AnyBinding().zez_labelfromfunc(function, keyword, inputs) != 0;
+}
+
+int vplglobal_funcfromlabel(std::string_view prefix, int* inputs) {
+    return AnyBinding().zez_funcfromlabel(prefix, inputs);
 }
 
 } // namespace vpl

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vpl {
 
@@ -66,10 +67,14 @@ public:
     bool zez_checkque(unsigned long now);
     // Runs two queued calls.
     void zez_doidle();
+    // Runs one queued call; false when none was run.
+    bool zez_nextcall();
 
     // The timer counter of the current setup: each translated timer takes the next number.
     long NextTimerNumber() { return ++timerCounter_; }
     long TimerCounter() const { return timerCounter_; }
+    // Every net text sent since the last reset, in order.
+    const std::vector<std::string>& SentCommands() const { return sent_; }
     vPROC* Process() const { return process_; }
     vPATH* UifPath() const { return uif_; }
 
@@ -84,9 +89,12 @@ private:
     vARRAY* tick_ = nullptr;
     unsigned long lastTick_ = 0;
     long timerCounter_ = 0;
+    std::vector<std::string> sent_;
 };
 
 // The keyword of a function number, asked of every binding in turn until one knows it.
 bool vplglobal_labelfromfunc(int function, std::string* keyword, int* inputs);
+// The function whose keyword alone begins with the prefix, 0 when none or several do.
+int vplglobal_funcfromlabel(std::string_view prefix, int* inputs);
 
 } // namespace vpl

@@ -1,0 +1,70 @@
+#pragma once
+// GVPLBox: a small view with input ties down its left edge and output ties down its right
+// edge, in virtual coordinates 0..100 both ways. The i-th of n ties sits at 100 / (n + 1) * i.
+// Its sub-graphics (name texts, fields, icons) are rebuilt after reading; only the box part is
+// stored: header, position, size and the two tie lists.
+#include "pendrel/builder/builder_ids.h"
+#include "pendrel/builder/tie.h"
+#include "pendrel/framework/gstring.h"
+#include "pendrel/framework/gview.h"
+
+#include <vector>
+
+class GVPLProgramView;
+
+class GVPLBox : public GView {
+public:
+    GVPLBox();
+    GVPLBox(long x, long y, long width, long height);
+
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLBox>();
+    }
+    GClassID GetClassID() const override { return vplid::kBox; }
+
+    // Removes ties past n, creates missing ones and puts them all in place.
+    void InitializeInputs(int n);
+    void InitializeOutputs(int n);
+    int NumInputs() const { return inputTies_.Length(); }
+    int NumOutputs() const { return outputTies_.Length(); }
+    GVPLInputTie* InputTie(int i) const { return static_cast<GVPLInputTie*>(inputTies_.At(i)); }
+    GVPLOutputTie* OutputTie(int i) const { return static_cast<GVPLOutputTie*>(outputTies_.At(i)); }
+    std::vector<GVPLInputTie*> InputTies() const;
+    std::vector<GVPLOutputTie*> OutputTies() const;
+    // The first input tie for 135, the first output tie for 136, else whichever exists.
+    GVPLTie* GetBestTie(GClassID id) const;
+
+    // Appends the box's net text; plain boxes have none.
+    virtual void BuildCommand(GString& text);
+    // Rebuilds the sub-graphics that are not stored.
+    virtual void InitializeOwnedObjects() {}
+    GVPLProgramView* ProgramView() const;
+
+    void Send(GStream& stream) const override;
+    bool Receive(GStream& stream) override;
+
+protected:
+    // The box part shared by every box class.
+    void SendBox(GStream& stream) const;
+    bool ReceiveBox(GStream& stream);
+    // A text centred in the box, one of its editable parts.
+    GText* AddCentredText(std::string_view text, long x, long y);
+
+private:
+    void PlaceTies(GList& ties, long x);
+    bool ReceiveTies(GStream& stream, GList& ties, GClassID id);
+
+    GList inputTies_;
+    GList outputTies_;
+};
+
+// Walks the graphics held by a list depth-first in list order, descending into sub-graphics;
+// with `intoUserFunctions` false the inside of user functions is skipped.
+template <class F> void ForEachGraphic(GList& list, bool intoUserFunctions, F&& visit) {
+    for (G0* object : list.Objects()) {
+        if (object == nullptr || !object->IsGraphic()) continue;
+        visit(object);
+        if (!intoUserFunctions && object->IsFrom(vplid::kUserFunction)) continue;
+        ForEachGraphic(*static_cast<GList*>(object), intoUserFunctions, visit);
+    }
+}

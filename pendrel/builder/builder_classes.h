@@ -1,0 +1,4 @@
+#pragma once
+// Registers a model instance of every builder class with the framework's class tables, so
+// that program files can be read. Runs once; later calls do nothing.
+void RegisterBuilderClasses();

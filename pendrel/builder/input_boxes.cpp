@@ -1,0 +1,311 @@
+#include "pendrel/builder/input_boxes.h"
+
+#include "pendrel/builder/net_text.h"
+#include "pendrel/builder/program_view.h"
+#include "pendrel/engine/array.h"
+#include "pendrel/framework/gstream.h"
+#include "pendrel/framework/gwindow.h"
+#include "pendrel/framework/primitives.h"
+#include "pendrel/framework/properties.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kLineFeed = 10;
+constexpr int kEnter = 13;
+
+std::vector<long> DeliveriesOf(const GVPLBox& box) {
+    return box.NumOutputs() > 0 ? box.OutputTie(1)->Deliveries() : std::vector<long>{};
+}
+
+// Whether every "[" of the text has been closed.
+bool BracketsBalanced(std::string_view text) {
+    long depth = 0;
+    for (char c : text) {
+        if (c == '[') ++depth;
+        if (c == ']' && depth > 0) --depth;
+    }
+    return depth == 0;
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    std::size_t at = 0;
+    while ((at = text.find(from, at)) != std::string::npos) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+}
+
+} // namespace
+
+vpl::EngineRef LongArrayOf(std::span<const long> values) {
+    const std::size_t n = std::min<std::size_t>(std::max<std::size_t>(values.size(), 1), 4);
+    vpl::EngineRef array(vArrayCreate1(kTypeL, n));
+    if (!array) return array;
+    auto* data = static_cast<std::int32_t*>(static_cast<vARRAY*>(array.get())->data);
+    for (std::size_t i = 0; i < n && i < values.size(); ++i)
+        data[i] = static_cast<std::int32_t>(values[i]);
+    return array;
+}
+
+// ---- GVPLInput ----
+
+GVPLInput::GVPLInput(long x, long y, long width, long height) : GVPLBox(x, y, width, height) {
+    InitializeInputs(0);
+    InitializeOutputs(1);
+}
+
+void GVPLInput::SetPathName() {
+    pathName_ = vplnet::InputPathName(DeliveriesOf(*this));
+}
+
+void GVPLInput::BuildCommand(GString& text) {
+    text.Append(vplnet::InputText(DeliveriesOf(*this)));
+}
+
+bool GVPLInput::SendText(std::string_view text) {
+    GVPLProgramView* view = ProgramView();
+    return view != nullptr && view->IsRunning() && view->zez_send(pathName_.Text(), text);
+}
+
+bool GVPLInput::SendObject(vOBJECT* obj) {
+    GVPLProgramView* view = ProgramView();
+    return view != nullptr && view->IsRunning() && view->zez_sendobject(pathName_.Text(), obj);
+}
+
+bool GVPLInput::PathIsBusy() const {
+    GVPLProgramView* view = ProgramView();
+    return view != nullptr && view->zez_pathsize(pathName_.Text()) > 0;
+}
+
+void GVPLInput::Send(GStream& stream) const {
+    SendBox(stream);
+    stream.SendObject(&pathName_);
+}
+
+bool GVPLInput::Receive(GStream& stream) {
+    if (!ReceiveBox(stream)) return false;
+    std::unique_ptr<G0> name = stream.ReceiveObject();
+    if (name != nullptr && name->GetClassID() == gid::kString)
+        pathName_ = static_cast<GString&>(*name);
+    InitializeOwnedObjects();
+    if (!IsSet(gprop::kShown)) ResetPropertyDeepForGroup(gprop::kShown, vplgroup::kEditable);
+    return stream.IsOK();
+}
+
+// ---- GVPLInputData ----
+
+GVPLInputData::GVPLInputData(long x, long y, long width, long height)
+    : GVPLInput(x, y, width, height) {
+    InitializeOwnedObjects();
+}
+
+void GVPLInputData::InitializeOwnedObjects() {
+    if (fieldText_ == nullptr) {
+        fieldText_ = AddCentredText(field_, 50, 50);
+        fieldText_->SetGroup(vplgroup::kRunControls);
+    }
+    ShowField();
+}
+
+void GVPLInputData::ShowField() {
+    if (fieldText_ != nullptr) fieldText_->SetText(field_);
+}
+
+void GVPLInputData::KeyEvent(int key) {
+    if (key == kBackspace) {
+        if (field_.size() > lineStart_) field_.pop_back();
+    } else if (key == kEnter || key == kLineFeed) {
+        if (BracketsBalanced(CurrentLine())) {
+            ProcessInput();
+            field_ += '\n';
+            lineStart_ = field_.size();
+        } else {
+            field_ += '\n';
+        }
+    } else if (key >= ' ' || key == '\t') {
+        field_ += static_cast<char>(key);
+    }
+    ShowField();
+}
+
+void GVPLInputData::ProcessInput() {
+    SendLine(CurrentLine());
+}
+
+void GVPLInputData::SendLine(const std::string& line) {
+    SendText(line);
+}
+
+std::string PastedValueText(std::string_view clipboard) {
+    std::string text(clipboard);
+    const bool hasLineEnd =
+        text.find('\r') != std::string::npos || text.find('\n') != std::string::npos;
+    if (text.find('\t') != std::string::npos && hasLineEnd &&
+        GString(clipboard).PercentDigits() > 40) {
+        while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
+            text.pop_back();
+        ReplaceAll(text, "\t", ",");
+        ReplaceAll(text, "\r\n", "\n");
+        ReplaceAll(text, "\r", "\n");
+        ReplaceAll(text, "\n", "],\n[");
+        return "[[" + text + "]]";
+    }
+    ReplaceAll(text, "\r\n", "\n");
+    return "\"" + text + "\"";
+}
+
+void GVPLInputData::PasteText(std::string_view clipboard) {
+    const std::string value = PastedValueText(clipboard);
+    if (field_.size() > lineStart_) field_ += '\n';
+    lineStart_ = field_.size();
+    field_ += value;
+    ProcessInput();
+    field_ += '\n';
+    lineStart_ = field_.size();
+    ShowField();
+}
+
+void GVPLInputData::MenuEvent(int command) {
+    if (command == vplcmd::kPaste) {
+        if (std::unique_ptr<GString> text = GWindow::GetGlobalClipboardText())
+            PasteText(text->Text());
+        return;
+    }
+    GVPLInput::MenuEvent(command);
+}
+
+void GVPLInputData::Send(GStream& stream) const {
+    SendBox(stream);
+    stream.SendString(field_);
+}
+
+bool GVPLInputData::Receive(GStream& stream) {
+    if (!ReceiveBox(stream)) return false;
+    field_ = stream.ReceiveString();
+    lineStart_ = field_.size();
+    InitializeOwnedObjects();
+    if (!IsSet(gprop::kShown)) ResetPropertyDeepForGroup(gprop::kShown, vplgroup::kEditable);
+    return stream.IsOK();
+}
+
+// ---- GVPLFileInputData ----
+
+std::string GVPLFileInputData::FileNameFor(std::string_view typed) {
+    std::string name(typed);
+    while (!name.empty() && (name.back() == '\n' || name.back() == '\r' || name.back() == ' '))
+        name.pop_back();
+    if (name.find('.') == std::string::npos) name += ".zez";
+    return name;
+}
+
+vpl::EngineRef GVPLFileInputData::ReadFileArray(const std::string& name) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(name, error);
+    if (error || size > kMaxArrayBytes) return {};
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return {};
+    vpl::EngineRef array(vArrayCreate1(kTypeUC, static_cast<unsigned long>(size)));
+    if (!array) return {};
+    auto* a = static_cast<vARRAY*>(array.get());
+    in.read(static_cast<char*>(a->data), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size) return {};
+    return array;
+}
+
+void GVPLFileInputData::SendLine(const std::string& line) {
+    vpl::EngineRef array = ReadFileArray(FileNameFor(line));
+    if (array) SendObject(array.get());
+}
+
+// ---- GVPLInputSwitch ----
+
+GVPLInputSwitch::GVPLInputSwitch(long x, long y, long width, long height)
+    : GVPLInput(x, y, width, height) {}
+
+void GVPLInputSwitch::Toggle() {
+    state_ = !state_;
+    ProcessInput();
+}
+
+void GVPLInputSwitch::ProcessInput() {
+    const long value = state_ ? 1 : 0;
+    vpl::EngineRef array = LongArrayOf(std::span<const long>(&value, 1));
+    SendObject(array.get());
+}
+
+void GVPLInputSwitch::MenuEvent(int command) {
+    if (command == vplcmd::kAlterAppearance) {
+        style_ = static_cast<char>((style_ + 1) % 2);
+        return;
+    }
+    GVPLInput::MenuEvent(command);
+}
+
+void GVPLInputSwitch::Send(GStream& stream) const {
+    SendBox(stream);
+    stream.SendBoolean(state_);
+    stream.SendChar(style_);
+}
+
+bool GVPLInputSwitch::Receive(GStream& stream) {
+    if (!ReceiveBox(stream)) return false;
+    state_ = stream.ReceiveBoolean();
+    style_ = stream.ReceiveChar();
+    InitializeOwnedObjects();
+    return stream.IsOK();
+}
+
+// ---- GVPLInputSlider ----
+
+GVPLInputSlider::GVPLInputSlider(long x, long y, long width, long height)
+    : GVPLInput(x, y, width, height) {}
+
+bool GVPLInputSlider::MoveKnob(long position) {
+    position_ = std::clamp(position, 0L, kMaxPosition);
+    if (PathIsBusy()) return false;
+    vpl::EngineRef array = LongArrayOf(std::span<const long>(&position_, 1));
+    return SendObject(array.get());
+}
+
+void GVPLInputSlider::ProcessInput() {
+    MoveKnob(position_);
+}
+
+// ---- GVPLPropertySensor ----
+
+GVPLPropertySensor::GVPLPropertySensor(long x, long y, long width, long height, long property)
+    : GVPLInput(x, y, width, height), property_(property) {}
+
+bool GVPLPropertySensor::Poll() {
+    GList* holder = Owner();
+    if (holder == nullptr) return false;
+    std::optional<GPropertyValue> value = holder->GetPropertyValue(static_cast<int>(property_));
+    if (!value || value->numbers.empty() || value->numbers == last_ || PathIsBusy()) return false;
+    std::vector<long> values = value->numbers;
+    if (values.size() > 4) values.resize(4);
+    vpl::EngineRef array = LongArrayOf(values);
+    if (!SendObject(array.get())) return false;
+    last_ = value->numbers;
+    return true;
+}
+
+void GVPLPropertySensor::DoIdle() {
+    Poll();
+    GVPLInput::DoIdle();
+}
+
+void GVPLPropertySensor::Send(GStream& stream) const {
+    SendBox(stream);
+    stream.SendLong(property_);
+}
+
+bool GVPLPropertySensor::Receive(GStream& stream) {
+    if (!ReceiveBox(stream)) return false;
+    property_ = stream.ReceiveLong();
+    InitializeOwnedObjects();
+    return stream.IsOK();
+}

@@ -1,0 +1,171 @@
+#pragma once
+// Input boxes: no input tie, one output tie, and a path name they send their values to
+// through their program view (the path of their one connection, or the head of their fan-out
+// chain).
+#include "pendrel/builder/box.h"
+#include "pendrel/builder/engine_values.h"
+#include "pendrel/framework/gstring.h"
+
+#include <string>
+
+class GText;
+
+class GVPLInput : public GVPLBox {
+public:
+    GVPLInput() = default;
+    GVPLInput(long x, long y, long width, long height);
+
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLInput>();
+    }
+    GClassID GetClassID() const override { return vplid::kInput; }
+
+    void SetPathName();
+    const GString& PathName() const { return pathName_; }
+    // The fan-out chain when the value goes to several ties.
+    void BuildCommand(GString& text) override;
+    // Sends the box's current value into the net; plain input boxes have none.
+    virtual void ProcessInput() {}
+
+    void Send(GStream& stream) const override;
+    bool Receive(GStream& stream) override;
+
+protected:
+    // Sent through the program view; false when there is no running path to send to.
+    bool SendText(std::string_view text);
+    bool SendObject(vOBJECT* obj);
+    // Whether the path still holds a value the net has not taken.
+    bool PathIsBusy() const;
+
+private:
+    GString pathName_;
+};
+
+// A typing field: Enter sends the current line once its square brackets are balanced.
+class GVPLInputData : public GVPLInput {
+public:
+    GVPLInputData() = default;
+    GVPLInputData(long x, long y, long width, long height);
+
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLInputData>();
+    }
+    GClassID GetClassID() const override { return vplid::kInputData; }
+
+    void KeyEvent(int key) override;
+    // Paste: the clipboard text as a nested array constant (a table of numbers) or a quoted
+    // text, added as a line and sent.
+    void PasteText(std::string_view clipboard);
+    void MenuEvent(int command) override;
+    // Sends the current line.
+    void ProcessInput() override;
+
+    const std::string& FieldText() const { return field_; }
+    std::string CurrentLine() const { return field_.substr(lineStart_); }
+    void InitializeOwnedObjects() override;
+
+    void Send(GStream& stream) const override;
+    bool Receive(GStream& stream) override;
+
+protected:
+    virtual void SendLine(const std::string& line);
+    void ShowField();
+
+private:
+    std::string field_;
+    std::size_t lineStart_ = 0;
+    GText* fieldText_ = nullptr;
+};
+
+// What a clipboard text becomes when pasted into a data input box.
+std::string PastedValueText(std::string_view clipboard);
+
+// The typed line names a file (".zez" added when it has no "."), sent whole as a UC array.
+class GVPLFileInputData : public GVPLInputData {
+public:
+    using GVPLInputData::GVPLInputData;
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLFileInputData>();
+    }
+    GClassID GetClassID() const override { return vplid::kFileInputData; }
+
+    static std::string FileNameFor(std::string_view typed);
+    // The file's bytes as a one-dimensional UC array; none when it cannot be read.
+    static vpl::EngineRef ReadFileArray(const std::string& name);
+
+protected:
+    void SendLine(const std::string& line) override;
+};
+
+// A switch: each toggle sends a one-element Long array holding 1 or 0.
+class GVPLInputSwitch : public GVPLInput {
+public:
+    GVPLInputSwitch() = default;
+    GVPLInputSwitch(long x, long y, long width, long height);
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLInputSwitch>();
+    }
+    GClassID GetClassID() const override { return vplid::kInputSwitch; }
+
+    bool State() const { return state_; }
+    char Style() const { return style_; }
+    void Toggle();
+    void ProcessInput() override;
+    // "Alter Appearance" cycles through the two looks.
+    void MenuEvent(int command) override;
+
+    void Send(GStream& stream) const override;
+    bool Receive(GStream& stream) override;
+
+private:
+    bool state_ = false;
+    char style_ = 0;
+};
+
+// A slider whose knob maps to 0..10000; a move is sent only when the net has taken the last.
+class GVPLInputSlider : public GVPLInput {
+public:
+    static constexpr long kMaxPosition = 10000;
+    GVPLInputSlider() = default;
+    GVPLInputSlider(long x, long y, long width, long height);
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLInputSlider>();
+    }
+    GClassID GetClassID() const override { return vplid::kInputSlider; }
+
+    long Position() const { return position_; }
+    // Moves the knob; true when the position was sent.
+    bool MoveKnob(long position);
+    void ProcessInput() override;
+
+private:
+    long position_ = 0;
+};
+
+// Watches one long-valued property of the graphic that holds it and sends each new value.
+class GVPLPropertySensor : public GVPLInput {
+public:
+    GVPLPropertySensor() = default;
+    GVPLPropertySensor(long x, long y, long width, long height, long property);
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLPropertySensor>();
+    }
+    GClassID GetClassID() const override { return vplid::kPropertySensor; }
+
+    long Property() const { return property_; }
+    void SetPropertyNumber(long property) { property_ = property; }
+    // Sends the watched value when it changed and the path is free; true when sent.
+    bool Poll();
+    void ProcessInput() override { Poll(); }
+    void DoIdle() override;
+
+    void Send(GStream& stream) const override;
+    bool Receive(GStream& stream) override;
+
+private:
+    long property_ = 11;
+    std::vector<long> last_;
+};
+
+// A Long array with one element per value (at least one, at most four).
+vpl::EngineRef LongArrayOf(std::span<const long> values);

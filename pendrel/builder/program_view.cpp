@@ -1,0 +1,312 @@
+#include "pendrel/builder/program_view.h"
+
+#include "pendrel/builder/builder_classes.h"
+#include "pendrel/builder/function_boxes.h"
+#include "pendrel/builder/input_boxes.h"
+#include "pendrel/builder/output_boxes.h"
+#include "pendrel/builder/run_log.h"
+#include "pendrel/framework/gstream.h"
+#include "pendrel/framework/properties.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// The run-mode bits: editable parts take 0x40100, every graphic is protected, run-time
+// controls take 0x20001.
+constexpr long kRunEditable = 0x40100;
+constexpr long kRunProtected = 0x10020;
+constexpr long kRunControls = 0x20001;
+constexpr int kIdleRounds = 3;
+
+bool IsOutputBox(const G0* object) {
+    return object->IsFrom(vplid::kOutputBox) || object->IsFrom(vplid::kAnimator);
+}
+
+} // namespace
+
+GVPLProgramView::GVPLProgramView() {
+    RegisterBuilderClasses();
+    zez_main();
+    vpl::AddResultReceiver(this);
+}
+
+GVPLProgramView::GVPLProgramView(long x, long y, long width, long height)
+    : GVPLProView(x, y, width, height) {
+    RegisterBuilderClasses();
+    zez_main();
+    vpl::AddResultReceiver(this);
+}
+
+GVPLProgramView::~GVPLProgramView() {
+    vpl::RemoveResultReceiver(this);
+    // Boxes go before the process they send to.
+    DeleteAll();
+}
+
+void GVPLProgramView::SetTickSource(const vpl::TickSource* ticks) {
+    ticks_ = ticks != nullptr ? ticks : &systemTicks_;
+}
+
+void GVPLProgramView::SetupProgram() {
+    zez_reset();
+    SetAllOutputs();
+    SetAllFunctions();
+    SetAllInputs();
+}
+
+void GVPLProgramView::SetAllOutputs() {
+    outputs_.RemoveAll();
+    // Outputs are registered before any text is sent, so that the net finds their paths in
+    // the outer path instead of making new ones.
+    ForEachGraphic(*this, true, [this](G0* object) {
+        if (!IsOutputBox(object)) return;
+        auto* output = static_cast<GVPLOutput*>(object);
+        output->SetPathName();
+        outputs_.Insert(output);
+        zez_registerpath(output->Key());
+    });
+}
+
+void GVPLProgramView::SetAllFunctions() {
+    ForEachGraphic(*this, false, [this](G0* object) {
+        if (!object->IsFrom(vplid::kFunction) && !object->IsFrom(vplid::kTimer)) return;
+        GString text;
+        static_cast<GVPLBox*>(object)->BuildCommand(text);
+        zez_sendcommands(text.Text());
+    });
+}
+
+void GVPLProgramView::SetAllInputs() {
+    ForEachGraphic(*this, true, [this](G0* object) {
+        if (!object->IsFrom(vplid::kInput)) return;
+        auto* input = static_cast<GVPLInput*>(object);
+        input->SetPathName();
+        GString text;
+        input->BuildCommand(text);
+        if (!text.IsEmpty()) zez_sendcommands(text.Text());
+    });
+}
+
+void GVPLProgramView::Run() {
+    vpl::TheRunLog().RunStarted();
+    ClearProgram();
+    SetupProgram();
+    RunProgram();
+}
+
+void GVPLProgramView::RunProgram() {
+    RestoreAllHeldData();
+    running_ = true;
+    EnableDoIdle();
+    zez_run(Now());
+    SetPropertyDeepForGroup(kRunEditable, vplgroup::kEditable);
+    SetPropertyDeep(kRunProtected);
+    SetPropertyDeepForGroup(kRunControls, vplgroup::kRunControls);
+}
+
+void GVPLProgramView::Halt() {
+    zez_halt();
+    SaveAllHeldData();
+    ClearProgram();
+}
+
+void GVPLProgramView::ClearProgram() {
+    if (running_) {
+        zez_halt();
+        outputs_.RemoveAll();
+    }
+    running_ = false;
+    DisableDoIdle();
+    ResetPropertyDeepForGroup(kRunEditable, vplgroup::kEditable);
+    ResetPropertyDeep(kRunProtected);
+    ResetPropertyDeepForGroup(kRunControls, vplgroup::kRunControls);
+}
+
+void GVPLProgramView::SaveAllHeldData() {
+    ForEachGraphic(*this, true, [](G0* object) {
+        if (object->GetClassID() == vplid::kInputTie)
+            static_cast<GVPLInputTie*>(object)->SaveHeldData();
+    });
+}
+
+void GVPLProgramView::RestoreAllHeldData() {
+    ForEachGraphic(*this, true, [](G0* object) {
+        if (object->GetClassID() == vplid::kInputTie)
+            static_cast<GVPLInputTie*>(object)->RestoreHeldData();
+    });
+}
+
+void GVPLProgramView::DoIdle() {
+    if (running_) {
+        for (int round = 0; round < kIdleRounds; ++round) {
+            if (!zez_checkque(Now())) break;
+            zez_doidle();
+        }
+    }
+    GVPLProView::DoIdle();
+}
+
+GGraphic* GVPLProgramView::CreateUserFunction(const std::vector<GGraphic*>& selection) {
+    std::vector<GGraphic*> graphics;
+    for (GGraphic* g : selection)
+        if (g != nullptr && g->Owner() == this) graphics.push_back(g);
+    if (graphics.empty()) return nullptr;
+    long left = LONG_MAX, top = LONG_MAX, right = LONG_MIN, bottom = LONG_MIN;
+    for (GGraphic* g : graphics) {
+        left = std::min(left, g->X());
+        top = std::min(top, g->Y());
+        right = std::max(right, g->X() + g->Width());
+        bottom = std::max(bottom, g->Y() + g->Height());
+    }
+    auto* function =
+        MakeOwned<GVPLUserFunction>(*this, left, top, right - left + 32, bottom - top + 15);
+    function->Inside().SetVirtualCoordinates(left, top, right + 32, bottom + 15);
+    for (GGraphic* g : graphics)
+        function->AddInside(g);
+    // Connections to what stayed outside cannot cross the new boundary.
+    ForEachGraphic(function->Inside(), true, [](G0* object) {
+        if (object->IsFrom(vplid::kTie)) static_cast<GVPLTie*>(object)->CleanupInvalidTies();
+    });
+    function->InitializeAllTies();
+    function->SetProperty(gprop::kShown);
+    return function;
+}
+
+void GVPLProgramView::MenuEvent(int command) {
+    switch (command) {
+    case vplcmd::kRun:
+        Run();
+        return;
+    case vplcmd::kHalt:
+        Halt();
+        return;
+    case vplcmd::kHideProgram:
+        hidden_ = true;
+        ResetPropertyDeepForGroup(gprop::kShown, vplgroup::kEditable);
+        return;
+    case vplcmd::kShowProgram:
+        hidden_ = false;
+        SetPropertyDeepForGroup(gprop::kShown, vplgroup::kEditable);
+        Redraw();
+        return;
+    case vplcmd::kCreateUserFunction:
+        CreateUserFunction(selection_);
+        return;
+    case vplcmd::kOpenLog:
+        vpl::TheRunLog().Open();
+        return;
+    case vplcmd::kCloseLog:
+        vpl::TheRunLog().Close();
+        return;
+    case vplcmd::kDeleteLog:
+        vpl::TheRunLog().CloseAndDelete();
+        return;
+    default:
+        GVPLProView::MenuEvent(command);
+    }
+}
+
+void GVPLProgramView::DoSetupMenus(GEventHandler* focus) {
+    GVPLProView::DoSetupMenus(focus);
+    const bool graphics = HasGraphics();
+    EventEnable(vplcmd::kSave, graphics);
+    EventEnable(vplcmd::kSaveAs, graphics);
+    EventEnable(vplcmd::kRun, graphics && !running_);
+    EventEnable(vplcmd::kHalt, running_);
+    EventEnable(vplcmd::kHideProgram, graphics && !hidden_);
+    EventEnable(vplcmd::kShowProgram, hidden_);
+    EventEnable(vplcmd::kCreateUserFunction, !selection_.empty());
+}
+
+GVPLOutput* GVPLProgramView::FindOutput(std::string_view key) const {
+    for (G0* object : outputs_.Objects())
+        if (object != nullptr && object->IsKey(key)) return static_cast<GVPLOutput*>(object);
+    return nullptr;
+}
+
+bool GVPLProgramView::ReceiveResult(std::string_view path, vOBJECT* obj) {
+    GVPLOutput* output = FindOutput(path);
+    if (output == nullptr) return false;
+    output->SendZEZObject(obj);
+    if (observer_) observer_(*output);
+    return true;
+}
+
+void GVPLProgramView::SendToStream(GStream& stream) {
+    SaveAllHeldData();
+    stream.SendObject(this);
+}
+
+void GVPLProgramView::Send(GStream& stream) const {
+    GVPLProView::Send(stream);
+    stream.SendBoolean(hidden_);
+    stream.SendBoolean(running_);
+}
+
+bool GVPLProgramView::Receive(GStream& stream) {
+    if (!GVPLProView::Receive(stream)) return false;
+    hidden_ = stream.ReceiveBoolean();
+    savedRunning_ = stream.ReceiveBoolean();
+    return stream.IsOK();
+}
+
+void GVPLProgramView::FinishReading(GStream& stream) {
+    stream.ResolveAllReferences();
+    ForEachGraphic(*this, true, [](G0* object) {
+        if (object->GetClassID() == vplid::kInputTie)
+            static_cast<GVPLInputTie*>(object)->EnsureTieLines();
+    });
+}
+
+const char* BuilderClassName(GClassID id) {
+    switch (id) {
+    case vplid::kTie:
+        return "GVPLTie";
+    case vplid::kInputTie:
+        return "GVPLInputTie";
+    case vplid::kOutputTie:
+        return "GVPLOutputTie";
+    case vplid::kTieLine:
+        return "GVPLTieLine";
+    case vplid::kProView:
+        return "GVPLProView";
+    case vplid::kFuncProView:
+        return "GVPLFuncProView";
+    case vplid::kBox:
+        return "GVPLBox";
+    case vplid::kFunction:
+        return "GVPLFunction";
+    case vplid::kTimer:
+        return "GVPLTimer";
+    case vplid::kUserFunction:
+        return "GVPLUserFunction";
+    case vplid::kInput:
+        return "GVPLInput";
+    case vplid::kInputData:
+        return "GVPLInputData";
+    case vplid::kFileInputData:
+        return "GVPLFileInputData";
+    case vplid::kPropertySensor:
+        return "GVPLPropertySensor";
+    case vplid::kInputSlider:
+        return "GVPLInputSlider";
+    case vplid::kInputSwitch:
+        return "GVPLInputSwitch";
+    case vplid::kOutput:
+        return "GVPLOutput";
+    case vplid::kOutputBox:
+        return "GVPLOutputBox";
+    case vplid::kAnimator:
+        return "GVPLAnimator";
+    case vplid::kImageBox:
+        return "GVPLImageBox";
+    case vplid::kPlottingBox:
+        return "GVPLPlottingBox";
+    case vplid::kProgramView:
+        return "GVPLProgramView";
+    default:
+        return "G0";
+    }
+}

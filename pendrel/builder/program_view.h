@@ -1,0 +1,116 @@
+#pragma once
+// The views that hold a drawn program: GVPLProView, the inside of a user function
+// (GVPLFuncProView), and GVPLProgramView, one whole program with its engine process. The
+// program view turns its boxes into net text, runs the net from idle processing on ticks from
+// its tick source, and hands results to the output box whose key is the path they arrive on.
+#include "pendrel/builder/builder_ids.h"
+#include "pendrel/builder/tick_source.h"
+#include "pendrel/builder/zez_binding.h"
+#include "pendrel/framework/gstring.h"
+#include "pendrel/framework/gview.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class GData;
+class GVPLOutput;
+
+class GVPLProView : public GView {
+public:
+    using GView::GView;
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLProView>();
+    }
+    GClassID GetClassID() const override { return vplid::kProView; }
+};
+
+class GVPLFuncProView : public GVPLProView {
+public:
+    using GVPLProView::GVPLProView;
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLFuncProView>();
+    }
+    GClassID GetClassID() const override { return vplid::kFuncProView; }
+};
+
+class GVPLProgramView : public GVPLProView, public vpl::ZezBinding, public vpl::ResultReceiver {
+public:
+    GVPLProgramView();
+    GVPLProgramView(long x, long y, long width, long height);
+    ~GVPLProgramView() override;
+
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLProgramView>();
+    }
+    GClassID GetClassID() const override { return vplid::kProgramView; }
+
+    // Real time in windows; tests and headless runs give a simulated clock (not owned).
+    void SetTickSource(const vpl::TickSource* ticks);
+    unsigned long Now() const { return ticks_->Ticks(); }
+
+    // Setup: the net thrown away, outputs registered, then the text of every function, timer
+    // and user function, each on its own, then the inputs.
+    void SetupProgram();
+    void SetAllOutputs();
+    void SetAllFunctions();
+    void SetAllInputs();
+    // Run: setup, held values sent, idle processing on, the run-mode bits set.
+    void Run();
+    void RunProgram();
+    // Halt: held values saved, then everything stopped.
+    void Halt();
+    void ClearProgram();
+    void SaveAllHeldData();
+    void RestoreAllHeldData();
+    bool IsRunning() const { return running_; }
+    bool IsHidden() const { return hidden_; }
+
+    // Up to three rounds of: ticks in, and two queued calls if any are waiting.
+    void DoIdle() override;
+
+    // "Create User Function": the graphics become the inside of a new user function placed
+    // where they were; returns it (none for an empty selection).
+    GGraphic* CreateUserFunction(const std::vector<GGraphic*>& selection);
+
+    void MenuEvent(int command) override;
+    void DoSetupMenus(GEventHandler* focus) override;
+    // The graphics that "Create User Function" takes.
+    void SetSelection(std::vector<GGraphic*> selection) { selection_ = std::move(selection); }
+
+    bool ReceiveResult(std::string_view path, vOBJECT* obj) override;
+    // Told of every result an output box of this view has taken.
+    void SetResultObserver(std::function<void(GVPLOutput&)> observer) {
+        observer_ = std::move(observer);
+    }
+    GVPLOutput* FindOutput(std::string_view key) const;
+    const GList& Outputs() const { return outputs_; }
+
+    void SetProgramName(std::string_view name) { name_ = name; }
+    const std::string& GetProgramName() const { return name_; }
+    // Writes the view as a document: held values taken first.
+    void SendToStream(GStream& stream);
+
+    void Send(GStream& stream) const override;
+    bool Receive(GStream& stream) override;
+    // After reading: the stream's references resolved, the tie lines drawn again.
+    void FinishReading(GStream& stream);
+    bool WasSavedRunning() const { return savedRunning_; }
+
+private:
+    bool HasGraphics() const { return Length() > 0; }
+
+    vpl::SystemTickSource systemTicks_;
+    const vpl::TickSource* ticks_ = &systemTicks_;
+    GList outputs_;
+    bool running_ = false;
+    bool hidden_ = false;
+    bool savedRunning_ = false;
+    std::string name_;
+    std::function<void(GVPLOutput&)> observer_;
+    std::vector<GGraphic*> selection_;
+};
+
+// The class name of a builder class, as headless runs print it ("GVPLOutputBox").
+const char* BuilderClassName(GClassID id);

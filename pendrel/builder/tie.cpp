@@ -1,0 +1,323 @@
+#include "pendrel/builder/tie.h"
+
+#include "pendrel/builder/box.h"
+#include "pendrel/builder/net_text.h"
+#include "pendrel/builder/program_view.h"
+#include "pendrel/builder/value_stream.h"
+#include "pendrel/framework/gstream.h"
+#include "pendrel/framework/gsurface.h"
+#include "pendrel/framework/properties.h"
+
+#include <algorithm>
+
+namespace {
+
+long gNextLineNo = 1;
+
+// The tie remembered by "Copy" and "Cut" for a later "Paste"; the list forgets a tie that goes.
+GList& RememberedTie() {
+    static GList remembered;
+    return remembered;
+}
+
+bool SameClass(const GVPLTie* a, const GVPLTie* b) {
+    return a->GetClassID() == b->GetClassID();
+}
+
+} // namespace
+
+long TakeLineNumber() {
+    return gNextLineNo++;
+}
+void SetNextLineNumber(long next) {
+    gNextLineNo = next;
+}
+
+// ---- GVPLTie ----
+
+GVPLTie::GVPLTie(long x, long y)
+    : GRectangle(x | ganchor::kCentre, y | ganchor::kCentre, kSize | gsize::kPixels,
+                 kSize | gsize::kPixels) {
+    SetGroup(vplgroup::kEditable);
+}
+
+GVPLTie::~GVPLTie() {
+    BreakAllConnections();
+}
+
+GVPLBox* GVPLTie::Box() const {
+    GList* owner = Owner();
+    return owner != nullptr && owner->IsFrom(vplid::kBox) ? static_cast<GVPLBox*>(owner) : nullptr;
+}
+
+GList* GVPLTie::View() const {
+    return FindOwnershipFrom(vplid::kProView);
+}
+
+std::vector<GVPLTie*> GVPLTie::Connections() const {
+    std::vector<GVPLTie*> out;
+    for (G0* object : connections_.Objects())
+        if (object != nullptr) out.push_back(static_cast<GVPLTie*>(object));
+    return out;
+}
+
+GVPLTie* GVPLTie::FirstConnection() const {
+    return static_cast<GVPLTie*>(connections_.First());
+}
+
+bool GVPLTie::IsLinked() const {
+    for (GVPLTie* other : Connections())
+        if (SameClass(this, other)) return true;
+    return false;
+}
+
+bool GVPLTie::IsLinkedTo(int depth, const GVPLTie* other) const {
+    if (depth > kMaxLinkDepth) return false;
+    for (GVPLTie* linked : Connections()) {
+        if (!SameClass(this, linked)) continue;
+        if (linked == other) return true;
+        if (IsInwardLink(linked) && linked->IsLinkedTo(depth + 1, other)) return true;
+    }
+    return false;
+}
+
+bool GVPLTie::IsInwardLink(const GVPLTie* other) const {
+    GVPLBox* box = Box();
+    return other != nullptr && SameClass(this, other) && box != nullptr &&
+           box->IsFrom(vplid::kUserFunction) && box->HoldsDeep(other);
+}
+
+void GVPLTie::AddConnection(GVPLTie* other) {
+    if (other == nullptr || other == this || connections_.Holds(other)) return;
+    if (SameClass(this, other))
+        connections_.InsertFirst(other);
+    else
+        connections_.Insert(other);
+}
+
+void GVPLTie::RemoveConnection(GVPLTie* other) {
+    connections_.Remove(other);
+}
+
+bool GVPLTie::CompleteConnection(GVPLTie* other) {
+    if (other == nullptr || other == this || connections_.Holds(other)) return false;
+    AddConnection(other);
+    other->AddConnection(this);
+    GVPLTie* input = GetClassID() == vplid::kInputTie ? this : other;
+    if (!SameClass(this, other)) static_cast<GVPLInputTie*>(input)->EnsureTieLines();
+    return true;
+}
+
+void GVPLTie::BreakConnection(GVPLTie* other) {
+    if (other == nullptr) return;
+    RemoveConnection(other);
+    other->RemoveConnection(this);
+    // The line between them belongs to the input tie of the two.
+    for (GVPLTie* tie : {static_cast<GVPLTie*>(this), other}) {
+        for (G0* object : tie->Objects()) {
+            if (object->GetClassID() == vplid::kTieLine &&
+                static_cast<GVPLTieLine*>(object)->Joins(this, other))
+                DeleteObject(object);
+        }
+    }
+}
+
+void GVPLTie::BreakAllConnections() {
+    for (GVPLTie* other : Connections())
+        BreakConnection(other);
+}
+
+void GVPLTie::BreakAllLinks() {
+    for (GVPLTie* other : Connections())
+        if (SameClass(this, other)) BreakConnection(other);
+}
+
+void GVPLTie::CleanupInvalidTies() {
+    GList* view = View();
+    for (GVPLTie* other : Connections())
+        if (!SameClass(this, other) && other->View() != view) BreakConnection(other);
+}
+
+void GVPLTie::MenuEvent(int command) {
+    switch (command) {
+    case vplcmd::kCopy:
+    case vplcmd::kCut:
+        RememberedTie().RemoveAll();
+        RememberedTie().Insert(FirstConnection());
+        if (command == vplcmd::kCut) BreakAllConnections();
+        return;
+    case vplcmd::kClear:
+        BreakAllConnections();
+        return;
+    case vplcmd::kPaste: {
+        auto* other = static_cast<GVPLTie*>(RememberedTie().First());
+        if (other != nullptr && other->View() == View() && View() != nullptr)
+            CompleteConnection(other);
+        return;
+    }
+    default:
+        GRectangle::MenuEvent(command);
+    }
+}
+
+void GVPLTie::DoSetupMenus(GEventHandler* focus) {
+    GRectangle::DoSetupMenus(focus);
+    EventEnable(vplcmd::kClear, true);
+    EventEnable(vplcmd::kCut, true);
+    EventEnable(vplcmd::kCopy, true);
+    EventEnable(vplcmd::kPaste, RememberedTie().First() != nullptr);
+}
+
+void GVPLTie::Send(GStream& stream) const {
+    GRectangle::Send(stream);
+    connections_.SendContents(stream);
+}
+
+bool GVPLTie::Receive(GStream& stream) {
+    return GRectangle::Receive(stream) && connections_.ReceiveContents(stream);
+}
+
+void GVPLTie::Paint(GDrawingSurface& surface) {
+    const Grect& r = DisplayRect();
+    surface.SetDrawingColor(IsLinked() ? 0x808080 : 0x000000);
+    surface.DrawRectangle(r.left, r.top, r.right, r.bottom);
+}
+
+// ---- GVPLInputTie ----
+
+GVPLInputTie::GVPLInputTie() : lineNo_(TakeLineNumber()) {}
+
+GVPLInputTie::GVPLInputTie(long x, long y) : GVPLTie(x, y), lineNo_(TakeLineNumber()) {}
+
+GVPLInputTie::~GVPLInputTie() = default;
+
+long GVPLInputTie::LineNo(int depth) const {
+    if (depth > kMaxLinkDepth) return 0;
+    // A tie nothing feeds but that holds a deposited value is fed on its own path, so that
+    // the constants of different boxes never share one.
+    if (ConnectionCount() == 0) return hold_ > 0 ? lineNo_ : 0;
+    bool delivered = false;
+    for (GVPLTie* other : Connections()) {
+        if (IsInwardLink(other)) return static_cast<GVPLInputTie*>(other)->LineNo(depth + 1);
+        // An output tie, or a link from the user function this tie sits inside.
+        if (!SameClass(this, other) || other->IsInwardLink(this)) delivered = true;
+    }
+    return delivered ? lineNo_ : 0;
+}
+
+void GVPLInputTie::SaveHeldData() {
+    if (hold_ <= 0) return;
+    auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
+    if (view == nullptr) return;
+    vOBJECT* waiting = view->zez_getheldobject(vplnet::PathName(GetLineNo()));
+    if (waiting != nullptr) held_ = vpl::CopyOfEngineObject(waiting);
+}
+
+void GVPLInputTie::RestoreHeldData() {
+    if (hold_ <= 0 || !held_) return;
+    auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
+    if (view == nullptr) return;
+    view->zez_sendobject(vplnet::PathName(GetLineNo()), held_.get());
+}
+
+bool GVPLInputTie::DepositInputValue(std::string_view text) {
+    vpl::EngineRef value = vpl::ValueFromText(text);
+    if (!value) return false;
+    hold_ = 1;
+    held_ = std::move(value);
+    auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
+    if (view != nullptr && view->IsRunning()) RestoreHeldData();
+    return true;
+}
+
+std::string GVPLInputTie::HeldValueText() const {
+    return vpl::EngineObjectText(held_.get());
+}
+
+void GVPLInputTie::DoSetupMenus(GEventHandler* focus) {
+    GVPLTie::DoSetupMenus(focus);
+    GVPLBox* box = Box();
+    EventEnable(vplcmd::kDepositInputValue, box != nullptr && !box->IsFrom(vplid::kOutput));
+}
+
+void GVPLInputTie::Send(GStream& stream) const {
+    GVPLTie::Send(stream);
+    stream.SendShort(hold_);
+    vpl::SendValueObject(stream, held_.get());
+}
+
+bool GVPLInputTie::Receive(GStream& stream) {
+    if (!GVPLTie::Receive(stream)) return false;
+    hold_ = stream.ReceiveShort();
+    bool ok = true;
+    held_ = vpl::ReceiveValueObject(stream, &ok);
+    return ok && stream.IsOK();
+}
+
+void GVPLInputTie::EnsureTieLines() {
+    for (GVPLTie* other : Connections()) {
+        if (other->GetClassID() != vplid::kOutputTie) continue;
+        bool drawn = false;
+        for (G0* object : Objects())
+            if (object->GetClassID() == vplid::kTieLine &&
+                static_cast<GVPLTieLine*>(object)->Joins(this, other))
+                drawn = true;
+        if (!drawn) {
+            auto* line = MakeOwned<GVPLTieLine>(*this, this, other);
+            AddDependent(line);
+            other->AddDependent(line);
+        }
+    }
+}
+
+// ---- GVPLOutputTie ----
+
+std::vector<long> GVPLOutputTie::Deliveries(int depth) const {
+    if (depth > kMaxLinkDepth) return {};
+    for (GVPLTie* other : Connections())
+        if (SameClass(this, other) && other->IsInwardLink(this))
+            return static_cast<GVPLOutputTie*>(other)->Deliveries(depth + 1);
+    std::vector<long> lines;
+    for (GVPLTie* other : Connections())
+        if (other->GetClassID() == vplid::kInputTie)
+            lines.push_back(static_cast<GVPLInputTie*>(other)->GetLineNo());
+    return lines;
+}
+
+long GVPLOutputTie::GetLineNoAt(long i) const {
+    const std::vector<long> lines = Deliveries();
+    return i >= 1 && i <= static_cast<long>(lines.size()) ? lines[i - 1] : 0;
+}
+
+// ---- GVPLTieLine ----
+
+GVPLTieLine::GVPLTieLine(GVPLTie* a, GVPLTie* b) {
+    SetProperty(gprop::kNotStored);
+    ends_.Insert(a);
+    ends_.Insert(b);
+}
+
+bool GVPLTieLine::Joins(const GVPLTie* a, const GVPLTie* b) const {
+    return ends_.Holds(a) && ends_.Holds(b);
+}
+
+void GVPLTieLine::CalculatePickArea() {
+    auto* a = static_cast<GGraphic*>(ends_.At(1));
+    auto* b = static_cast<GGraphic*>(ends_.At(2));
+    if (a == nullptr || b == nullptr) {
+        SetDisplayRect(Grect::Empty());
+        return;
+    }
+    const Gpoint p = a->Centre();
+    const Gpoint q = b->Centre();
+    SetDisplayRect(
+        {std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+}
+
+void GVPLTieLine::Paint(GDrawingSurface& surface) {
+    auto* a = static_cast<GGraphic*>(ends_.At(1));
+    auto* b = static_cast<GGraphic*>(ends_.At(2));
+    if (a == nullptr || b == nullptr) return;
+    surface.SetDrawingColor(0x000000);
+    surface.DrawLine(a->Centre().x, a->Centre().y, b->Centre().x, b->Centre().y);
+}

@@ -1,0 +1,73 @@
+#include "pendrel/builder/zez_file.h"
+
+#include "pendrel/builder/builder_classes.h"
+#include "pendrel/framework/glist.h"
+#include "pendrel/framework/gstream_file.h"
+
+#include <algorithm>
+
+namespace vpl {
+
+std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved,
+                                             const TickSource* ticks) {
+    RegisterBuilderClasses();
+    if (!stream.IsOK()) return nullptr;
+    std::unique_ptr<G0> object = stream.ReceiveObject();
+    if (object == nullptr || object->GetClassID() != vplid::kProgramView || !stream.IsOK())
+        return nullptr;
+    std::unique_ptr<GVPLProgramView> view(static_cast<GVPLProgramView*>(object.release()));
+    view->SetTickSource(ticks);
+    view->FinishReading(stream);
+    if (startSaved && view->WasSavedRunning()) view->Run();
+    return view;
+}
+
+std::unique_ptr<GVPLProgramView> ReadProgramFile(const std::string& name, bool startSaved,
+                                                 const TickSource* ticks) {
+    GStreamReadFile stream(name);
+    if (!stream.IsOK()) return nullptr;
+    return ReadProgram(stream, startSaved, ticks);
+}
+
+bool WriteProgramFile(GVPLProgramView& view, const std::string& name) {
+    GStreamWriteFile stream(name);
+    if (!stream.IsOK()) return false;
+    view.SendToStream(stream);
+    return stream.IsOK();
+}
+
+bool WriteUserFunctionPalette(const std::vector<const GVPLUserFunction*>& functions,
+                              const std::string& name) {
+    GStreamWriteFile stream(name);
+    if (!stream.IsOK()) return false;
+    GList list;
+    for (const GVPLUserFunction* function : functions)
+        list.Insert(const_cast<GVPLUserFunction*>(function));
+    // The prototypes belong to their tools, yet the file carries each whole.
+    stream.SendShort(static_cast<short>(gid::kList));
+    list.G0::Send(stream);
+    list.SendContentsNoRef(stream);
+    list.RemoveAll();
+    return stream.IsOK();
+}
+
+std::vector<std::unique_ptr<GVPLUserFunction>> ReadUserFunctionPalette(const std::string& name) {
+    RegisterBuilderClasses();
+    std::vector<std::unique_ptr<GVPLUserFunction>> functions;
+    GStreamReadFile stream(name);
+    if (!stream.IsOK()) return functions;
+    std::unique_ptr<G0> object = stream.ReceiveObject();
+    if (object == nullptr || object->GetClassID() != gid::kList || !stream.IsOK()) return functions;
+    stream.ResolveAllReferences();
+    auto& list = static_cast<GList&>(*object);
+    for (G0* entry : list.Objects()) {
+        if (entry == nullptr || entry->GetClassID() != vplid::kUserFunction) continue;
+        list.Remove(entry);
+        functions.emplace_back(static_cast<GVPLUserFunction*>(entry));
+    }
+    std::stable_sort(functions.begin(), functions.end(),
+                     [](const auto& a, const auto& b) { return a->Name() < b->Name(); });
+    return functions;
+}
+
+} // namespace vpl

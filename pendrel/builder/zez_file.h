@@ -1,0 +1,35 @@
+#pragma once
+// Program files (".zez"): an object stream carrying exactly one program view; and the
+// user-function palette file "VRNOv_uf.dat", one list of user functions.
+#include "pendrel/builder/function_boxes.h"
+#include "pendrel/builder/program_view.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class GStream;
+
+namespace vpl {
+
+inline constexpr const char* kPaletteFile = "VRNOv_uf.dat";
+
+// Reads one program view from the stream: its references resolved, its tie lines drawn. None
+// when the stream holds no readable program (the caller shows an empty one). A program saved
+// running is set up and run when `startSaved` is set.
+std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved = true,
+                                             const TickSource* ticks = nullptr);
+std::unique_ptr<GVPLProgramView> ReadProgramFile(const std::string& name, bool startSaved = true,
+                                                 const TickSource* ticks = nullptr);
+// Writes the program into the file (opened in place, created if missing); false when the file
+// cannot be opened.
+bool WriteProgramFile(GVPLProgramView& view, const std::string& name);
+
+// The palette: prototypes of user functions, written as one list object and read back sorted
+// by name. Reading a missing or damaged file gives an empty palette.
+bool WriteUserFunctionPalette(const std::vector<const GVPLUserFunction*>& functions,
+                              const std::string& name = kPaletteFile);
+std::vector<std::unique_ptr<GVPLUserFunction>>
+ReadUserFunctionPalette(const std::string& name = kPaletteFile);
+
+} // namespace vpl

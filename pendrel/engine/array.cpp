@@ -209,7 +209,7 @@ vARRAY* vArgArray(vOBJECT** argv, int i) {
 }
 
 std::int32_t vLongValue(const vARRAY* a, long i) {
-    if (!a || i < 0) return 0;
+    if (!a || i < 0 || i >= static_cast<long>(a->count)) return 0;
     return vElementAs<std::int32_t>(a, static_cast<std::uint32_t>(i));
 }
 
@@ -218,7 +218,7 @@ int vIsTrue(const vARRAY* a, long i) {
 }
 
 double vDoubleVal(const vARRAY* a, long i) {
-    if (!a || i < 0) return 0;
+    if (!a || i < 0 || i >= static_cast<long>(a->count)) return 0;
     return vElementAs<double>(a, static_cast<std::uint32_t>(i));
 }
 

@@ -90,6 +90,8 @@ TEST_F(ArrayConversions, ElementAccessors) {
     EXPECT_EQ(vLongValue(f.array(), 1), -2);
     EXPECT_EQ(vLongValue(f.array(), 2), 0); // beyond the end
     EXPECT_EQ(vDoubleVal(f.array(), 5), 0.0);
+    EXPECT_EQ(vLongValue(f.array(), 4294967297l), 0); // never wraps back to element 1
+    EXPECT_EQ(vLongValue(f.array(), -1), 0);
     EXPECT_EQ(vDimSizeArray(f.array(), 0), 2u);
     EXPECT_EQ(vDimSizeArray(f.array(), 3), 1u);
     EXPECT_EQ(vDimSizeArray(f.array(), 4), 0u);

@@ -194,6 +194,7 @@ void Tprogramspace::convertToArray(TValueVaribler& variable, int low, int high) 
     variable.PatternHigh = high;
     variable.ArrayConverted = true;
     variable.ShowObject(false);
+    variable.ShowAlias(); // the label now ends in "[P]"
     makeArrayElements(*made);
     made->unselectdraw();
     made->ShowObject(true);
@@ -251,6 +252,7 @@ void Tprogramspace::removeArray(TprogramArray& array) {
         pattern->ArrayObject = nullptr;
         pattern->PatternDefined = false;
         pattern->ShowObject(true);
+        pattern->ShowAlias();
     }
     workspace_.releasePending();
 }

@@ -285,7 +285,8 @@ Tyin* Tprogramspace::placeYin(int x, int y) {
 Tprogramconstant* Tprogramspace::MakeConstant(std::string text) {
     auto constant = std::make_unique<Tprogramconstant>(this);
     constant->ConstantValue = std::move(text);
-    constant->Create(0, 0, ++constantCount);
+    // Placed where the file reader places it, so that a saved position reads back the same.
+    constant->Create(24, 24, ++constantCount);
     constants.push_back(std::move(constant));
     return constants.back().get();
 }

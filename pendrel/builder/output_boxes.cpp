@@ -3,6 +3,7 @@
 #include "pendrel/builder/net_text.h"
 #include "pendrel/engine/array.h"
 #include "pendrel/framework/gstream.h"
+#include "pendrel/framework/gtextbox.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
 
@@ -46,13 +47,24 @@ GVPLOutputBox::GVPLOutputBox(long x, long y, long width, long height)
 }
 
 void GVPLOutputBox::InitializeOwnedObjects() {
-    if (text_ == nullptr) text_ = AddCentredText(shown_, 50, 50);
+    if (text_ != nullptr) return;
+    text_ = MakeOwned<GTextBox>(*this, 5, 5, 90, 90);
+    text_->SetLineLimit(1);
+    text_->SetGroup(vplgroup::kEditable);
+    text_->SetProperty(gprop::kShown);
 }
 
 void GVPLOutputBox::SendZEZObject(vOBJECT* obj) {
     // The box keeps one line: each result starts the text afresh.
-    shown_ = vpl::EngineObjectText(obj);
-    if (text_ != nullptr) text_->SetText(shown_);
+    if (text_ != nullptr) text_->AddLine(vpl::EngineObjectText(obj));
+}
+
+std::string GVPLOutputBox::ResultText() const {
+    if (text_ == nullptr) return {};
+    // The first line of a fresh text box starts with the line feed that opened it.
+    std::string text = text_->GetText();
+    const std::size_t start = text.find_first_not_of('\n');
+    return start == std::string::npos ? std::string() : text.substr(start);
 }
 
 // ---- GVPLAnimator ----

@@ -11,6 +11,7 @@
 class GImage;
 class GPolyline;
 class GText;
+class GTextBox;
 
 class GVPLOutput : public GVPLBox {
 public:
@@ -41,12 +42,11 @@ public:
 
     // The result's text, cut to 255 characters, replaces what the one-line box showed.
     void SendZEZObject(vOBJECT* obj) override;
-    std::string ResultText() const override { return shown_; }
+    std::string ResultText() const override;
     void InitializeOwnedObjects() override;
 
 private:
-    std::string shown_;
-    GText* text_ = nullptr;
+    GTextBox* text_ = nullptr;
 };
 
 class GVPLAnimator : public GVPLOutput {

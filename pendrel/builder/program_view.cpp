@@ -26,6 +26,20 @@ bool IsOutputBox(const G0* object) {
 
 } // namespace
 
+void GVPLFuncProView::AcceptDrop(GGraphic* graphic) {
+    GVPLProView::AcceptDrop(graphic);
+    if (GList* owner = Owner(); owner != nullptr && owner->IsFrom(vplid::kUserFunction))
+        static_cast<GVPLUserFunction*>(owner)->InitializeAllTies();
+}
+
+std::vector<GGraphic*> GVPLProgramView::SelectedGraphics() const {
+    std::vector<GGraphic*> graphics;
+    for (G0* object : Selection().Objects())
+        if (object != nullptr && object->IsGraphic())
+            graphics.push_back(static_cast<GGraphic*>(object));
+    return graphics;
+}
+
 GVPLProgramView::GVPLProgramView() {
     RegisterBuilderClasses();
     zez_main();
@@ -192,7 +206,7 @@ void GVPLProgramView::MenuEvent(int command) {
         Redraw();
         return;
     case vplcmd::kCreateUserFunction:
-        CreateUserFunction(selection_);
+        CreateUserFunction(SelectedGraphics());
         return;
     case vplcmd::kOpenLog:
         vpl::TheRunLog().Open();
@@ -217,7 +231,7 @@ void GVPLProgramView::DoSetupMenus(GEventHandler* focus) {
     EventEnable(vplcmd::kHalt, running_);
     EventEnable(vplcmd::kHideProgram, graphics && !hidden_);
     EventEnable(vplcmd::kShowProgram, hidden_);
-    EventEnable(vplcmd::kCreateUserFunction, !selection_.empty());
+    EventEnable(vplcmd::kCreateUserFunction, Selection().Length() > 0);
 }
 
 GVPLOutput* GVPLProgramView::FindOutput(std::string_view key) const {

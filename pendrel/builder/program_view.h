@@ -6,8 +6,8 @@
 #include "pendrel/builder/builder_ids.h"
 #include "pendrel/builder/tick_source.h"
 #include "pendrel/builder/zez_binding.h"
+#include "pendrel/framework/gobjectview.h"
 #include "pendrel/framework/gstring.h"
-#include "pendrel/framework/gview.h"
 
 #include <functional>
 #include <memory>
@@ -17,9 +17,9 @@
 class GData;
 class GVPLOutput;
 
-class GVPLProView : public GView {
+class GVPLProView : public GObjectView {
 public:
-    using GView::GView;
+    using GObjectView::GObjectView;
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLProView>();
     }
@@ -33,6 +33,8 @@ public:
         return std::make_unique<GVPLFuncProView>();
     }
     GClassID GetClassID() const override { return vplid::kFuncProView; }
+    // A graphic dropped inside a user function gives it its ties again.
+    void AcceptDrop(GGraphic* graphic) override;
 };
 
 class GVPLProgramView : public GVPLProView, public vpl::ZezBinding, public vpl::ResultReceiver {
@@ -73,11 +75,10 @@ public:
     // "Create User Function": the graphics become the inside of a new user function placed
     // where they were; returns it (none for an empty selection).
     GGraphic* CreateUserFunction(const std::vector<GGraphic*>& selection);
+    std::vector<GGraphic*> SelectedGraphics() const;
 
     void MenuEvent(int command) override;
     void DoSetupMenus(GEventHandler* focus) override;
-    // The graphics that "Create User Function" takes.
-    void SetSelection(std::vector<GGraphic*> selection) { selection_ = std::move(selection); }
 
     bool ReceiveResult(std::string_view path, vOBJECT* obj) override;
     // Told of every result an output box of this view has taken.
@@ -109,7 +110,6 @@ private:
     bool savedRunning_ = false;
     std::string name_;
     std::function<void(GVPLOutput&)> observer_;
-    std::vector<GGraphic*> selection_;
 };
 
 // The class name of a builder class, as headless runs print it ("GVPLOutputBox").

@@ -71,12 +71,12 @@ void Interpreter::ReturnTo(TCommander* caller) {
 
 namespace {
 
-// Whether the values cross call levels of one program: a call within the program reads the
-// caller's level, unless the calling main commander shares one level for all its calls.
+// Whether a call within one program crosses value levels: the called main commander got a new
+// level of its own (every call does, except the nested calls of an internal main commander,
+// which share one level), so the caller's values are on the level below.
 bool acrossLevels(const TCommander& caller, const TMaincommander& called) {
     if (caller.Owner != called.Owner) return false;
-    const TMaincommander* callerMain = caller.FunctionMain;
-    return !(callerMain && callerMain->InternalCall);
+    return !(called.Owner->runDepth >= 2 && called.InternalCall);
 }
 
 } // namespace

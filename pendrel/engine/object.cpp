@@ -351,7 +351,9 @@ void* vGetData(vOBJECT* obj) {
 }
 
 vOBJECT* vCallFunction(int function, vOBJECT** argv) {
-    if (!argv || !argv[0]) return nullptr;
+    // Only operation slots: the low slots hold creation, destruction and the like, whose
+    // functions take other arguments.
+    if (!argv || !argv[0] || function < kFirstOperationSlot) return nullptr;
     auto f = reinterpret_cast<vOperationFunc>(vClassLookup(argv[0]->cls, function));
     return f ? f(argv) : nullptr;
 }

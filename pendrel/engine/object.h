@@ -15,6 +15,8 @@ using VFUNC = void (*)();
 void VCLASS_NULLFUNC();
 
 inline constexpr int kClassSlots = 256;
+// Slots from here on carry the dataflow operations (their numbers are function numbers).
+inline constexpr int kFirstOperationSlot = 49;
 inline constexpr int kMaxClassLevels = 20;
 
 struct CLASSdum {
@@ -138,8 +140,9 @@ int vGetType(vOBJECT* obj);
 long vGetSize(vOBJECT* obj);
 void* vGetData(vOBJECT* obj);
 
-// Calls operation slot `function` found in the class of argv[0] or its ancestors with the
-// none-terminated argument vector; none when there is no first argument or no such function.
+// Calls operation slot `function` (49 or above) found in the class of argv[0] or its ancestors
+// with the none-terminated argument vector; none when there is no first argument or no such
+// function.
 vOBJECT* vCallFunction(int function, vOBJECT** argv);
 
 // The standard class records (set by their initialisers).

@@ -162,4 +162,16 @@ TEST_F(ObjectCore, GenericEntryPointsAcceptNone) {
     vvDestroy(o);
 }
 
+TEST_F(ObjectCore, CallFunctionReachesOnlyOperationSlots) {
+    Owned a(makeArray(kTypeL, {1}));
+    vOBJECT* argv[] = {a.obj, a.obj, nullptr};
+    EXPECT_EQ(vCallFunction(kSlotDestroy, argv), nullptr);
+    EXPECT_EQ(vCallFunction(kSlotGetData, argv), nullptr);
+    EXPECT_EQ(vCallFunction(300, argv), nullptr);
+    Owned sum(vCallFunction(kFnAdd, argv));
+    EXPECT_EQ(valuesOf(sum.obj), (std::vector<double>{2}));
+    vOBJECT* none[] = {nullptr};
+    EXPECT_EQ(vCallFunction(kFnAdd, none), nullptr);
+}
+
 } // namespace

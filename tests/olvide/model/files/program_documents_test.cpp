@@ -1,0 +1,208 @@
+#include "../model_fixture.h"
+#include "olvide/model/files/drawing_file.h"
+#include "olvide/model/files/file_store.h"
+#include "olvide/model/files/program_documents.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace olvide::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramDocumentsTest : public ModelTest {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("olvide_documents_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        installProgramOpener(workspace);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const char* name) const { return (dir / name).string(); }
+    static std::string contents(const std::string& p) {
+        std::string error;
+        return readWholeFile(p, error).value_or("<none>");
+    }
+    // A program with one main commander and one number, saved under `name`.
+    Tprogramspace& saved(const char* name) {
+        Tprogramspace& p = workspace.newProgram();
+        p.activateCommander(p.placeMainCommander(100, 100));
+        p.placeElement(kind::Number, 200, 200);
+        EXPECT_EQ(saveProgram(p, path(name)), SaveOutcome::Saved);
+        return p;
+    }
+    TprogramFunction& functionNamed(Tprogramspace& p, const char* alias) {
+        auto* f = dynamic_cast<TprogramFunction*>(p.placeElement(kind::Function, 300, 300));
+        f->SetAlias(alias);
+        return *f;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(ProgramDocumentsTest, SavingKeepsThePreviousFileAsBakAndWritesTheDrawingFile) {
+    Tprogramspace& p = saved("Sum.olv");
+    const std::string first = contents(path("Sum.olv"));
+    EXPECT_FALSE(fs::exists(path("Sum.BAK")));
+    EXPECT_TRUE(fs::exists(path("Sum.peg")));
+    EXPECT_FALSE(p.modified);
+    EXPECT_EQ(p.programName(), "Sum");
+    p.placeElement(kind::Number, 250, 250);
+    ASSERT_EQ(saveProgram(p), SaveOutcome::Saved);
+    EXPECT_EQ(contents(path("Sum.BAK")), first);
+    EXPECT_NE(contents(path("Sum.olv")), first);
+}
+
+TEST_F(ProgramDocumentsTest, OpeningReadsTheProgramAndFindsAnOpenOneByNameIgnoringCase) {
+    saved("Sum.olv");
+    Workspace other(platform);
+    installProgramOpener(other);
+    std::string error;
+    Tprogramspace* opened = openProgramFile(other, path("Sum.olv"), &error);
+    ASSERT_NE(opened, nullptr) << error;
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(opened->elements.size(), 1u);
+    EXPECT_EQ(opened->fileName, path("Sum.olv"));
+    EXPECT_FALSE(opened->modified);
+    EXPECT_EQ(openProgramFile(other, path("SUM.olv")), opened);
+    EXPECT_EQ(other.programs().size(), 1u);
+}
+
+TEST_F(ProgramDocumentsTest, OpeningAMissingFileWarnsAndOpensNothing) {
+    const std::size_t before = workspace.programs().size();
+    EXPECT_EQ(openProgramFile(workspace, path("None.olv")), nullptr);
+    EXPECT_EQ(u(platform.last("warning")->text),
+              "函数打开错误,没有发现文件" + path("None.olv") + "!");
+    EXPECT_EQ(workspace.programs().size(), before);
+}
+
+TEST_F(ProgramDocumentsTest, ADrawingFileWithElementsIsReportedAndTheProgramStillRead) {
+    saved("Pic.olv");
+    RecordWriter w;
+    writeDrawingFile(w, 1, [](RecordWriter& out, int) { out.writeInteger(2); });
+    std::string error;
+    ASSERT_TRUE(replaceFile(path("Pic.peg"), w.bytes(), error));
+    Workspace other(platform);
+    installProgramOpener(other);
+    platform.clear();
+    Tprogramspace* opened = openProgramFile(other, path("Pic.olv"));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->elements.size(), 1u);
+    EXPECT_EQ(platform.count("warning"), 1u);
+}
+
+TEST_F(ProgramDocumentsTest, AFunctionIsOpenedWithTheProgramThatCallsIt) {
+    saved("Area.olv");
+    Tprogramspace& caller = workspace.newProgram();
+    caller.activateCommander(caller.placeMainCommander(100, 100));
+    functionNamed(caller, "Area");
+    ASSERT_EQ(saveProgram(caller, path("Calls.olv")), SaveOutcome::Saved);
+
+    Workspace other(platform);
+    installProgramOpener(other);
+    Tprogramspace* opened = openProgramFile(other, path("Calls.olv"));
+    ASSERT_NE(opened, nullptr);
+    ASSERT_EQ(other.programs().size(), 2u);
+    EXPECT_NE(other.findProgram("area"), nullptr);
+    EXPECT_TRUE(opened->callLinksIntact);
+
+    // Without the function's file the program opens with a warning and loses its call links.
+    fs::remove(path("Area.olv"));
+    Workspace third(platform);
+    installProgramOpener(third);
+    platform.clear();
+    opened = openProgramFile(third, path("Calls.olv"));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(u(platform.last("warning")->text), "函数打开错误,文件没发现!");
+    EXPECT_FALSE(opened->callLinksIntact);
+    EXPECT_EQ(third.programs().size(), 1u);
+}
+
+TEST_F(ProgramDocumentsTest, AProgramThatCallsItselfIsOpenedOnce) {
+    Tprogramspace& p = workspace.newProgram();
+    p.caption = "Self";
+    p.activateCommander(p.placeMainCommander(100, 100));
+    functionNamed(p, "Self");
+    ASSERT_EQ(saveProgram(p, path("Self.olv")), SaveOutcome::Saved);
+    Workspace other(platform);
+    installProgramOpener(other);
+    ASSERT_NE(openProgramFile(other, path("Self.olv")), nullptr);
+    EXPECT_EQ(other.programs().size(), 1u);
+}
+
+TEST_F(ProgramDocumentsTest, SaveAsRefusesANameThatIsOpenAndRenamesReferences) {
+    Tprogramspace& a = saved("A.olv");
+    saved("B.olv");
+    Tprogramspace& user = workspace.newProgram();
+    TprogramFunction& f = functionNamed(user, "a");
+    user.modified = false;
+    platform.clear();
+    EXPECT_EQ(saveProgram(a, path("B.olv"), nullptr, true), SaveOutcome::Cancelled);
+    EXPECT_EQ(u(platform.last("warning")->text), "文件已经存在!");
+    EXPECT_EQ(a.fileName, path("A.olv"));
+
+    ASSERT_EQ(saveProgram(a, path("C.olv"), nullptr, true), SaveOutcome::Saved);
+    EXPECT_EQ(a.programName(), "C");
+    EXPECT_EQ(f.VisualorAlias, "C");
+    EXPECT_TRUE(user.modified);
+    EXPECT_TRUE(fs::exists(path("C.olv")));
+    EXPECT_TRUE(fs::exists(path("C.peg")));
+}
+
+TEST_F(ProgramDocumentsTest, SavingAfterLostCallLinksAsksFirst) {
+    Tprogramspace& p = saved("Lost.olv");
+    p.callLinksIntact = false;
+    const std::string before = contents(path("Lost.olv"));
+    p.placeElement(kind::Number, 10, 10);
+    platform.cancel();
+    EXPECT_EQ(saveProgram(p), SaveOutcome::Cancelled);
+    EXPECT_EQ(u(platform.last("confirm")->text),
+              "保存Olvane函数[Lost]将会丢掉一些函数调用信息!\r\n你确实要保存它吗?");
+    EXPECT_EQ(contents(path("Lost.olv")), before);
+    platform.ok();
+    EXPECT_EQ(saveProgram(p, path("Lost.olv"), nullptr, true), SaveOutcome::Saved);
+    EXPECT_EQ(u(platform.last("confirm")->text),
+              "保存Olvane函数[Lost]将丢失一些函数调用信息!\r\n你确实要保存它吗?");
+}
+
+TEST_F(ProgramDocumentsTest, ClosingTellsCallersAndAsksAboutUnsavedChanges) {
+    Tprogramspace& f = saved("F.olv");
+    Tprogramspace& user = saved("User.olv");
+    functionNamed(user, "F"); // user is modified now
+    f.placeElement(kind::Number, 10, 10);
+    platform.clear();
+    platform.no();     // do not save the caller first
+    platform.cancel(); // keep F open
+    EXPECT_FALSE(closeProgramFile(f, {}));
+    EXPECT_EQ(u(platform.requests[0].text),
+              "Olvane函数[User]正在调用这个函数!\r\n你想在关闭这个函数之前保存函数[User]?");
+    EXPECT_EQ(u(platform.requests[1].text), "文件[F]还没有存盘!\r\n你想保存它吗?");
+    EXPECT_FALSE(user.callLinksIntact);
+    EXPECT_NE(workspace.findProgram("F"), nullptr);
+
+    platform.no();
+    platform.no(); // close without saving
+    EXPECT_TRUE(closeProgramFile(f, {}));
+    EXPECT_EQ(workspace.findProgram("F"), nullptr);
+}
+
+TEST_F(ProgramDocumentsTest, ClosingANeverSavedProgramAsksForAPathWhenSaving) {
+    Tprogramspace& p = workspace.newProgram();
+    p.caption = "Mennel1";
+    platform.ok(); // Yes: save
+    bool asked = false;
+    EXPECT_TRUE(closeProgramFile(p, [&](Tprogramspace&) -> std::optional<std::string> {
+        asked = true;
+        return path("Mennel1.olv");
+    }));
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(fs::exists(path("Mennel1.olv")));
+}
+
+} // namespace
+} // namespace olvide::testing

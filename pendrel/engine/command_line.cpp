@@ -3,6 +3,7 @@
 #include "pendrel/engine/net_runner.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -97,6 +98,8 @@ bool readAll(const std::string& file, std::istream& in, std::string& text) {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         return !in.bad();
     }
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) return false;
     std::ifstream f(file, std::ios::binary);
     if (!f) return false;
     std::ostringstream s;

@@ -45,7 +45,8 @@ TEST_F(CommandLine, BadOptionsGiveOneLineReasons) {
                                                {"--net", "-", "--send", "=1"},
                                                {"--bogus"},
                                                {"--net", "-", "--out", ""},
-                                               {"--net", "/nonexistent/dir/net.txt"}}) {
+                                               {"--net", "/nonexistent/dir/net.txt"},
+                                               {"--net", "/"}}) {
         Outcome r = runWith(args);
         EXPECT_EQ(r.status, 1) << args.back();
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;

@@ -30,7 +30,6 @@ inline constexpr GClassID kObjectView = 23;
 inline constexpr GClassID kWindow = 25;
 inline constexpr GClassID kDevWin = 26;
 inline constexpr GClassID kData = 30;
-inline constexpr GClassID kArray = 31;
 inline constexpr GClassID kStream = 40;
 inline constexpr GClassID kStreamMemory = 41;
 inline constexpr GClassID kStreamReadFile = 42;

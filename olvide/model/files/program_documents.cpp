@@ -8,6 +8,7 @@
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace olvide {
@@ -165,6 +166,23 @@ SaveOutcome saveProgram(Tprogramspace& program, const std::optional<std::string>
     program.caption = name;
     program.modified = false;
     return SaveOutcome::Saved;
+}
+
+std::vector<Tprogramspace*> documentOrder(const Workspace& workspace) {
+    auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    std::vector<std::pair<std::string, Tprogramspace*>> named;
+    for (const auto& program : workspace.programs())
+        named.emplace_back(lower(program->programName()), program.get());
+    std::stable_sort(named.begin(), named.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Tprogramspace*> order;
+    for (const auto& [name, program] : named)
+        order.push_back(program);
+    return order;
 }
 
 namespace {

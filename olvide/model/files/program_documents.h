@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace olvide {
 
@@ -33,6 +34,10 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 // The previous file is kept as ".BAK" and never lost if writing fails.
 SaveOutcome saveProgram(Tprogramspace& program, const std::optional<std::string>& newPath = {},
                         std::string* error = nullptr, bool saveAs = false);
+
+// The open programs as the document list shows them: sorted by their lower-case names (a
+// program opened later under a name that sorts first comes first).
+std::vector<Tprogramspace*> documentOrder(const Workspace& workspace);
 
 // Asks for the path of a program that has no file yet; none cancels.
 using PathChooser = std::function<std::optional<std::string>(Tprogramspace&)>;

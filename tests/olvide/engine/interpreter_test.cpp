@@ -222,6 +222,27 @@ TEST_F(InterpreterTest, AnExitInsideAnIterationGoesOnAfterTheLoop) {
     EXPECT_EQ(value(i), "3");
 }
 
+TEST_F(InterpreterTest, AnExitNamingItsLoopLeavesEveryCommanderUpToIt) {
+    TMaincommander* m = b.main();
+    TprogramIteration* outer = b.iteration("outer", "1", "3");
+    TprogramIteration* inner = b.iteration("inner", "1", "3");
+    Tprogramcondition* c = b.condition("c", "TRUE");
+    TprogramOutput* out = b.output("out");
+    b.step(stepkind::Flow, "DOI", outer, nullptr, nullptr);
+    b.step(stepkind::SetFromConstant, "O+A", out, nullptr, nullptr, "after");
+    b.body(outer);
+    b.step(stepkind::Flow, "DOI", inner, nullptr, nullptr);
+    b.body(inner);
+    b.step(stepkind::Binary, "O+S", out, inner, nullptr);
+    b.step(stepkind::Flow, "DOC", c, nullptr, nullptr);
+    b.trueBranch(c);
+    b.step(stepkind::Flow, "EXF", outer, nullptr, nullptr); // leaves c, inner and outer
+    runToEnd(m);
+    EXPECT_EQ(lines(out), (std::vector<std::string>{"1", "after"}));
+    for (const auto& commander : prog.commanders)
+        EXPECT_TRUE(commander->CallRecords.empty());
+}
+
 TEST_F(InterpreterTest, AnExitWithNowhereToGoEndsTheProgram) {
     TMaincommander* m = b.main();
     TprogramNumber* x = b.number("x", "0");

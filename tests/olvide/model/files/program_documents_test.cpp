@@ -204,5 +204,13 @@ TEST_F(ProgramDocumentsTest, ClosingANeverSavedProgramAsksForAPathWhenSaving) {
     EXPECT_TRUE(fs::exists(path("Mennel1.olv")));
 }
 
+TEST_F(ProgramDocumentsTest, TheDocumentListIsSortedByLowerCaseName) {
+    space.caption = "mennel1";
+    Tprogramspace& b = saved("beta.olv");
+    Tprogramspace& a = saved("Alpha.olv");
+    Tprogramspace& z = saved("Zeta.olv");
+    EXPECT_EQ(documentOrder(workspace), (std::vector<Tprogramspace*>{&a, &b, &space, &z}));
+}
+
 } // namespace
 } // namespace olvide::testing

@@ -1,0 +1,187 @@
+// Values per call level, value stores per main commander, run levels of a program space, and
+// the value side of the attribute windows.
+#include "model_fixture.h"
+
+namespace olvide::testing {
+namespace {
+
+using Values = ModelTest;
+
+TEST_F(Values, LevelsOfOneObject) {
+    auto& number = place<TprogramNumber>(kind::Number);
+    number.SetValue("5");
+    EXPECT_TRUE(number.Values.empty()) << "no level, nothing changes";
+    EXPECT_EQ(number.GetValue(), "");
+    number.pushLevel("1");
+    EXPECT_EQ(number.GetCallerValue(), "") << "a single level has no caller";
+    number.SetCallerValue("9");
+    EXPECT_EQ(number.TopValue(), "1");
+    number.pushLevel("2");
+    number.SetCallerValue("3");
+    EXPECT_EQ(number.GetCallerValue(), "3");
+    EXPECT_EQ(number.GetValue(), "2");
+    EXPECT_EQ(number.LevelCount(), 2);
+}
+
+TEST_F(Values, RunLevelsComeFromTheStoreOfTheEnteredCommander) {
+    TMaincommander& first = placeMain();
+    TMaincommander* second = space.placeMainCommander(50, 50);
+    auto& number = place<TprogramNumber>(kind::Number);
+    number.Stores[0].StoreValue = "10";
+    number.Stores[1].StoreValue = "20";
+    space.enterRun(*second);
+    EXPECT_TRUE(space.inRun);
+    EXPECT_EQ(number.GetValue(), "20");
+    space.enterRun(first);
+    EXPECT_EQ(space.runDepth, 2);
+    EXPECT_EQ(number.GetValue(), "10");
+    EXPECT_EQ(number.GetCallerValue(), "20");
+    space.leaveRun(first);
+    EXPECT_EQ(number.GetValue(), "20");
+    // An internal main commander shares the level of its nested calls.
+    second->InternalCall = true;
+    space.enterRun(*second);
+    EXPECT_EQ(number.LevelCount(), 1);
+    space.leaveRun(*second);
+    EXPECT_EQ(number.LevelCount(), 1);
+    EXPECT_EQ(space.runDepth, 1);
+    first.ProgramCounter = 3;
+    space.resetRun();
+    EXPECT_FALSE(space.inRun);
+    EXPECT_EQ(number.LevelCount(), 0);
+    EXPECT_EQ(first.ProgramCounter, 0);
+}
+
+TEST_F(Values, AnInternalCommanderEditsTheStoreOfItsStaticCommander) {
+    TMaincommander& first = placeMain();
+    TMaincommander* second = space.placeMainCommander(50, 50);
+    auto& number = place<TprogramNumber>(kind::Number);
+    number.Stores[0].StoreValue = "10";
+    number.Stores[1].StoreValue = "20";
+    click(*second);
+    EXPECT_EQ(number.StoreValueText(), "20");
+    AttributeWindow window;
+    space.fillAttributes(*second, window);
+    EXPECT_EQ(window.staticCommanderChoices, std::vector<std::string>{"Olvane1"});
+    window.internalcall = true;
+    window.staticcommander = "OLVANE1";
+    ASSERT_TRUE(space.applyAttributes(*second, window));
+    EXPECT_EQ(second->StaticCommander, &first);
+    EXPECT_EQ(number.StoreValueText(), "10");
+    EXPECT_EQ(number.storeFor(*second), &number.Stores[0]);
+}
+
+TEST_F(Values, ValueWindowShowsInitialOrRunningValueAndTheParameterFlags) {
+    TMaincommander& main = placeMain();
+    auto& number = place<TprogramNumber>(kind::Number);
+    AttributeWindow window;
+    space.fillAttributes(number, window);
+    EXPECT_EQ(u(window.valueCaption), "初始值:");
+    EXPECT_EQ(window.value, "0");
+    window.value = "12.5";
+    window.IsInputParameter = true;
+    ASSERT_TRUE(space.applyAttributes(number, window));
+    EXPECT_EQ(number.Stores[0].StoreValue, "12.5");
+    EXPECT_TRUE(number.Stores[0].StoreInput);
+    EXPECT_EQ(main.ArgumentList, std::vector<TprogramVaribler*>{&number});
+    window.IsInputParameter = false;
+    ASSERT_TRUE(space.applyAttributes(number, window));
+    EXPECT_TRUE(main.ArgumentList.empty());
+
+    workspace.Running = true;
+    space.enterRun(main);
+    space.fillAttributes(number, window);
+    EXPECT_EQ(u(window.valueCaption), "运行值:");
+    EXPECT_FALSE(window.isTempEnabled);
+    EXPECT_FALSE(window.aliasEnabled);
+    window.value = "99";
+    ASSERT_TRUE(space.applyAttributes(number, window));
+    EXPECT_EQ(number.GetValue(), "99");
+    EXPECT_EQ(number.Stores[0].StoreValue, "12.5");
+}
+
+TEST_F(Values, ParametersCanBeReorderedInTheMainCommandersWindow) {
+    TMaincommander& main = placeMain();
+    auto& a = place<TprogramNumber>(kind::Number);
+    auto& b = place<TprogramString>(kind::String);
+    main.addArgument(&a);
+    main.addArgument(&b);
+    main.addArgument(&a);
+    EXPECT_EQ(main.ArgumentList.size(), 2u);
+    AttributeWindow window;
+    space.fillAttributes(main, window);
+    std::swap(window.parameterOrder[0], window.parameterOrder[1]);
+    ASSERT_TRUE(space.applyAttributes(main, window));
+    EXPECT_EQ(main.ArgumentList, (std::vector<TprogramVaribler*>{&b, &a}));
+}
+
+TEST_F(Values, BooleanWindowKnowsOnlyTrueAndFalse) {
+    placeMain();
+    auto& flag = place<TprogramBoolean>(kind::Boolean);
+    EXPECT_EQ(flag.StoreValueText(), "FALSE");
+    EXPECT_EQ(place<Tprogramcondition>(kind::Condition).StoreValueText(), "TRUE");
+    AttributeWindow window;
+    space.fillAttributes(flag, window);
+    window.value = "yes";
+    ASSERT_TRUE(space.applyAttributes(flag, window));
+    EXPECT_EQ(flag.StoreValueText(), "FALSE");
+    window.value = "TRUE";
+    ASSERT_TRUE(space.applyAttributes(flag, window));
+    EXPECT_EQ(flag.StoreValueText(), "TRUE");
+}
+
+TEST_F(Values, OutputLinesReadTheirLineOrTheOutOfRangeText) {
+    TMaincommander& main = placeMain();
+    auto& output = place<TprogramOutput>(kind::Output);
+    auto& row = place<TprogramNumber>(kind::Number);
+    output.OutputLines = {"one", "two"};
+    TprogramOutputIndexAString* second = space.OutputLineA(output, 2);
+    TprogramOutputIndexAString* third = space.OutputLineA(output, 3);
+    TProgramOutputIndexxString* byRow = space.OutputLineX(output, row);
+    EXPECT_EQ(second->GetValue(), "two");
+    EXPECT_EQ(third->GetValue(), " Out of output range!          ");
+    EXPECT_EQ(third->GetValue().size(), 31u);
+    third->SetValue("ignored");
+    EXPECT_EQ(output.OutputLines.size(), 2u);
+
+    workspace.Running = true;
+    space.enterRun(main);
+    EXPECT_EQ(output.RunLines, output.OutputLines);
+    output.lines().push_back("three");
+    EXPECT_EQ(third->GetValue(), "three");
+    row.SetValue("1");
+    byRow->SetValue("uno");
+    EXPECT_EQ(output.RunLines[0], "uno");
+    EXPECT_EQ(output.OutputLines[0], "one") << "a run leaves the content alone";
+    workspace.Running = false;
+    space.resetRun();
+    EXPECT_TRUE(output.RunLines.empty());
+}
+
+TEST_F(Values, RenamingAFunctionAsksBeforeItsCallStepsGo) {
+    TMaincommander& main = placeMain();
+    Tprogramspace& library = workspace.newProgram();
+    library.fileName = "/x/Lib.olv";
+    library.placeMainCommander(1, 1);
+    auto& function = place<TprogramFunction>(kind::Function);
+    function.SetAlias("Lib");
+    function.callCommander("Olvane1");
+    ASSERT_EQ(main.stepCount(), 2);
+    AttributeWindow window;
+    space.fillAttributes(function, window);
+    EXPECT_TRUE(window.selectEnabled);
+    EXPECT_EQ(window.activecommander, std::vector<std::string>{"Olvane1"});
+    window.VisualorAlias = "Other";
+    platform.cancel();
+    EXPECT_FALSE(space.applyAttributes(function, window));
+    EXPECT_EQ(u(platform.last("confirm")->text),
+              "函数变量的变化将删除所有与之有关的步骤!\r\n你想继续吗?");
+    EXPECT_EQ(function.VisualorAlias, "Lib");
+    platform.ok();
+    ASSERT_TRUE(space.applyAttributes(function, window));
+    EXPECT_EQ(function.VisualorAlias, "Other");
+    EXPECT_EQ(main.stepCount(), 1);
+}
+
+} // namespace
+} // namespace olvide::testing

@@ -116,6 +116,31 @@ TEST_F(ArrayConversions, TypeConversionOperations) {
     EXPECT_EQ(ch.array()->type, kTypeC);
 }
 
+TEST_F(ArrayConversions, TypedConvertersGiveTheirTypes) {
+    Owned src(makeArray(kTypeD, {-1.5, 70000}));
+    struct Case {
+        vARRAY* (*convert)(const vARRAY*, vARRAY*);
+        short type;
+        std::vector<double> values;
+    } cases[] = {
+        {&vUChar, kTypeUC, {255, 112}},
+        {&vChar, kTypeC, {-1, 112}},
+        {&vUShort, kTypeUS, {65535, 4464}},
+        {&vShort, kTypeS, {-1, 4464}},
+        {&vULong, kTypeUL, {4294967295.0, 70000}},
+        {&vLong, kTypeL, {-1, 70000}},
+        {&vFloat, kTypeF, {-1.5, 70000}},
+        {&vDouble, kTypeD, {-1.5, 70000}},
+        {&vComplex, kTypeX, {-1.5, 70000}},
+    };
+    for (const Case& c : cases) {
+        Owned r(c.convert(src.array(), nullptr));
+        ASSERT_NE(r.obj, nullptr);
+        EXPECT_EQ(r.array()->type, c.type);
+        EXPECT_EQ(valuesOf(r.obj), c.values) << c.type;
+    }
+}
+
 using ArrayCreation = EngineTest;
 
 TEST_F(ArrayCreation, ShapesAndLimits) {

@@ -136,4 +136,37 @@ TEST_F(Streams, ReceivedTextKeepsItsBackslashes) {
     EXPECT_STREQ(vTextGet(back.as<vTEXT>()), "a\\b");
 }
 
+TEST_F(Streams, EveryElementTypeRoundTrips) {
+    for (short type = kTypeC; type <= kTypeBoolean; ++type) {
+        unsigned long dims[3] = {2, 1, 2};
+        vARRAY* a = vArrayCreate(type, 3, dims);
+        auto* bytes = static_cast<unsigned char*>(a->data);
+        for (std::uint32_t i = 0; i < a->bytes; ++i)
+            bytes[i] = static_cast<unsigned char>(i * 37 + 1);
+        Owned s(vStreamCreate(0));
+        ASSERT_EQ(vSend(s.obj, a), 1);
+        Owned back(vReceive(s.obj));
+        ASSERT_NE(back.obj, nullptr) << type;
+        EXPECT_EQ(back.array()->type, type);
+        EXPECT_EQ(back.array()->ndims, 3);
+        EXPECT_EQ(back.array()->dims[2], 2u);
+        ASSERT_EQ(back.array()->bytes, a->bytes);
+        EXPECT_EQ(std::memcmp(back.array()->data, a->data, a->bytes), 0) << type;
+        vvDestroy(a);
+    }
+}
+
+TEST_F(Streams, TruncatedArrayIsRefused) {
+    vARRAY* a = makeArray(kTypeD, {1, 2, 3});
+    Owned s(vStreamCreate(0));
+    vSend(s.obj, a);
+    vvDestroy(a);
+    auto* stream = s.as<vSTREAM>();
+    Owned cut(vStreamFromBytes(stream->buffer, stream->used - 1));
+    EXPECT_EQ(vReceive(cut.obj), nullptr);
+    Owned whole(vStreamFromBytes(stream->buffer, stream->used));
+    Owned back(vReceive(whole.obj));
+    EXPECT_EQ(valuesOf(back.obj), (std::vector<double>{1, 2, 3}));
+}
+
 } // namespace

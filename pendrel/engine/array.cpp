@@ -64,8 +64,8 @@ int vARRAYsend(vOBJECT* stream, vOBJECT* obj) {
     std::int32_t count = static_cast<std::int32_t>(a->count);
     if (vWrite(stream, kTypeL, &count, 1) != 1) return 0;
     if (a->count == 0) return 1;
-    // Complex items are written as their bytes; the stream knows no item of their width
-    // beyond the type table, which gives 8.
+    // Items of the array's own type: 2- and 4-byte integers least significant byte first,
+    // everything else (floats, complex pairs) byte for byte.
     return vWrite(stream, a->type, a->data, a->count) == static_cast<long>(a->count);
 }
 

@@ -60,6 +60,8 @@ vPATH* addPath(vPATH* owner, const char* name, vOBJECT* parent, vPathHandler han
     return p;
 }
 
+void vvPROCdestroy(vOBJECT* obj);
+
 // Argument after the path's: the outer path.
 int vvPROCinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* proc = static_cast<vPROC*>(obj);
@@ -68,15 +70,19 @@ int vvPROCinitdata(vOBJECT* obj, int argc, void** argv) {
     proc->outer = nullptr;
     proc->functions = static_cast<vLIST*>(vvIncOwners(vListCreate()));
     proc->queue = static_cast<vLIST*>(vvIncOwners(vListCreate()));
-    if (argc < 1 || !proc->functions || !proc->queue) return -1;
-    proc->outer = vAsPath(static_cast<vOBJECT*>(argv[0]));
-    vvIncOwners(proc->outer);
-    vProcessReset(proc);
-    if (!proc->publicPath || !addPath(proc, "Command", proc, &vvPROCprogramin)) return -1;
-    if (!addTemplate(proc, "xT", 1, 2, &vvPROCteehandler) ||
-        !addTemplate(proc, "xM", 2, 1, &vvPROCmovehandler))
-        return -1;
-    return 1;
+    if (argc >= 1 && proc->functions && proc->queue) {
+        proc->outer = vAsPath(static_cast<vOBJECT*>(argv[0]));
+        vvIncOwners(proc->outer);
+        vProcessReset(proc);
+        if (proc->publicPath && addPath(proc, "Command", proc, &vvPROCprogramin) &&
+            addTemplate(proc, "xT", 1, 2, &vvPROCteehandler) &&
+            addTemplate(proc, "xM", 2, 1, &vvPROCmovehandler))
+            return 1;
+    }
+    // A failing level is not destroyed by the creation's roll-back: it gives back its own
+    // fields here (the paths in its list go with the list level).
+    vvPROCdestroy(obj);
+    return -1;
 }
 
 void vvPROCdestroy(vOBJECT* obj) {

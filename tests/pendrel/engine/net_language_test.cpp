@@ -188,3 +188,23 @@ TEST_F(ProcessOwnPaths, SearchThroughManySharedPathsEnds) {
 }
 
 } // namespace
+
+namespace {
+
+using ProcessWithoutOuterPath = EngineTest;
+
+TEST_F(ProcessWithoutOuterPath, RunsAndDescribesIntoNothing) {
+    Owned proc(vvProcessCreate("alone", nullptr));
+    ASSERT_NE(proc.obj, nullptr);
+    auto* p = proc.as<vPROC>();
+    vProcessRegisterBuiltins(p);
+    vvPathSend(vProcessCommandPath(p), vTextCreate("<a> 1 ADD <DataOut>"));
+    vPATH* a = vAsPath(vvPathGetSub(p->publicPath, "a"));
+    ASSERT_NE(a, nullptr);
+    vvPathSend(a, makeArray(kTypeL, {1}));
+    vProcessSetRunning(p, 1);
+    EXPECT_EQ(vvProcessNextFunction(p), 1);
+    EXPECT_EQ(vvListSize(vAsPath(vvPathGetSub(p->publicPath, "DataOut"))), 0);
+}
+
+} // namespace

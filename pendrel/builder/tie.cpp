@@ -56,13 +56,16 @@ GList* GVPLTie::View() const {
 
 std::vector<GVPLTie*> GVPLTie::Connections() const {
     std::vector<GVPLTie*> out;
+    // A damaged file may make a reference point at something else: only ties count.
     for (G0* object : connections_.Objects())
-        if (object != nullptr) out.push_back(static_cast<GVPLTie*>(object));
+        if (object != nullptr && object->IsFrom(vplid::kTie))
+            out.push_back(static_cast<GVPLTie*>(object));
     return out;
 }
 
 GVPLTie* GVPLTie::FirstConnection() const {
-    return static_cast<GVPLTie*>(connections_.First());
+    const std::vector<GVPLTie*> ties = Connections();
+    return ties.empty() ? nullptr : ties.front();
 }
 
 bool GVPLTie::IsLinked() const {
@@ -297,13 +300,18 @@ GVPLTieLine::GVPLTieLine(GVPLTie* a, GVPLTie* b) {
     ends_.Insert(b);
 }
 
+GGraphic* GVPLTieLine::End(int i) const {
+    G0* end = ends_.At(i);
+    return end != nullptr && end->IsGraphic() ? static_cast<GGraphic*>(end) : nullptr;
+}
+
 bool GVPLTieLine::Joins(const GVPLTie* a, const GVPLTie* b) const {
     return ends_.Holds(a) && ends_.Holds(b);
 }
 
 void GVPLTieLine::CalculatePickArea() {
-    auto* a = static_cast<GGraphic*>(ends_.At(1));
-    auto* b = static_cast<GGraphic*>(ends_.At(2));
+    GGraphic* a = End(1);
+    GGraphic* b = End(2);
     if (a == nullptr || b == nullptr) {
         SetDisplayRect(Grect::Empty());
         return;
@@ -315,8 +323,8 @@ void GVPLTieLine::CalculatePickArea() {
 }
 
 void GVPLTieLine::Paint(GDrawingSurface& surface) {
-    auto* a = static_cast<GGraphic*>(ends_.At(1));
-    auto* b = static_cast<GGraphic*>(ends_.At(2));
+    GGraphic* a = End(1);
+    GGraphic* b = End(2);
     if (a == nullptr || b == nullptr) return;
     surface.SetDrawingColor(0x000000);
     surface.DrawLine(a->Centre().x, a->Centre().y, b->Centre().x, b->Centre().y);

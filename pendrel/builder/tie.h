@@ -150,6 +150,7 @@ public:
     void Paint(GDrawingSurface& surface) override;
 
 private:
+    GGraphic* End(int i) const;
     GList ends_;
 };
 

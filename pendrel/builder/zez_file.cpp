@@ -16,6 +16,10 @@ std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved,
     if (object == nullptr || object->GetClassID() != vplid::kProgramView || !stream.IsOK())
         return nullptr;
     std::unique_ptr<GVPLProgramView> view(static_cast<GVPLProgramView*>(object.release()));
+    // Every connection is written as a reference to a tie of the same file: one that names
+    // nothing means the file is damaged.
+    stream.ResolveReferences();
+    if (stream.PendingReferences() > 0) return nullptr;
     view->SetTickSource(ticks);
     view->FinishReading(stream);
     if (startSaved && view->WasSavedRunning()) view->Run();

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using Lines = std::vector<std::string>;
+
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -3,8 +3,6 @@
 
 #include "pendrel/framework/properties.h"
 
-using Lines = std::vector<std::string>;
-
 TEST_F(ProgramTest, SetupRegistersOutputsThenFunctionsThenInputs) {
     GVPLFunction* add = Function("ADD");             // ties 1, 2
     auto* out = Add<GVPLOutputBox>(100, 10, 60, 20); // tie 3

@@ -129,13 +129,36 @@ std::string numberText(double value) {
     return out;
 }
 
+namespace {
+
+// The common case of a running program: a short whole number, perhaps negative.
+bool shortWholeNumber(std::string_view text, double& value) {
+    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == i || text.size() > i + 15) return false;
+    std::int64_t v = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!isDigit(c)) return false;
+        v = v * 10 + (c - '0');
+    }
+    value = text[0] == '-' ? -static_cast<double>(v) : static_cast<double>(v);
+    return true;
+}
+
+} // namespace
+
 double lenientNumber(std::string_view text) {
+    if (double v = 0; shortWholeNumber(text, v)) return v;
     const Scan s = scan(text);
     if (s.complete) return completeValue(text, s);
     return wholeNumber(s.intDigits, s.fracDigits);
 }
 
 StrictInteger strictInteger(std::string_view text) {
+    if (double v = 0; shortWholeNumber(text, v)) {
+        if (v < -2147483648.0 || v > 2147483647.0) return {StrictStatus::OutOfRange, 0};
+        return {StrictStatus::Ok, static_cast<std::int32_t>(v)};
+    }
     const Scan s = scan(text);
     if (!s.complete) return {StrictStatus::NotANumber, 0};
     const double v = std::trunc(completeValue(text, s));

@@ -8,7 +8,6 @@ namespace {
 class Deletion : public ModelTest {
 protected:
     void SetUp() override { main = &placeMain(); }
-    bool listed(const TVisualor* object) const { return space.IndexOf(object) >= 0; }
     TMaincommander* main = nullptr;
 };
 

@@ -54,6 +54,17 @@ protected:
     }
 
     static std::string u(std::string_view codepage) { return toUtf8(codepage); }
+
+    // Whether the program space still lists the object; compares addresses only, so that it
+    // may be asked about an object that has been freed.
+    bool listed(const void* object) const {
+        const auto in = [object](const auto& list) {
+            for (const auto& item : list)
+                if (static_cast<const void*>(item.get()) == object) return true;
+            return false;
+        };
+        return in(space.elements) || in(space.commanders) || in(space.constants) || in(space.yins);
+    }
 };
 
 } // namespace olvide::testing

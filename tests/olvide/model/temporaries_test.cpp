@@ -19,7 +19,6 @@ protected:
         choose(x, "NumberxplusAClick");
         return dynamic_cast<TprogramNumber*>(space.selected);
     }
-    bool listed(const TVisualor* object) const { return space.IndexOf(object) >= 0; }
     TMaincommander* main = nullptr;
     TprogramNumber* number = nullptr;
 };

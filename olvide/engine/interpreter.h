@@ -117,4 +117,8 @@ private:
     bool halted_ = false;
 };
 
+// The main commander that Run, Step in or Step over start in a program: the root of the
+// commander being edited; none without one, or while an operation waits for an operand.
+TMaincommander* commanderToStart(const Tprogramspace& program);
+
 } // namespace olvide

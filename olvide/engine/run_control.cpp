@@ -345,6 +345,13 @@ void Interpreter::StepOnce(TCommander& commander) {
 
 // ---- Buttons ----
 
+TMaincommander* commanderToStart(const Tprogramspace& program) {
+    TCommander* edited = program.activeCommander;
+    if (!edited || program.operated) return nullptr;
+    if (edited->VisualorStyle == kind::Main) return static_cast<TMaincommander*>(edited);
+    return edited->RootMain;
+}
+
 void Interpreter::start(TMaincommander& main) {
     buttons_.runStarted();
     workspace_.Running = true;

@@ -49,6 +49,19 @@ TEST_F(InterpreterTest, AProgramWithOnlyItsHeadStepEndsAtOnce) {
     EXPECT_EQ(run.ActiveCommander, nullptr);
 }
 
+TEST_F(InterpreterTest, RunStartsTheRootOfTheEditedCommanderUnlessAnOperationWaits) {
+    EXPECT_EQ(commanderToStart(prog), nullptr); // nothing edited
+    TMaincommander* m = b.main();
+    Tprogramcondition* c = b.condition("c");
+    b.trueBranch(c);
+    EXPECT_EQ(commanderToStart(prog), m);
+    prog.operated = c;
+    EXPECT_EQ(commanderToStart(prog), nullptr);
+    prog.operated = nullptr;
+    run.ProgramRun(commanderToStart(prog));
+    EXPECT_EQ(state(), "Ended");
+}
+
 TEST_F(InterpreterTest, StepsComputeOnTheNewestLevelAndAResultMayBeAnOperand) {
     TMaincommander* m = b.main();
     TprogramNumber* x = b.number("x", "2.5");

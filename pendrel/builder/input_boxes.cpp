@@ -41,12 +41,13 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 
 } // namespace
 
-vpl::EngineRef LongArrayOf(std::span<const long> values) {
-    const std::size_t n = std::min<std::size_t>(std::max<std::size_t>(values.size(), 1), 4);
-    vpl::EngineRef array(vArrayCreate1(kTypeL, n));
-    if (!array) return array;
-    auto* data = static_cast<std::int32_t*>(static_cast<vARRAY*>(array.get())->data);
-    for (std::size_t i = 0; i < n && i < values.size(); ++i)
+std::unique_ptr<GData> LongArrayOf(std::span<const long> values) {
+    const long n =
+        static_cast<long>(std::min<std::size_t>(std::max<std::size_t>(values.size(), 1), 4));
+    auto array = std::make_unique<GArray>(kTypeL, 1, &n);
+    if (array->IsEmpty()) return array;
+    auto* data = static_cast<std::int32_t*>(array->Payload());
+    for (long i = 0; i < n && i < static_cast<long>(values.size()); ++i)
         data[i] = static_cast<std::int32_t>(values[i]);
     return array;
 }
@@ -202,23 +203,23 @@ std::string GVPLFileInputData::FileNameFor(std::string_view typed) {
     return name;
 }
 
-vpl::EngineRef GVPLFileInputData::ReadFileArray(const std::string& name) {
+std::unique_ptr<GData> GVPLFileInputData::ReadFileArray(const std::string& name) {
     std::error_code error;
     const auto size = std::filesystem::file_size(name, error);
     if (error || size > kMaxArrayBytes) return {};
     std::ifstream in(name, std::ios::binary);
     if (!in) return {};
-    vpl::EngineRef array(vArrayCreate1(kTypeUC, static_cast<unsigned long>(size)));
-    if (!array) return {};
-    auto* a = static_cast<vARRAY*>(array.get());
-    in.read(static_cast<char*>(a->data), static_cast<std::streamsize>(size));
+    const long length = static_cast<long>(size);
+    auto array = std::make_unique<GArray>(kTypeUC, 1, &length);
+    if (array->IsEmpty()) return nullptr;
+    in.read(static_cast<char*>(array->Payload()), static_cast<std::streamsize>(size));
     if (static_cast<std::uintmax_t>(in.gcount()) != size) return {};
     return array;
 }
 
 void GVPLFileInputData::SendLine(const std::string& line) {
-    vpl::EngineRef array = ReadFileArray(FileNameFor(line));
-    if (array) SendObject(array.get());
+    std::unique_ptr<GData> array = ReadFileArray(FileNameFor(line));
+    if (array != nullptr) SendObject(array->Object());
 }
 
 // ---- GVPLInputSwitch ----
@@ -233,8 +234,7 @@ void GVPLInputSwitch::Toggle() {
 
 void GVPLInputSwitch::ProcessInput() {
     const long value = state_ ? 1 : 0;
-    vpl::EngineRef array = LongArrayOf(std::span<const long>(&value, 1));
-    SendObject(array.get());
+    SendObject(LongArrayOf(std::span<const long>(&value, 1))->Object());
 }
 
 void GVPLInputSwitch::MenuEvent(int command) {
@@ -267,8 +267,7 @@ GVPLInputSlider::GVPLInputSlider(long x, long y, long width, long height)
 bool GVPLInputSlider::MoveKnob(long position) {
     position_ = std::clamp(position, 0L, kMaxPosition);
     if (PathIsBusy()) return false;
-    vpl::EngineRef array = LongArrayOf(std::span<const long>(&position_, 1));
-    return SendObject(array.get());
+    return SendObject(LongArrayOf(std::span<const long>(&position_, 1))->Object());
 }
 
 void GVPLInputSlider::ProcessInput() {
@@ -287,8 +286,7 @@ bool GVPLPropertySensor::Poll() {
     if (!value || value->numbers.empty() || value->numbers == last_ || PathIsBusy()) return false;
     std::vector<long> values = value->numbers;
     if (values.size() > 4) values.resize(4);
-    vpl::EngineRef array = LongArrayOf(values);
-    if (!SendObject(array.get())) return false;
+    if (!SendObject(LongArrayOf(values)->Object())) return false;
     last_ = value->numbers;
     return true;
 }

@@ -3,9 +3,10 @@
 // through their program view (the path of their one connection, or the head of their fan-out
 // chain).
 #include "pendrel/builder/box.h"
-#include "pendrel/builder/engine_values.h"
+#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/gstring.h"
 
+#include <span>
 #include <string>
 
 class GText;
@@ -91,7 +92,7 @@ public:
 
     static std::string FileNameFor(std::string_view typed);
     // The file's bytes as a one-dimensional UC array; none when it cannot be read.
-    static vpl::EngineRef ReadFileArray(const std::string& name);
+    static std::unique_ptr<GData> ReadFileArray(const std::string& name);
 
 protected:
     void SendLine(const std::string& line) override;
@@ -168,4 +169,4 @@ private:
 };
 
 // A Long array with one element per value (at least one, at most four).
-vpl::EngineRef LongArrayOf(std::span<const long> values);
+std::unique_ptr<GData> LongArrayOf(std::span<const long> values);

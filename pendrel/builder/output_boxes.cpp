@@ -2,6 +2,7 @@
 
 #include "pendrel/builder/net_text.h"
 #include "pendrel/engine/array.h"
+#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gtextbox.h"
 #include "pendrel/framework/primitives.h"
@@ -82,9 +83,8 @@ void GVPLAnimator::SendZEZObject(vOBJECT* obj) {
     if (info->kind == kPropertyKindText) {
         value.text = vpl::EngineObjectText(obj);
     } else {
-        vOBJECT* argv[] = {obj, nullptr};
-        vpl::EngineRef fixed(vCallFunction(kFnLong, argv));
-        const vARRAY* a = vAsArray(fixed.get());
+        std::unique_ptr<GData> fixed = GData(obj).CallFunction(kFnLong);
+        const vARRAY* a = fixed != nullptr ? vAsArray(fixed->Object()) : nullptr;
         if (a == nullptr) return;
         for (int i = 0; i < std::max(info->count, 1); ++i)
             value.numbers.push_back(vLongValue(a, std::min<long>(i, a->count - 1)));
@@ -135,8 +135,8 @@ Gimage GreyImageOf(vOBJECT* obj) {
     const std::size_t n = static_cast<std::size_t>(image.width) * image.height;
     image.bytes.assign(n, 0);
     if (a->type == kTypeC || a->type == kTypeUC) {
-        vpl::EngineRef bytes(vConvertTo(a, nullptr, kTypeUC));
-        const vARRAY* b = vAsArray(bytes.get());
+        GData bytes(vConvertTo(a, nullptr, kTypeUC));
+        const vARRAY* b = vAsArray(bytes.Object());
         if (b == nullptr) return {};
         const auto* data = static_cast<const std::uint8_t*>(b->data);
         std::copy(data, data + std::min<std::size_t>(n, b->count), image.bytes.begin());

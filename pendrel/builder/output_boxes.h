@@ -5,6 +5,7 @@
 #include "pendrel/builder/box.h"
 #include "pendrel/builder/engine_values.h"
 
+#include <span>
 #include <string>
 #include <vector>
 

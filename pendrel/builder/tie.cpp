@@ -1,9 +1,9 @@
 #include "pendrel/builder/tie.h"
 
 #include "pendrel/builder/box.h"
+#include "pendrel/builder/engine_values.h"
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/program_view.h"
-#include "pendrel/builder/value_stream.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gsurface.h"
 #include "pendrel/framework/properties.h"
@@ -213,19 +213,23 @@ void GVPLInputTie::SaveHeldData() {
     auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
     if (view == nullptr) return;
     vOBJECT* waiting = view->zez_getheldobject(vplnet::PathName(GetLineNo()));
-    if (waiting != nullptr) held_ = vpl::CopyOfEngineObject(waiting);
+    if (waiting == nullptr) return;
+    // A copy of its own, made through a stream, that the net cannot change.
+    std::unique_ptr<G0> copy = GData(waiting).Clone();
+    if (copy != nullptr && copy->IsFrom(gid::kData))
+        held_.reset(static_cast<GData*>(copy.release()));
 }
 
 void GVPLInputTie::RestoreHeldData() {
-    if (hold_ <= 0 || !held_) return;
+    if (hold_ <= 0 || held_ == nullptr || held_->IsEmpty()) return;
     auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
     if (view == nullptr) return;
-    view->zez_sendobject(vplnet::PathName(GetLineNo()), held_.get());
+    view->zez_sendobject(vplnet::PathName(GetLineNo()), held_->Object());
 }
 
 bool GVPLInputTie::DepositInputValue(std::string_view text) {
-    vpl::EngineRef value = vpl::ValueFromText(text);
-    if (!value) return false;
+    auto value = std::make_unique<GData>(text);
+    if (value->IsEmpty()) return false;
     hold_ = 1;
     held_ = std::move(value);
     auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
@@ -234,7 +238,7 @@ bool GVPLInputTie::DepositInputValue(std::string_view text) {
 }
 
 std::string GVPLInputTie::HeldValueText() const {
-    return vpl::EngineObjectText(held_.get());
+    return held_ != nullptr ? vpl::EngineObjectText(held_->Object()) : std::string();
 }
 
 void GVPLInputTie::DoSetupMenus(GEventHandler* focus) {
@@ -246,15 +250,19 @@ void GVPLInputTie::DoSetupMenus(GEventHandler* focus) {
 void GVPLInputTie::Send(GStream& stream) const {
     GVPLTie::Send(stream);
     stream.SendShort(hold_);
-    vpl::SendValueObject(stream, held_.get());
+    stream.SendObject(held_.get());
 }
 
 bool GVPLInputTie::Receive(GStream& stream) {
     if (!GVPLTie::Receive(stream)) return false;
     hold_ = stream.ReceiveShort();
-    bool ok = true;
-    held_ = vpl::ReceiveValueObject(stream, &ok);
-    return ok && stream.IsOK();
+    std::unique_ptr<G0> held = stream.ReceiveObject();
+    held_.reset();
+    if (held != nullptr) {
+        if (!held->IsFrom(gid::kData)) return false;
+        held_.reset(static_cast<GData*>(held.release()));
+    }
+    return stream.IsOK();
 }
 
 void GVPLInputTie::EnsureTieLines() {

@@ -4,7 +4,7 @@
 // connection between two ties of the same class is a link across a user-function boundary:
 // the outer tie sits on the user function, the inner one on a box inside it.
 #include "pendrel/builder/builder_ids.h"
-#include "pendrel/builder/engine_values.h"
+#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/primitives.h"
 
 #include <memory>
@@ -93,8 +93,8 @@ public:
 
     short HoldFlag() const { return hold_; }
     void SetHoldFlag(short hold) { hold_ = hold; }
-    vOBJECT* GetHeldData() const { return held_.get(); }
-    void SetHeldData(vpl::EngineRef value) { held_ = std::move(value); }
+    GData* GetHeldData() const { return held_.get(); }
+    void SetHeldData(std::unique_ptr<GData> value) { held_ = std::move(value); }
     // Takes a copy of the object waiting on the tie's path into the held value.
     void SaveHeldData();
     // Sends the held value to the tie's path.
@@ -116,7 +116,7 @@ public:
 private:
     long lineNo_ = 0;
     short hold_ = 0;
-    vpl::EngineRef held_;
+    std::unique_ptr<GData> held_;
 };
 
 class GVPLOutputTie : public GVPLTie {

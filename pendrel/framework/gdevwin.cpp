@@ -2,6 +2,7 @@
 
 #include "pendrel/framework/back_buffer.h"
 #include "pendrel/framework/focus.h"
+#include "pendrel/framework/gapp.h"
 #include "pendrel/framework/gsys.h"
 
 #include <QAction>
@@ -68,6 +69,10 @@ protected:
         if (event->buttons() != Qt::NoButton) Mouse(gmouse::kMove, event);
     }
     void mouseReleaseEvent(QMouseEvent* event) override { Mouse(gmouse::kRelease, event); }
+    void moveEvent(QMoveEvent* event) override {
+        // A window records where it is; its drawing does not depend on it.
+        window_->Place(event->pos().x(), event->pos().y());
+    }
     void keyPressEvent(QKeyEvent* event) override {
         const int character = CharacterOf(*event);
         if (character == 0) return;
@@ -171,7 +176,10 @@ void GDevWin::SetIdleWork(std::function<void()> work) {
 void GDevWin::RunIdleTick() {
     // The timer stops while the idle work runs, so that slow work never piles up ticks.
     client_->idleTimer.stop();
-    if (idleWork_) idleWork_();
+    if (idleWork_)
+        idleWork_();
+    else if (GApp* app = GApp::Current())
+        app->DoIdle();
     if (client_ != nullptr) client_->idleTimer.start(kIdleIntervalMs);
 }
 

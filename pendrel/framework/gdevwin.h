@@ -37,7 +37,8 @@ public:
     bool IsHighlighted() const { return highlighted_; }
     void SetHighlighted(bool on) { highlighted_ = on; }
 
-    // Main window: the idle work run on each tick of its 1 ms timer.
+    // Main window: the idle work run on each tick of its 1 ms timer (the application's idle
+    // processing unless other work is given).
     void SetIdleWork(std::function<void()> work);
     void RunIdleTick();
     // Main window: the menu bar made from the system object's pull-downs.

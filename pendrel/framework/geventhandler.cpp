@@ -33,7 +33,7 @@ bool GEventHandler::WantsIdle() const {
 
 void GEventHandler::DoIdle() {
     if (!WantsIdle()) return;
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         if (object->IsEventHandler() && object->IsSet(gprop::kWantsIdle) && Holds(object))
             static_cast<GEventHandler*>(object)->DoIdle();
 }

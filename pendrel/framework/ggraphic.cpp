@@ -331,7 +331,7 @@ void GGraphic::Display(GDrawingSurface& surface) {
     surface.SetDrawingColor(dimmed ? MixColors(color_, 0xC0C0C0) : color_);
     Paint(surface);
     SetProperty(gprop::kDrawn);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         if (object->IsGraphic()) static_cast<GGraphic*>(object)->Display(surface);
     DisplayAdorners(surface);
 }
@@ -363,7 +363,7 @@ void GGraphic::DrawOutline() {
 }
 
 GGraphic* GGraphic::PickAt(Gpoint point) {
-    const auto objects = Objects();
+    const auto objects = OwnedObjects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if (!(*it)->IsGraphic()) continue;
         auto* child = static_cast<GGraphic*>(*it);

@@ -151,56 +151,66 @@ std::vector<G0*> GList::Objects() const {
     return out;
 }
 
+std::vector<G0*> GList::OwnedObjects() const {
+    std::vector<G0*> out;
+    for (G0* object : items_)
+        if (object != nullptr && object->owner_ == this) out.push_back(object);
+    return out;
+}
+
 bool GList::Holds(const G0* object) const {
     return object != nullptr && std::find(items_.begin(), items_.end(), object) != items_.end();
 }
 
 bool GList::HoldsDeep(const G0* object) const {
     if (object == nullptr) return false;
-    for (const G0* held : items_)
-        if (held != nullptr && (held == object || held->HoldsDeep(object))) return true;
+    for (const G0* held : items_) {
+        if (held == nullptr) continue;
+        if (held == object) return true;
+        if (held->owner_ == this && held->HoldsDeep(object)) return true;
+    }
     return false;
 }
 
 void GList::SetGroupDeep(short group) {
     G0::SetGroupDeep(group);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->SetGroupDeep(group);
 }
 
 void GList::SetPropertyDeep(long value) {
     SetProperty(value);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->SetPropertyDeep(value);
 }
 
 void GList::ResetPropertyDeep(long value) {
     ResetProperty(value);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->ResetPropertyDeep(value);
 }
 
 void GList::SetPropertyDeepIfFrom(long value, GClassID id) {
     G0::SetPropertyDeepIfFrom(value, id);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->SetPropertyDeepIfFrom(value, id);
 }
 
 void GList::ResetPropertyDeepIfFrom(long value, GClassID id) {
     G0::ResetPropertyDeepIfFrom(value, id);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->ResetPropertyDeepIfFrom(value, id);
 }
 
 void GList::SetPropertyDeepForGroup(long value, short group) {
     G0::SetPropertyDeepForGroup(value, group);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->SetPropertyDeepForGroup(value, group);
 }
 
 void GList::ResetPropertyDeepForGroup(long value, short group) {
     G0::ResetPropertyDeepForGroup(value, group);
-    for (G0* object : Objects())
+    for (G0* object : OwnedObjects())
         object->ResetPropertyDeepForGroup(value, group);
 }
 

@@ -59,6 +59,9 @@ public:
 
     // A snapshot of the held objects, for loops that may change the list.
     std::vector<G0*> Objects() const;
+    // Only the objects this list owns. Deep operations follow ownership alone, so that lists
+    // referring to each other (connected ties) never send them round in circles.
+    std::vector<G0*> OwnedObjects() const;
 
     void Send(GStream& stream) const override;
     bool Receive(GStream& stream) override;

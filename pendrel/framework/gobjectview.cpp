@@ -73,7 +73,7 @@ void GObjectView::MouseEvent(int type, long x, long y) {
     DrawBand();
     if (type == gmouse::kMove) {
         band_ = Spanning(bandStart_, point);
-        for (G0* object : Objects()) {
+        for (G0* object : OwnedObjects()) {
             if (!object->IsGraphic()) continue;
             auto* graphic = static_cast<GGraphic*>(object);
             if (!graphic->IsShown()) continue;
@@ -166,7 +166,7 @@ void GObjectView::FitToContents() {
     const GFactors f = Factors();
     long right = VirtualRight();
     long bottom = VirtualBottom();
-    for (G0* object : Objects()) {
+    for (G0* object : OwnedObjects()) {
         if (!object->IsGraphic()) continue;
         auto* graphic = static_cast<GGraphic*>(object);
         graphic->CalculatePickArea();

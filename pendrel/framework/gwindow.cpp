@@ -104,8 +104,8 @@ void GWindow::MouseEvent(int type, long x, long y) {
 
 void GWindow::WNDSizeChange(Gpoint size) {
     SetSize(size.x, size.y);
-    SetVirtualCoordinates(0, 0, size.x, size.y);
     if (Device() != nullptr) Device()->Resize(size.x, size.y);
     CalculatePickArea();
-    Redraw();
+    // The window counts in pixels; setting its extent draws everything again.
+    SetVirtualCoordinates(0, 0, size.x, size.y);
 }

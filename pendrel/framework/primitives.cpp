@@ -205,7 +205,7 @@ void GGroup::Ungroup() {
     const long pixelDx = DisplayRect().left - f.display.left;
     const long pixelDy = DisplayRect().top - f.display.top;
     std::vector<GGraphic*> members;
-    for (G0* object : Objects()) {
+    for (G0* object : OwnedObjects()) {
         if (!object->IsGraphic()) continue;
         auto* graphic = static_cast<GGraphic*>(object);
         graphic->Place(graphic->X() + ((graphic->XAnchor() & 1) ? pixelDx : X()),

@@ -145,3 +145,18 @@ TEST(SortedList, AppendsWithoutASortingFunction) {
     MakeOwned<GString>(list, "a");
     EXPECT_EQ(list.At(1), z);
 }
+
+TEST(DeepOperations, FollowOwnershipSoThatMutualReferencesEnd) {
+    GList outer;
+    auto* left = MakeOwned<GList>(outer);
+    auto* right = MakeOwned<GList>(outer);
+    auto* leaf = MakeOwned<GString>(*right, "leaf");
+    left->Insert(right);
+    right->Insert(left);
+    outer.SetPropertyDeep(0x10020);
+    EXPECT_TRUE(leaf->IsSet(0x10020));
+    EXPECT_TRUE(left->HoldsDeep(right));
+    EXPECT_FALSE(left->HoldsDeep(leaf)) << "a referenced list is not searched";
+    EXPECT_TRUE(outer.HoldsDeep(leaf));
+    EXPECT_FALSE(left->HoldsDeep(&outer));
+}

@@ -157,3 +157,14 @@ TEST_F(BufferedWindow, TextGraphicsDrawTheirText) {
             inked += At(x, y) != kWhite;
     EXPECT_GT(inked, 10);
 }
+
+TEST_F(BufferedWindow, GraphicsReferringToEachOtherAreDrawnOnce) {
+    auto* left = Rect(10, 10, 5, 5, kRed);
+    auto* right = Rect(40, 10, 5, 5, kBlue);
+    left->Insert(right);
+    right->Insert(left);
+    window.Redraw();
+    EXPECT_EQ(At(12, 12), kRed);
+    EXPECT_EQ(At(42, 12), kBlue);
+    EXPECT_EQ(window.PickAt({42, 12}), right);
+}

@@ -126,8 +126,8 @@ TEST_F(ScreenWindow, ResizingTheWidgetKeepsTheDrawing) {
 TEST_F(ScreenWindow, TheIdleTimerRunsTheIdleWork) {
     int ticks = 0;
     window->SetIdleWork([&] { ++ticks; });
-    QTest::qWait(50);
-    EXPECT_GT(ticks, 3);
+    // Ticks keep coming, one after the other; how fast depends on the machine.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 10000));
 }
 
 TEST_F(ScreenWindow, DocumentWindowsAreChildrenOfTheMainWindow) {

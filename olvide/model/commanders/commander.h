@@ -156,6 +156,14 @@ public:
     explicit TFalsecommander(Tprogramspace* owner) : TCommander(owner) {}
     Tprogramcondition* Condition = nullptr;
     std::uint8_t setvisualorstyle() const override { return kind::False; }
+    // Its name comes from the condition: the window shows it without letting it change.
+    void writedefinewindow(AttributeWindow& window) const override {
+        TCommander::writedefinewindow(window);
+        window.aliasEnabled = false;
+    }
+    void readdefinewindow(const AttributeWindow& window) override {
+        VisualorComment = window.VisualorComment;
+    }
     const char* statusPrefix() const override;
     void save(RecordWriter& writer) const override;
     void load(RecordReader& reader) override;

@@ -2,6 +2,7 @@
 
 #include "olvide/model/codepage.h"
 #include "olvide/model/kinds.h"
+#include "olvide/model/space/programspace.h"
 
 #include <initializer_list>
 
@@ -342,6 +343,16 @@ const Menu& VariblerPopupmenu() {
     static const Menu built =
         menu("VariblerPopupmenu", true,
              {item("set0", "赋值", "NumberSetClick", "x->y"), item("Deleteit", "删除", "")});
+    return built;
+}
+
+Menu functionCallMenu(const TprogramFunction& function) {
+    Menu built = FunctionPopupMenu();
+    MenuItem& call = built.items.front();
+    call.items.clear();
+    for (const std::string& alias : function.commanderAliases())
+        call.items.push_back(MenuItem{alias, alias, "callCommander", alias, true, {}});
+    call.enabled = function.Owner && function.Owner->activeCommander;
     return built;
 }
 

@@ -37,6 +37,14 @@ const Menu& MainCommanderPopupMenu();
 const Menu& flowCommanderPopupMenu();
 const Menu& VariblerPopupmenu();
 
+class TprogramFunction;
+
+// The function element's menu as it is rebuilt on every click: "调用" with one item per main
+// commander of the function's program (caption and code: the commander's alias; choosing one
+// calls TprogramFunction::callCommander(code)), enabled only while its program space has a
+// commander being edited.
+Menu functionCallMenu(const TprogramFunction& function);
+
 // The menu of an object kind; an index uses the menu of the element kind it designates (give
 // that kind). None for kinds without a menu.
 const Menu* menuForKind(std::uint8_t objectKind);

@@ -494,13 +494,21 @@ void Tprogramspace::elementClicked(TprogramVaribler& element) {
         return;
     }
     element.setstatushint();
-    if (selected == &element) return;
+    selectInstead(element);
+}
+
+void Tprogramspace::selectInstead(TVaribler& object) {
+    if (selected == &object) return;
     if (TVaribler* was = selected) {
         selected = nullptr;
         goIdle(*this, *was);
     }
-    selected = &element;
-    element.MakeReady();
+    selected = &object;
+    object.MakeReady();
+}
+
+void Tprogramspace::SelectObject(TVaribler& object) {
+    if (mainCommanderTotal() > 0) selectInstead(object);
 }
 
 void Tprogramspace::cancelOperation() {

@@ -126,6 +126,9 @@ public:
     // A click on an element's picture: completes a pending operation when the element
     // accepts, otherwise selects it.
     void elementClicked(TprogramVaribler& element);
+    // Makes the object the selected one (the previous one goes idle) when the space has a
+    // main commander; what a click on an operand picture of the step window does.
+    void SelectObject(TVaribler& object);
     // Escape while an operation waits: cancel it.
     void cancelOperation();
     // The step positions kept by temporaries move with an insert or delete in a commander.
@@ -179,6 +182,7 @@ private:
     template <class T> T* makeTemp(TVisualor& x);
     template <class T> T* makeDerived(TVisualor& x);
     void insertCommander(std::unique_ptr<TCommander> commander);
+    void selectInstead(TVaribler& object);
     void deleteElementNow(TprogramVaribler& element);
     void deleteCommanderNow(TCommander& commander);
     void eraseAll(const std::vector<TprogramVaribler*>& going);

@@ -129,5 +129,30 @@ TEST_F(MenuActions, TakingBackHidesTheShownParts) {
     EXPECT_TRUE(iteration.ForCommander->shown());
 }
 
+TEST_F(MenuActions, FunctionMenuListsTheCalledProgramsMainCommanders) {
+    auto& function = place<TprogramFunction>(kind::Function);
+    Tprogramspace& library = workspace.newProgram();
+    library.fileName = "Lib.olv";
+    library.placeMainCommander(1, 1);
+    library.placeMainCommander(1, 1)->SetAlias("Second");
+    function.SetAlias("LIB");
+    Menu menu = functionCallMenu(function);
+    ASSERT_EQ(menu.items.front().items.size(), 2u);
+    EXPECT_EQ(menu.items.front().items[1].caption, "Second");
+    EXPECT_FALSE(menu.items.front().enabled) << "no commander is being edited";
+    placeMain();
+    EXPECT_TRUE(functionCallMenu(function).items.front().enabled);
+}
+
+TEST_F(MenuActions, StepWindowSelectionNeedsAMainCommander) {
+    auto& number = place<TprogramNumber>(kind::Number);
+    space.SelectObject(number);
+    EXPECT_EQ(space.selected, nullptr);
+    space.placeMainCommander(5, 5);
+    space.SelectObject(number);
+    EXPECT_EQ(space.selected, &number);
+    EXPECT_EQ(number.OperationState, opstate::Ready);
+}
+
 } // namespace
 } // namespace olvide::testing

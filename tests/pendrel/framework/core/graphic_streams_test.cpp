@@ -1,7 +1,11 @@
 #include "stream_bytes.h"
 
 #include "pendrel/framework/gadorner.h"
+#include "pendrel/framework/gapp.h"
+#include "pendrel/framework/gobjectview.h"
 #include "pendrel/framework/gstream_memory.h"
+#include "pendrel/framework/gtextbox.h"
+#include "pendrel/framework/gtool.h"
 #include "pendrel/framework/gview.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
@@ -207,4 +211,53 @@ TEST(GraphicBodies, DamagedBodiesYieldNone) {
     second.SendBytes(wrongAdorner.data(), static_cast<long>(wrongAdorner.size()));
     second.Rewind();
     EXPECT_EQ(second.ReceiveObject(), nullptr);
+}
+
+namespace {
+// The bytes of an object whose serial is replaced, so that two objects can be compared.
+std::string WithSerial(std::string bytes, long serial) {
+    const std::string value = StreamBytes().Long(serial).str();
+    bytes.replace(2 + 8, 4, value);
+    return bytes;
+}
+} // namespace
+
+TEST(GraphicBodies, ClassesWithoutFieldsOfTheirOwnWriteTheirBaseBody) {
+    const auto sameBody = [](const G0& derived, const G0& base) {
+        std::string expected = WithSerial(Written(base), derived.Serial());
+        expected[0] = static_cast<char>(derived.GetClassID());
+        EXPECT_EQ(Written(derived), expected) << derived.GetClassID();
+    };
+    GView view(1, 2, 30, 40);
+    GObjectView objectView(1, 2, 30, 40);
+    sameBody(objectView, view);
+    GGraphic graphic(1, 2, 3, 4);
+    GTool tool(1, 2, 3, 4);
+    sameBody(tool, graphic);
+    GList list;
+    GSortedList sorted;
+    GEventHandler handler;
+    GDoc doc;
+    sameBody(sorted, list);
+    sameBody(handler, list);
+    sameBody(doc, list);
+    G0 root;
+    EXPECT_EQ(Written(root), StreamBytes().Short(gid::kG0).Header(root.Serial()).str());
+}
+
+TEST(GraphicBodies, InputBoxesAndCreationToolsRoundTrip) {
+    GInputBox input(0, 0, 50, 20);
+    input.SetLineLimit(3);
+    input.KeyEvent('7');
+    auto box = ReadBack<GInputBox>(input);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->GetText(), "7");
+    EXPECT_EQ(box->LineLimit(), 3);
+
+    GCreateTool tool(0, 0, 10, 10, std::make_unique<GEllipse>(0, 0, 7, 8));
+    auto copy = ReadBack<GCreateTool>(tool);
+    ASSERT_TRUE(copy);
+    ASSERT_NE(copy->Prototype(), nullptr);
+    EXPECT_EQ(copy->Prototype()->GetClassID(), gid::kEllipse);
+    EXPECT_EQ(copy->Prototype()->Height(), 8);
 }

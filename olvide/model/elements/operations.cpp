@@ -108,6 +108,8 @@ bool needsOperand(std::string_view code) {
 void finish(TprogramVaribler& x, TVaribler* result) {
     Tprogramspace& space = x.space();
     space.FinishPending();
+    // An operation begun on an element that was not the pending one ends here all the same.
+    if (x.OperationState == opstate::Operating) x.endOperation();
     space.Select(result ? result : &x);
 }
 

@@ -189,6 +189,28 @@ TEST_F(Records, DamagedRecordStopsWithoutAnythingMade) {
     EXPECT_EQ(element->clipLocate(), nullptr);
 }
 
+TEST_F(Records, AFunctionWhoseFileIsMissingBreaksTheCallLinks) {
+    auto& function = place<TprogramFunction>(kind::Function);
+    RecordWriter writer;
+    function.save(writer);
+    std::string record = writer.take();
+    EXPECT_EQ(record.substr(record.size() - 2), std::string("\x06\x00", 2))
+        << "no open program of that name: an empty path";
+    // The same record naming a file that does not exist.
+    record.resize(record.size() - 2);
+    RecordWriter path;
+    path.writeString("/no/such/folder/Gone.olv");
+    record += path.bytes();
+    RecordReader reader(record);
+    reader.readInteger();
+    auto read = space.createElementForReading(kind::Function);
+    read->load(reader);
+    EXPECT_TRUE(reader.ok());
+    EXPECT_EQ(u(platform.last("warning")->text), "函数打开错误,文件没发现!");
+    EXPECT_FALSE(space.callLinksIntact);
+    EXPECT_EQ(workspace.programs().size(), 1u);
+}
+
 TEST_F(Records, AVisualObjectForgetsAMissingPicture) {
     Tyin* yin = space.placeYin(40, 40);
     yin->pictureFile = "/no/such/picture.bmp";

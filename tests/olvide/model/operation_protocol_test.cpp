@@ -81,6 +81,15 @@ TEST_F(Protocol, EscapeCancelsAWaitingOperation) {
     EXPECT_EQ(main->stepCount(), 1);
 }
 
+TEST_F(Protocol, AnOperationBegunDirectlyEndsToo) {
+    auto& number = place<TprogramNumber>(kind::Number);
+    platform.enter("2");
+    number.beginOperation("x-A");
+    EXPECT_EQ(lastText(), "Num1 - 2 => tempNum2");
+    EXPECT_EQ(number.OperationState, opstate::Ready);
+    EXPECT_FALSE(number.BlinkTimer.enabled());
+}
+
 TEST_F(Protocol, AMenuEntryWithNothingSelectedDoesNothing) {
     place<TprogramNumber>(kind::Number);
     ASSERT_EQ(space.selected, nullptr);

@@ -2,6 +2,8 @@
 // put into an output.
 #include "model_fixture.h"
 
+#include "olvide/model/model.h"
+
 namespace olvide::testing {
 namespace {
 

@@ -55,7 +55,8 @@ void GVPLOutputBox::InitializeOwnedObjects() {
     text_->SetProperty(gprop::kShown);
 }
 
-void GVPLOutputBox::SendZEZObject(vOBJECT* obj) {
+void GVPLOutputBox::SendZEZObject(GData* data) {
+    vOBJECT* obj = data != nullptr ? data->Object() : nullptr;
     // The box keeps one line: each result starts the text afresh.
     if (text_ != nullptr) text_->AddLine(vpl::EngineObjectText(obj));
 }
@@ -73,7 +74,8 @@ std::string GVPLOutputBox::ResultText() const {
 GVPLAnimator::GVPLAnimator(long x, long y, long width, long height, long property)
     : GVPLOutput(x, y, width, height), property_(property) {}
 
-void GVPLAnimator::SendZEZObject(vOBJECT* obj) {
+void GVPLAnimator::SendZEZObject(GData* data) {
+    vOBJECT* obj = data != nullptr ? data->Object() : nullptr;
     GList* holder = Owner();
     if (holder == nullptr || obj == nullptr) return;
     const int number = static_cast<int>(property_);
@@ -187,7 +189,8 @@ void GVPLImageBox::PlaceImage() {
     shown_->SetImage(image_);
 }
 
-void GVPLImageBox::SendZEZObject(vOBJECT* obj) {
+void GVPLImageBox::SendZEZObject(GData* data) {
+    vOBJECT* obj = data != nullptr ? data->Object() : nullptr;
     summary_ = ArraySummary(obj);
     Gimage image = GreyImageOf(obj);
     if (!image.IsValid()) return;
@@ -228,7 +231,8 @@ void GVPLPlottingBox::InitializeOwnedObjects() {
     }
 }
 
-void GVPLPlottingBox::SendZEZObject(vOBJECT* obj) {
+void GVPLPlottingBox::SendZEZObject(GData* data) {
+    vOBJECT* obj = data != nullptr ? data->Object() : nullptr;
     summary_ = ArraySummary(obj);
     const vARRAY* a = vAsArray(obj);
     if (a == nullptr || a->count <= 2) return;

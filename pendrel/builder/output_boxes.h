@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class GData;
 class GImage;
 class GPolyline;
 class GText;
@@ -27,7 +28,7 @@ public:
     // The key: the path named after the line number of the input tie.
     void SetPathName();
     // Takes one result.
-    virtual void SendZEZObject(vOBJECT* obj) { (void)obj; }
+    virtual void SendZEZObject(GData* data) { (void)data; }
     // What the box shows of its latest result, as one line of text.
     virtual std::string ResultText() const { return {}; }
 };
@@ -42,7 +43,7 @@ public:
     GClassID GetClassID() const override { return vplid::kOutputBox; }
 
     // The result's text, cut to 255 characters, replaces what the one-line box showed.
-    void SendZEZObject(vOBJECT* obj) override;
+    void SendZEZObject(GData* data) override;
     std::string ResultText() const override;
     void InitializeOwnedObjects() override;
 
@@ -62,7 +63,7 @@ public:
     long Property() const { return property_; }
     void SetPropertyNumber(long property) { property_ = property; }
     // A long-valued property takes the result converted with FIX, a text one its text.
-    void SendZEZObject(vOBJECT* obj) override;
+    void SendZEZObject(GData* data) override;
     // The property's value now.
     std::string ResultText() const override;
 
@@ -88,7 +89,7 @@ public:
 
     // Width is dimension 0, height dimension 1; C and UC data are taken as they are, any other
     // type is scaled to 0..255.
-    void SendZEZObject(vOBJECT* obj) override;
+    void SendZEZObject(GData* data) override;
     std::string ResultText() const override { return summary_; }
     const Gimage& Image() const { return image_; }
     void InitializeOwnedObjects() override;
@@ -114,7 +115,7 @@ public:
     GClassID GetClassID() const override { return vplid::kPlottingBox; }
 
     // Results of more than two elements become the plotted line.
-    void SendZEZObject(vOBJECT* obj) override;
+    void SendZEZObject(GData* data) override;
     std::string ResultText() const override { return summary_; }
     const std::vector<Gpoint>& Points() const { return points_; }
     void InitializeOwnedObjects() override;

@@ -240,10 +240,10 @@ GVPLOutput* GVPLProgramView::FindOutput(std::string_view key) const {
     return nullptr;
 }
 
-bool GVPLProgramView::ReceiveResult(std::string_view path, vOBJECT* obj) {
+bool GVPLProgramView::ReceiveResult(std::string_view path, GData& data) {
     GVPLOutput* output = FindOutput(path);
     if (output == nullptr) return false;
-    output->SendZEZObject(obj);
+    output->SendZEZObject(&data);
     if (observer_) observer_(*output);
     return true;
 }

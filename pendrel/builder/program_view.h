@@ -80,7 +80,7 @@ public:
     void MenuEvent(int command) override;
     void DoSetupMenus(GEventHandler* focus) override;
 
-    bool ReceiveResult(std::string_view path, vOBJECT* obj) override;
+    bool ReceiveResult(std::string_view path, GData& data) override;
     // Told of every result an output box of this view has taken.
     void SetResultObserver(std::function<void(GVPLOutput&)> observer) {
         observer_ = std::move(observer);

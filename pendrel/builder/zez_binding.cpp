@@ -3,6 +3,7 @@
 #include "pendrel/builder/run_log.h"
 #include "pendrel/engine/engine.h"
 #include "pendrel/engine/net_language.h"
+#include "pendrel/framework/gdata.h"
 
 #include <algorithm>
 #include <vector>
@@ -46,20 +47,15 @@ void RemoveResultReceiver(ResultReceiver* receiver) {
 
 int zezSendToPath(vPATH* path, vOBJECT* obj) {
     if (path == nullptr || obj == nullptr) return 0;
-    vvIncOwners(obj);
+    // The wrapper's owner count keeps the object alive once the path lets go of it.
+    GData data(obj);
     vvRemove(path, obj);
     const char* key = vGetKey(path);
     const std::string name = key != nullptr ? key : "";
-    int taken = 0;
     const std::vector<ResultReceiver*> receivers = Receivers();
-    for (ResultReceiver* receiver : receivers) {
-        if (receiver->ReceiveResult(name, obj)) {
-            taken = 1;
-            break;
-        }
-    }
-    vvRelease(obj);
-    return taken;
+    for (ResultReceiver* receiver : receivers)
+        if (receiver->ReceiveResult(name, data)) return 1;
+    return 0;
 }
 
 ZezBinding::ZezBinding() {

@@ -6,6 +6,8 @@
 // result receiver until one takes them.
 #include "pendrel/engine/process.h"
 
+class GData;
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,11 +17,12 @@ namespace vpl {
 class TickSource;
 
 // Whoever shows results: asked, with the name of the path a result arrived on, whether it has
-// an output of that name; if so it gets the object (it takes an owner count to keep it).
+// an output of that name; if so it gets the result wrapped in a GData (it keeps the engine
+// object by taking an owner count or a copy of the handle).
 class ResultReceiver {
 public:
     virtual ~ResultReceiver() = default;
-    virtual bool ReceiveResult(std::string_view path, vOBJECT* obj) = 0;
+    virtual bool ReceiveResult(std::string_view path, GData& data) = 0;
 };
 
 void AddResultReceiver(ResultReceiver* receiver);

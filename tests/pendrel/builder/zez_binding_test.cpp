@@ -2,6 +2,7 @@
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/zez_binding.h"
 #include "pendrel/engine/engine.h"
+#include "pendrel/framework/gdata.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,8 @@ public:
         vpl::AddResultReceiver(this);
     }
     ~Recorder() override { vpl::RemoveResultReceiver(this); }
-    bool ReceiveResult(std::string_view path, vOBJECT* obj) override {
+    bool ReceiveResult(std::string_view path, GData& data) override {
+        vOBJECT* obj = data.Object();
         if (std::find(outputs_.begin(), outputs_.end(), path) == outputs_.end()) return false;
         const vARRAY* a = vAsArray(obj);
         std::string text(path);

@@ -44,7 +44,7 @@ public:
     GDevWidget(GDevWin* window, QWidget* parent) : QWidget(parent), window_(window) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::ClickFocus);
-        setMouseTracking(false);
+        setMouseTracking(true);
     }
 
     std::map<int, QAction*> actions;
@@ -66,7 +66,14 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override { Mouse(gmouse::kPress, event); }
     void mouseMoveEvent(QMouseEvent* event) override {
-        if (event->buttons() != Qt::NoButton) Mouse(gmouse::kMove, event);
+        if (event->buttons() != Qt::NoButton) {
+            Mouse(gmouse::kMove, event);
+            return;
+        }
+        // Without a button the mouse only moves: what lies under it is picked for pasting.
+        const QPoint p = event->position().toPoint();
+        window_->NoteMouse({p.x(), p.y()});
+        SetInputWindow(window_);
     }
     void mouseReleaseEvent(QMouseEvent* event) override { Mouse(gmouse::kRelease, event); }
     void moveEvent(QMoveEvent* event) override {
@@ -104,7 +111,6 @@ GDevWin::GDevWin(long kind, long x, long y, long width, long height, GDevWin* ma
     : GWindow(kind, x, y, width, height, std::make_unique<GBackBuffer>(width, height)) {
     if (kind == kMainWindow) {
         auto frame = std::make_unique<QMainWindow>();
-        frame->setWindowTitle(QStringLiteral("VRNOvisual"));
         client_ = new GDevWidget(this, frame.get());
         frame->setCentralWidget(client_);
         frame_ = std::move(frame);
@@ -117,13 +123,10 @@ GDevWin::GDevWin(long kind, long x, long y, long width, long height, GDevWin* ma
         client_ = widget.get();
         frame_ = std::move(widget);
         frame_->move(static_cast<int>(x), static_cast<int>(y));
-        if (kind == kDocumentWindow) {
-            frame_->setWindowTitle(QStringLiteral("VRNOprogram"));
-            DocumentWindows().push_back(this);
-        }
+        if (kind == kDocumentWindow) DocumentWindows().push_back(this);
     }
     frameAlive_ = frame_.get();
-    SetWindowTitleText(frame_->windowTitle().toStdString());
+    frame_->setWindowTitle(QString::fromStdString(GetWindowTitle()));
     client_->resize(static_cast<int>(width), static_cast<int>(height));
     if (kind == kMainWindow) frame_->adjustSize();
     Redraw();

@@ -16,6 +16,8 @@ GWindow::GWindow(long kind, long x, long y, long width, long height,
                  std::unique_ptr<GDevice> device)
     : GView(x, y, width, height), GDrawingSurface(std::move(device)), kind_(kind) {
     SetColor(0xFFFFFF);
+    if (kind == kMainWindow) title_ = "VRNOvisual";
+    if (kind == kDocumentWindow) title_ = "VRNOprogram";
     SetProperty(gprop::kShown);
     SetProperty(gprop::kWidthPixels);
     SetProperty(gprop::kHeightPixels);
@@ -65,6 +67,8 @@ void GWindow::SetDeviceCursor(short cursor) {
 }
 
 GGraphic* GWindow::GetPickedObject() {
+    // Under the mouse as it is now, which may have moved since the last press.
+    if (GWindow* window = InputWindow()) return window->PickAt(window->GetMousePosition());
     return PickedObject();
 }
 

@@ -69,7 +69,7 @@ TEST_F(ScreenWindow, MousePressMoveAndReleaseDragAGraphic) {
     QWidget* client = window->Client();
     QTest::mousePress(client, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
     EXPECT_EQ(FocusedObject(), r);
-    EXPECT_EQ(GWindow::GetPickedObject(), r);
+    EXPECT_EQ(InputWindow(), window);
     QMouseEvent move(QEvent::MouseMove, QPointF(70, 50), client->mapToGlobal(QPointF(70, 50)),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(client, &move);
@@ -149,4 +149,16 @@ TEST_F(ScreenWindow, ClipboardTextComesFromThePlatform) {
     if (QGuiApplication::clipboard()->text().isEmpty()) GTEST_SKIP() << "no clipboard here";
     ASSERT_TRUE(GWindow::IsGlobalClipboardText());
     EXPECT_EQ(GWindow::GetGlobalClipboardText()->Text(), "[1 2 3]");
+}
+
+TEST_F(ScreenWindow, ThePickedObjectFollowsTheMouseWithoutAButton) {
+    auto* r = Draw<GRectangle>(kRed, 100, 100, 20, 20);
+    QTest::mouseMove(window->Client(), QPoint(110, 110));
+    QMouseEvent hover(QEvent::MouseMove, QPointF(110, 110),
+                      window->Client()->mapToGlobal(QPointF(110, 110)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(window->Client(), &hover);
+    EXPECT_EQ(GWindow::GetPickedObject(), r);
+    EXPECT_EQ(window->GetWindowTitle(), "VRNOvisual");
+    EXPECT_EQ(window->Frame()->windowTitle(), QStringLiteral("VRNOvisual"));
 }

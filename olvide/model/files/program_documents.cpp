@@ -120,18 +120,15 @@ bool writeFiles(Tprogramspace& program, const std::string& path, std::string* er
     RecordWriter writer;
     writeProgramfile(program, writer);
     std::string why;
-    if (const std::optional<fs::path> pegPath = drawingPathFor(path)) {
-        if (!replaceFile(*pegPath, drawing.bytes(), why)) {
-            setError(error, why);
-            return false;
-        }
-    }
-    if (!keepBackup(path, why) || !replaceFile(path, writer.bytes(), why)) {
+    const std::optional<fs::path> pegPath = drawingPathFor(path);
+    const bool written = (!pegPath || replaceFile(*pegPath, drawing.bytes(), why)) &&
+                         keepBackup(path, why) && replaceFile(path, writer.bytes(), why);
+    if (!written) {
+        // Nothing was saved: the program still has unsaved changes.
         setError(error, why);
         program.modified = true;
-        return false;
     }
-    return true;
+    return written;
 }
 
 } // namespace

@@ -58,6 +58,18 @@ TEST_F(ProgramDocumentsTest, SavingKeepsThePreviousFileAsBakAndWritesTheDrawingF
     EXPECT_NE(contents(path("Sum.olv")), first);
 }
 
+TEST_F(ProgramDocumentsTest, AFailedSaveKeepsTheOldFileAndTheUnsavedMark) {
+    Tprogramspace& p = saved("Keep.olv");
+    const std::string before = contents(path("Keep.olv"));
+    p.placeElement(kind::Number, 10, 10);
+    fs::create_directories(dir / "Keep.olv.saving~" / "blocked");
+    std::string error;
+    EXPECT_EQ(saveProgram(p, std::nullopt, &error), SaveOutcome::Failed);
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(p.modified);
+    EXPECT_EQ(contents(path("Keep.olv")), before);
+}
+
 TEST_F(ProgramDocumentsTest, OpeningReadsTheProgramAndFindsAnOpenOneByNameIgnoringCase) {
     saved("Sum.olv");
     Workspace other(platform);

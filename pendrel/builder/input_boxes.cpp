@@ -2,6 +2,7 @@
 
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/program_view.h"
+#include "pendrel/builder/property_choice.h"
 #include "pendrel/engine/array.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gwindow.h"
@@ -289,6 +290,14 @@ bool GVPLPropertySensor::Poll() {
     if (!SendObject(LongArrayOf(values)->Object())) return false;
     last_ = value->numbers;
     return true;
+}
+
+void GVPLPropertySensor::MenuEvent(int command) {
+    if (command == vplcmd::kAlterAppearance) {
+        ShowPropertyChoices(*this, Owner(), &property_);
+        return;
+    }
+    GVPLInput::MenuEvent(command);
 }
 
 void GVPLPropertySensor::DoIdle() {

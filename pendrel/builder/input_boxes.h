@@ -155,6 +155,8 @@ public:
 
     long Property() const { return property_; }
     void SetPropertyNumber(long property) { property_ = property; }
+    // "Alter Appearance" opens the list of properties to watch.
+    void MenuEvent(int command) override;
     // Sends the watched value when it changed and the path is free; true when sent.
     bool Poll();
     void ProcessInput() override { Poll(); }

@@ -1,6 +1,7 @@
 #include "pendrel/builder/output_boxes.h"
 
 #include "pendrel/builder/net_text.h"
+#include "pendrel/builder/property_choice.h"
 #include "pendrel/engine/array.h"
 #include "pendrel/framework/gdata.h"
 #include "pendrel/framework/gstream.h"
@@ -92,6 +93,14 @@ void GVPLAnimator::SendZEZObject(GData* data) {
             value.numbers.push_back(vLongValue(a, std::min<long>(i, a->count - 1)));
     }
     holder->SetPropertyValue(number, value);
+}
+
+void GVPLAnimator::MenuEvent(int command) {
+    if (command == vplcmd::kAlterAppearance) {
+        ShowPropertyChoices(*this, Owner(), &property_);
+        return;
+    }
+    GVPLOutput::MenuEvent(command);
 }
 
 std::string GVPLAnimator::ResultText() const {

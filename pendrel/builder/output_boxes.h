@@ -62,6 +62,8 @@ public:
 
     long Property() const { return property_; }
     void SetPropertyNumber(long property) { property_ = property; }
+    // "Alter Appearance" opens the list of properties to drive.
+    void MenuEvent(int command) override;
     // A long-valued property takes the result converted with FIX, a text one its text.
     void SendZEZObject(GData* data) override;
     // The property's value now.

@@ -2,10 +2,12 @@
 
 #include "pendrel/builder/box.h"
 #include "pendrel/builder/engine_values.h"
+#include "pendrel/builder/gpopupview.h"
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/program_view.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gsurface.h"
+#include "pendrel/framework/gtextbox.h"
 #include "pendrel/framework/properties.h"
 
 #include <algorithm>
@@ -239,6 +241,47 @@ bool GVPLInputTie::DepositInputValue(std::string_view text) {
 
 std::string GVPLInputTie::HeldValueText() const {
     return held_ != nullptr ? vpl::EngineObjectText(held_->Object()) : std::string();
+}
+
+namespace {
+
+// The typing field of the deposit pop-up: Enter deposits its line into the tie that opened it.
+class gvpltieInsertPopup : public GInputBox {
+public:
+    gvpltieInsertPopup(long x, long y, long width, long height) : GInputBox(x, y, width, height) {
+        SetProperty(gprop::kNotStored);
+    }
+
+protected:
+    void ProcessLine(std::string_view line) override {
+        auto* tie = static_cast<GVPLInputTie*>(FindOwnershipFrom(vplid::kInputTie));
+        auto* popup = static_cast<GPopupView*>(FindOwnershipFrom(gpopupid::kPopupView));
+        if (tie != nullptr) tie->DepositInputValue(line);
+        if (popup != nullptr) popup->Close();
+    }
+};
+
+} // namespace
+
+GGraphic* GVPLInputTie::ShowInsertPopup() {
+    for (G0* object : Objects())
+        if (object->GetClassID() == gpopupid::kPopupView) static_cast<GPopupView*>(object)->Close();
+    auto* popup = MakeOwned<GPopupView>(*this, kSize | ganchor::kPixels, kSize | ganchor::kPixels,
+                                        160 | gsize::kPixels, 30 | gsize::kPixels);
+    auto field =
+        std::make_unique<gvpltieInsertPopup>(10, 5, 140 | gsize::kPixels, 18 | gsize::kPixels);
+    field->AddWord(HeldValueText());
+    popup->AddAnotherChoice(std::move(field));
+    return popup;
+}
+
+void GVPLInputTie::MenuEvent(int command) {
+    if (command == vplcmd::kDepositInputValue) {
+        GVPLBox* box = Box();
+        if (box != nullptr && !box->IsFrom(vplid::kOutput)) ShowInsertPopup();
+        return;
+    }
+    GVPLTie::MenuEvent(command);
 }
 
 void GVPLInputTie::DoSetupMenus(GEventHandler* focus) {

@@ -104,7 +104,11 @@ public:
     bool DepositInputValue(std::string_view text);
     // The held value as the deposit field shows it.
     std::string HeldValueText() const;
+    // "Deposit Input Value": a pop-up field beside the tie showing the held value; Enter
+    // deposits the typed text. Returns the pop-up.
+    GGraphic* ShowInsertPopup();
 
+    void MenuEvent(int command) override;
     void DoSetupMenus(GEventHandler* focus) override;
 
     void Send(GStream& stream) const override;

@@ -1,0 +1,74 @@
+#pragma once
+// GPopupView: a small view that offers choices and goes away after use, with a pointer arrow
+// at the height it was asked for; gpopupActionText: a choice that stores its value into a
+// target when pressed. The builder opens them for property choices and value deposits. They
+// are never stored.
+#include "pendrel/framework/gview.h"
+#include "pendrel/framework/primitives.h"
+
+#include <string_view>
+
+namespace gpopupid {
+inline constexpr GClassID kPopupView = 90;
+inline constexpr GClassID kActionText = 91;
+} // namespace gpopupid
+
+class GPopupView : public GView {
+public:
+    static constexpr long kPointerSize = 6;
+
+    GPopupView() = default;
+    // Placed at (x, y - 8); x and y may carry anchor flags, which place the pointer.
+    GPopupView(long x, long y, long width, long height);
+
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GPopupView>();
+    }
+    GClassID GetClassID() const override { return gpopupid::kPopupView; }
+
+    // A choice at (4, 5) below the previous ones: black when *target already equals value,
+    // else grey. The target must live as long as the pop-up (its owner's field).
+    GText* AddActionItem(std::string_view text, long* target, long value);
+    // Any graphic, at x 10 below the previous ones.
+    void AddAnotherChoice(std::unique_ptr<GGraphic> graphic);
+
+    long AskedX() const { return askedX_; }
+    long AskedY() const { return askedY_; }
+    GArrow* Pointer() const { return pointer_; }
+    // The pointer's height: the asked height relative to the top, kept 6 inside the edges.
+    long PointerY() const;
+
+    // A press or release outside gives the picked graphic the focus and closes the pop-up;
+    // inside, the event goes to the graphic under the mouse.
+    void MouseEvent(int type, long x, long y) override;
+    void KeyEvent(int key) override;
+    void Display(GDrawingSurface& surface) override;
+
+    // Hides and destroys the pop-up; nothing may touch it afterwards.
+    void Close();
+
+private:
+    long NextY() const;
+
+    long askedX_ = 0;
+    long askedY_ = 0;
+    GArrow* pointer_ = nullptr;
+};
+
+class gpopupActionText : public GText {
+public:
+    gpopupActionText() = default;
+    gpopupActionText(long x, long y, std::string_view text, long* target, long value);
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<gpopupActionText>();
+    }
+    GClassID GetClassID() const override { return gpopupid::kActionText; }
+
+    // A press stores the value (even when it is the current one) and closes the pop-up.
+    void MouseEvent(int type, long x, long y) override;
+    long Value() const { return value_; }
+
+private:
+    long* target_ = nullptr;
+    long value_ = 0;
+};

@@ -1,0 +1,22 @@
+#include "pendrel/builder/property_choice.h"
+
+#include "pendrel/builder/gpopupview.h"
+#include "pendrel/framework/properties.h"
+
+namespace {
+constexpr int kFirstChoice = 10;
+constexpr int kLastChoice = 39;
+} // namespace
+
+GGraphic* ShowPropertyChoices(GGraphic& box, const G0* holder, long* target) {
+    for (G0* object : box.Objects())
+        if (object->GetClassID() == gpopupid::kPopupView) static_cast<GPopupView*>(object)->Close();
+    auto* popup = MakeOwned<GPopupView>(box, 100, 50, 100 | gsize::kPixels, 200 | gsize::kPixels);
+    if (holder == nullptr) return popup;
+    for (int number = kFirstChoice; number <= kLastChoice; ++number) {
+        std::optional<GPropertyInfo> info = holder->GetPropertyInfo(number);
+        if (info && info->kind == kPropertyKindLong)
+            popup->AddActionItem(info->name, target, number);
+    }
+    return popup;
+}

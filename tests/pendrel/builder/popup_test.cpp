@@ -33,9 +33,13 @@ TEST(PopupView, PlacedAboveTheAskedPointWithItsPointer) {
     EXPECT_EQ(left->PointerY(), 8); // the asked height, relative to the top
     auto* right = MakeOwned<GPopupView>(owner, 40 | ganchor::kRight, 5, 80, 60);
     EXPECT_EQ(right->Pointer()->X(), 80 - 9);
-    EXPECT_EQ(right->PointerY(), 13); // 5 - (5 - 8): kept within the pop-up
+    EXPECT_EQ(right->PointerY(), 8);
+    // Moved away from the asked point, the pointer stays 6 inside the pop-up's edges.
     auto* low = MakeOwned<GPopupView>(owner, 0, 300, 80, 20);
-    EXPECT_EQ(low->PointerY(), 14);    // not below the height - 6
+    low->MoveAbs(0, 250);
+    EXPECT_EQ(low->PointerY(), 14);
+    low->MoveAbs(0, 310);
+    EXPECT_EQ(low->PointerY(), 6);
     EXPECT_TRUE(left->IsSet(0x10040)); // never stored
 }
 

@@ -135,6 +135,26 @@ TEST_F(ProgramDocumentsTest, AFunctionIsOpenedWithTheProgramThatCallsIt) {
     EXPECT_EQ(third.programs().size(), 1u);
 }
 
+TEST_F(ProgramDocumentsTest, AFunctionMovedWithItsCallerIsFoundBesideIt) {
+    saved("Area.olv");
+    Tprogramspace& caller = workspace.newProgram();
+    functionNamed(caller, "Area");
+    ASSERT_EQ(saveProgram(caller, path("Calls.olv")), SaveOutcome::Saved);
+    const fs::path moved = dir / "moved";
+    fs::create_directories(moved);
+    fs::rename(path("Area.olv"), moved / "Area.olv");
+    fs::rename(path("Calls.olv"), moved / "Calls.olv");
+    Workspace other(platform);
+    installProgramOpener(other);
+    platform.clear();
+    Tprogramspace* opened = openProgramFile(other, (moved / "Calls.olv").string());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(platform.count("warning"), 0u);
+    ASSERT_NE(other.findProgram("Area"), nullptr);
+    EXPECT_EQ(other.findProgram("Area")->fileName, (moved / "Area.olv").string());
+    EXPECT_TRUE(opened->callLinksIntact);
+}
+
 TEST_F(ProgramDocumentsTest, AProgramThatCallsItselfIsOpenedOnce) {
     Tprogramspace& p = workspace.newProgram();
     p.caption = "Self";

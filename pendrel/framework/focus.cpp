@@ -1,6 +1,6 @@
 #include "pendrel/framework/focus.h"
 
-#include "pendrel/framework/geventhandler.h"
+#include "pendrel/framework/gwindow.h"
 
 namespace {
 GEventHandler* gFocus = nullptr;
@@ -27,9 +27,8 @@ void SetInputWindow(GWindow* window) {
     gInputWindow = window;
 }
 
-void ForgetFocusOf(const GEventHandler* object) {
-    if (gFocus == object) gFocus = nullptr;
-    if (static_cast<const void*>(gPicked) == static_cast<const void*>(object)) gPicked = nullptr;
-    if (static_cast<const void*>(gInputWindow) == static_cast<const void*>(object))
-        gInputWindow = nullptr;
+void ForgetFocusOf(const G0* object) {
+    if (static_cast<const G0*>(gFocus) == object) gFocus = nullptr;
+    if (static_cast<const G0*>(gPicked) == object) gPicked = nullptr;
+    if (static_cast<const G0*>(gInputWindow) == object) gInputWindow = nullptr;
 }

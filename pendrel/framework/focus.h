@@ -1,6 +1,7 @@
 #pragma once
 // The object that has the focus (keys and menu commands go to it) and the graphic under the
 // mouse in the window that last received input. Both forget an object that goes away.
+class G0;
 class GEventHandler;
 class GGraphic;
 class GWindow;
@@ -11,5 +12,5 @@ GGraphic* PickedObject();
 void SetPickedObject(GGraphic* graphic);
 GWindow* InputWindow();
 void SetInputWindow(GWindow* window);
-// Called by a handler that goes away.
-void ForgetFocusOf(const GEventHandler* object);
+// Called by every event handler that goes away.
+void ForgetFocusOf(const G0* object);

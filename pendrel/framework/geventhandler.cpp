@@ -1,7 +1,12 @@
 #include "pendrel/framework/geventhandler.h"
 
+#include "pendrel/framework/focus.h"
 #include "pendrel/framework/gsys.h"
 #include "pendrel/framework/properties.h"
+
+GEventHandler::~GEventHandler() {
+    ForgetFocusOf(this);
+}
 
 GEventHandler* GEventHandler::OwnerHandler() const {
     GList* owner = Owner();

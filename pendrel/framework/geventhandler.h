@@ -12,6 +12,9 @@ inline constexpr int kMove = 23;
 
 class GEventHandler : public GList {
 public:
+    GEventHandler() = default;
+    // A handler that goes away leaves the focus.
+    ~GEventHandler() override;
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GEventHandler>();
     }

@@ -22,7 +22,9 @@ Grect Ordered(long left, long top, long right, long bottom) {
 GDrawingSurface::GDrawingSurface(std::unique_ptr<GDevice> device) : device_(std::move(device)) {}
 
 void GDrawingSurface::Open() {
-    if (openCount_++ == 0) changed_ = Grect::Empty();
+    if (openCount_++ != 0) return;
+    changed_ = Grect::Empty();
+    SetDrawingColor(SurfaceColor());
 }
 
 void GDrawingSurface::Close() {

@@ -21,8 +21,8 @@ public:
     GDevice* Device() const { return device_.get(); }
     void SetDevice(std::unique_ptr<GDevice> device) { device_ = std::move(device); }
 
-    // A drawing pass: the first Open starts it, the matching Close ends it and brings the
-    // changed rectangle onto the screen.
+    // A drawing pass: the first Open starts it with the surface's own colour, the matching
+    // Close ends it and brings the changed rectangle onto the screen.
     void Open();
     void Close();
     bool IsOpen() const { return openCount_ > 0; }
@@ -56,6 +56,8 @@ public:
     static int FontPixelHeight(short size) { return size * 11 / 10; }
 
 protected:
+    // The colour a pass starts with: a window's own colour.
+    virtual long SurfaceColor() const { return 0; }
     // Shows the changed rectangle of a finished pass; a window on the screen repaints it.
     virtual void Present(const Grect& changed) { (void)changed; }
 

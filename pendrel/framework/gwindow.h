@@ -69,6 +69,7 @@ public:
     virtual void WNDSizeChange(Gpoint size);
 
 protected:
+    long SurfaceColor() const override { return Color(); }
     virtual void ApplyCursor(short cursor) { (void)cursor; }
     void SetWindowTitleText(std::string_view title) { title_ = std::string(title); }
 

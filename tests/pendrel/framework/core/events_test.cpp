@@ -217,3 +217,21 @@ TEST(Application, RunOpensADocumentWhenThereIsNone) {
     EXPECT_EQ(app.DocumentWindows().size(), 1u);
     SetFocusedObject(nullptr);
 }
+
+TEST(FocusLifetime, AHandlerThatGoesAwayLeavesTheFocus) {
+    GSys system;
+    {
+        GApp app(&system);
+        SetFocusedObject(&app);
+    }
+    EXPECT_EQ(FocusedObject(), nullptr);
+    {
+        GWindow window(GWindow::kDocumentWindow, 0, 0, 50, 50);
+        window.NoteInput({10, 10});
+        EXPECT_EQ(InputWindow(), &window);
+        EXPECT_EQ(GWindow::GetPickedObject(), &window);
+    }
+    EXPECT_EQ(InputWindow(), nullptr);
+    EXPECT_EQ(FocusedObject(), nullptr);
+    EXPECT_EQ(GWindow::GetPickedObject(), nullptr);
+}

@@ -174,6 +174,23 @@ TEST_F(CommandLine, AStepThatStopsTheRunGivesStatus2AndItsMessage) {
     EXPECT_EQ(r.err, "零或负数不能取对数,程序停止运行!\n");
 }
 
+TEST_F(CommandLine, TwoLineAliasesPrintJoinedByAnUnderscore) {
+    NullPlatform platform;
+    Workspace workspace(platform);
+    Tprogramspace& p = workspace.newProgram();
+    p.activateCommander(p.placeMainCommander(300, 40));
+    auto* x = static_cast<TprogramNumber*>(p.placeElement(kind::Number, 60, 60));
+    x->SetAlias("first\r\nsecond");
+    x->setAllStores("7");
+    auto* out = static_cast<TprogramOutput*>(p.placeElement(kind::Output, 90, 60));
+    out->SetAlias("out\r\nput");
+    p.AddStep(stepkind::Binary, "O+S", out, x, nullptr, nullptr);
+    ASSERT_EQ(saveProgram(p, (dir / "two.olv").string()), SaveOutcome::Saved);
+    const Result r = olvide({"--run", (dir / "two.olv").string(), "--values"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "[out_put]\n7\nfirst_second = 7\n");
+}
+
 TEST_F(CommandLine, HelpListsTheOptions) {
     const Result r = olvide({"--help"});
     EXPECT_EQ(r.status, 0);

@@ -10,8 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace olvide {
 namespace {
@@ -45,7 +47,7 @@ protected:
         ASSERT_NE(bin, nullptr) << "OLVAN_BIN names the folder of the programs";
         program = fs::path(bin) / "olvide";
         dir = fs::temp_directory_path() /
-              ("olvide_cli_" +
+              ("olvide_cli_" + std::to_string(::getpid()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);

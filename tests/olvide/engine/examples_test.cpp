@@ -9,6 +9,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace olvide {
 namespace {
 
@@ -21,7 +23,8 @@ public:
 };
 
 TEST(Examples, WrittenAndReadBackGiveTheSameDump) {
-    const fs::path copies = fs::temp_directory_path() / "olvide_examples_copy";
+    const fs::path copies =
+        fs::temp_directory_path() / ("olvide_examples_copy_" + std::to_string(::getpid()));
     fs::remove_all(copies);
     fs::create_directories(copies);
     int examples = 0;

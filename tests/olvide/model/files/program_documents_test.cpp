@@ -4,7 +4,9 @@
 #include "olvide/model/files/program_documents.h"
 
 #include <filesystem>
+
 #include <fstream>
+#include <unistd.h>
 
 namespace olvide::testing {
 namespace {
@@ -15,7 +17,7 @@ class ProgramDocumentsTest : public ModelTest {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("olvide_documents_" +
+              ("olvide_documents_" + std::to_string(::getpid()) + "_" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);

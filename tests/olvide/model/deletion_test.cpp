@@ -146,6 +146,20 @@ TEST_F(Deletion, VisualObjectsGoWithoutAQuestion) {
     EXPECT_EQ(platform.count("confirm"), 0u);
 }
 
+TEST(ProgramSpace, NewProgramStartsUnsavedWithItsCounters) {
+    ScriptedPlatform platform;
+    Workspace workspace(platform);
+    Tprogramspace& space = workspace.newProgram();
+    EXPECT_TRUE(space.modified) << "a new program closes with the unsaved question";
+    EXPECT_TRUE(space.callLinksIntact);
+    EXPECT_EQ(space.flowCommanderCount, 1000);
+    EXPECT_EQ(space.elementCount + space.constantCount + space.mainCommanderCount, 0);
+    EXPECT_EQ(toUtf8(space.programName()), "Olvan编程语言");
+    space.fileName = "/home/a/Sum.olv";
+    EXPECT_EQ(space.programName(), "Sum");
+    EXPECT_EQ(workspace.findProgram("SUM"), &space);
+}
+
 TEST_F(Deletion, CtrlWTwiceRestoresTheDrawingSwitch) {
     space.keyDown('W', {.ctrl = true});
     EXPECT_FALSE(space.drawingEnabled);

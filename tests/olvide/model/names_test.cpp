@@ -172,6 +172,38 @@ TEST_F(Names, RenamesRebuildIndexAndOutputLineNames) {
     EXPECT_EQ(space.OutputLineA(output, 3), byConstant);
 }
 
+TEST_F(Names, PictureAndLabelFollowTheObject) {
+    auto& number = place<TprogramNumber>(kind::Number, 101, 101);
+    // A 32 x 32 icon centred on (101, 101), halves rounded toward zero; the label under it.
+    EXPECT_EQ(number.VisualorImage.left, 85);
+    EXPECT_EQ(number.VisualorImage.top, 85);
+    EXPECT_EQ(number.VisualorImage.icon, "numico.bmp");
+    EXPECT_TRUE(number.VisualorLabel.visible);
+    EXPECT_EQ(number.VisualorLabel.text, "Num1");
+    EXPECT_EQ(number.VisualorLabel.width, 24);
+    EXPECT_EQ(number.VisualorLabel.left, 85 + (32 - 24) / 2);
+    EXPECT_EQ(number.VisualorLabel.top, 85 + 32);
+    EXPECT_EQ(number.VisualorLabel.fontSize, 11);
+    EXPECT_EQ(number.BlinkTimer.interval(), 600);
+    number.Highlighted = true;
+    number.Redraw();
+    EXPECT_TRUE(number.VisualorImage.highlighted);
+    EXPECT_TRUE(number.VisualorLabel.inverted);
+    number.Dragging = true;
+    number.visualorImageMouseMove(200, 50);
+    EXPECT_EQ(number.centreX(), 200);
+    EXPECT_EQ(number.VisualorLabel.top, number.VisualorImage.top + 32);
+    // In the step window the label is cut to 60 pixels and starts at most 12 left of it.
+    number.SetAlias("AVeryLongNameForANumber");
+    number.shownIn = ShownIn::StepWindow;
+    number.ShowAlias();
+    EXPECT_EQ(number.VisualorLabel.width, 60);
+    EXPECT_EQ(number.VisualorLabel.left, number.VisualorImage.left - 12);
+    TMaincommander* main = space.placeMainCommander(10, 10);
+    EXPECT_EQ(main->HintTimer.interval(), 2000);
+    EXPECT_EQ(main->VisualorImage.icon, "olvan.bmp");
+}
+
 TEST_F(Names, StatusLineTexts) {
     TMaincommander& main = placeMain();
     click(main);

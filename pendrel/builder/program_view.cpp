@@ -114,6 +114,10 @@ void GVPLProgramView::RunProgram() {
     RestoreAllHeldData();
     running_ = true;
     EnableDoIdle();
+    // Sensors watch their property from idle processing while the program runs.
+    ForEachGraphic(*this, true, [](G0* object) {
+        if (object->IsFrom(vplid::kPropertySensor)) static_cast<GVPLBox*>(object)->EnableDoIdle();
+    });
     zez_run(Now());
     SetPropertyDeepForGroup(kRunEditable, vplgroup::kEditable);
     SetPropertyDeep(kRunProtected);
@@ -132,6 +136,9 @@ void GVPLProgramView::ClearProgram() {
         outputs_.RemoveAll();
     }
     running_ = false;
+    ForEachGraphic(*this, true, [](G0* object) {
+        if (object->IsFrom(vplid::kPropertySensor)) static_cast<GVPLBox*>(object)->DisableDoIdle();
+    });
     DisableDoIdle();
     ResetPropertyDeepForGroup(kRunEditable, vplgroup::kEditable);
     ResetPropertyDeep(kRunProtected);

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 TEST_F(ProgramTest, TiesSitEvenlyDownTheEdges) {
     GVPLFunction* insert = Function("INSERT");
@@ -300,10 +301,33 @@ TEST_F(ProgramTest, AnimatorAndSensorWorkOnTheirHoldersProperties) {
     Ticks(1);
     EXPECT_EQ(view->Height(), 400);
     EXPECT_EQ(animator->ResultText(), "400");
+    // While the program runs, idle processing polls the sensor.
+    EXPECT_TRUE(sensor->WantsIdle());
     view->SetSize(321, 400);
-    EXPECT_TRUE(sensor->Poll());
+    view->DoIdle();
     Ticks(1);
     EXPECT_EQ(view->Height(), 321);
+    view->Halt();
+    EXPECT_FALSE(sensor->WantsIdle());
+}
+
+TEST_F(ProgramTest, LogCommandsOpenCloseAndDeleteTheRunLog) {
+    std::remove("VRNOviz.log");
+    GVPLFunction* abs = Function("ABS");            // tie 1, fed by nothing
+    auto* out = Add<GVPLOutputBox>(100, 0, 40, 20); // tie 2
+    Connect(abs, 1, out, 1);
+    view->MenuEvent(vplcmd::kOpenLog);
+    view->MenuEvent(vplcmd::kRun);
+    view->MenuEvent(vplcmd::kCloseLog);
+    std::ifstream in("VRNOviz.log", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "\n---------------STARTING RUN----------------"
+                          "\nPathReg>X000002"
+                          "\nCommand><X000000> ABS <X000002>");
+    view->MenuEvent(vplcmd::kOpenLog);
+    view->MenuEvent(vplcmd::kDeleteLog);
+    EXPECT_FALSE(std::ifstream("VRNOviz.log").good());
 }
 
 TEST_F(ProgramTest, ProgramCommandsAndTheirMenuStates) {

@@ -44,6 +44,7 @@ GVPLTie::GVPLTie(long x, long y)
 }
 
 GVPLTie::~GVPLTie() {
+    DropOwnedConnections();
     BreakAllConnections();
 }
 
@@ -178,8 +179,22 @@ void GVPLTie::Send(GStream& stream) const {
     connections_.SendContents(stream);
 }
 
+bool GVPLTie::DropOwnedConnections() {
+    bool dropped = false;
+    for (G0* object : connections_.Objects()) {
+        if (object != nullptr && object->Owner() == &connections_) {
+            DeleteObject(object);
+            dropped = true;
+        }
+    }
+    return dropped;
+}
+
 bool GVPLTie::Receive(GStream& stream) {
-    return GRectangle::Receive(stream) && connections_.ReceiveContents(stream);
+    const bool read = GRectangle::Receive(stream) && connections_.ReceiveContents(stream);
+    // Connections are references to ties of other boxes; a whole object in their place is
+    // damage, and the list must not keep it.
+    return !DropOwnedConnections() && read;
 }
 
 void GVPLTie::Paint(GDrawingSurface& surface) {
@@ -252,11 +267,16 @@ public:
         SetProperty(gprop::kNotStored);
     }
 
-protected:
-    void ProcessLine(std::string_view line) override {
+    // Enter deposits the line and closes the pop-up, which destroys this field: nothing of
+    // the field may be touched after that.
+    void KeyEvent(int key) override {
+        if (key != '\r' && key != '\n') {
+            GInputBox::KeyEvent(key);
+            return;
+        }
         auto* tie = static_cast<GVPLInputTie*>(FindOwnershipFrom(vplid::kInputTie));
         auto* popup = static_cast<GPopupView*>(FindOwnershipFrom(gpopupid::kPopupView));
-        if (tie != nullptr) tie->DepositInputValue(line);
+        if (tie != nullptr) tie->DepositInputValue(CurrentLine());
         if (popup != nullptr) popup->Close();
     }
 };

@@ -66,6 +66,9 @@ protected:
     void Paint(GDrawingSurface& surface) override;
 
 private:
+    // Deletes what a damaged file put into the list as a whole object; true if there was any.
+    bool DropOwnedConnections();
+
     GList connections_;
 };
 

@@ -12,13 +12,15 @@ namespace vpl {
 
 namespace {
 
+// Both registries outlive every other static: the program views kept as models in the
+// framework's class tables leave them while the program ends. They are never freed.
 std::vector<ResultReceiver*>& Receivers() {
-    static std::vector<ResultReceiver*> receivers;
+    static auto& receivers = *new std::vector<ResultReceiver*>();
     return receivers;
 }
 
 std::vector<ZezBinding*>& Bindings() {
-    static std::vector<ZezBinding*> bindings;
+    static auto& bindings = *new std::vector<ZezBinding*>();
     return bindings;
 }
 

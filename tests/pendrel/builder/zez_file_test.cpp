@@ -212,3 +212,34 @@ TEST_F(ZezFileTest, PaletteComesBackSortedByName) {
     EXPECT_EQ(read[1]->NumInputs(), 1);
     EXPECT_TRUE(vpl::ReadUserFunctionPalette("no_such_palette.dat").empty());
 }
+
+TEST_F(ZezFileTest, UserFunctionsReadBackWithTheSameNetText) {
+    GVPLFunction* mul = Function("MUL");
+    ASSERT_TRUE(mul->InputTie(2)->DepositInputValue("2"));
+    auto* twice = static_cast<GVPLUserFunction*>(view->CreateUserFunction({mul}));
+    twice->SetName("Double");
+    auto* out = Add<GVPLOutputBox>(200, 0, 60, 20);
+    Connect(twice, 1, out, 1);
+    ASSERT_TRUE(twice->InputTie(1)->DepositInputValue("[1,2]"));
+    ASSERT_TRUE(vpl::WriteProgramFile(*view, file));
+    // Read, written again and read again: the same numbers, the same text.
+    auto first = Reload(file);
+    ASSERT_NE(first, nullptr);
+    first->SetupProgram();
+    const std::vector<std::string> text = first->SentCommands();
+    ASSERT_EQ(text.size(), 1u);
+    // The outer ties are read before the inside: they take 1 and 2, MUL's ties 3 and 4.
+    EXPECT_EQ(text[0], "<X000003> {X000004} MUL <X000005>\n");
+    const std::string again = "zez_file_test_again.zez";
+    ASSERT_TRUE(vpl::WriteProgramFile(*first, again));
+    auto second = Reload(again);
+    std::remove(again.c_str());
+    ASSERT_NE(second, nullptr);
+    second->SetupProgram();
+    EXPECT_EQ(second->SentCommands(), text);
+    auto* name = static_cast<GVPLUserFunction*>(second->At(1));
+    EXPECT_EQ(name->Name(), "Double");
+    second->Run();
+    vpl::RunTicks(*second, clock, 1, 0);
+    EXPECT_EQ(results, Lines{"GVPLOutputBox X000005: 2,4"});
+}

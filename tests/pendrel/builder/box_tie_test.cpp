@@ -362,3 +362,27 @@ TEST_F(ProgramTest, ProgramCommandsAndTheirMenuStates) {
     ASSERT_EQ(view->Length(), 1);
     EXPECT_EQ(view->At(1)->GetClassID(), vplid::kUserFunction);
 }
+
+TEST_F(ProgramTest, TieToolsConnectAPickedPairWithTheirHoldValue) {
+    GVPLFunction* add = Function("ADD");
+    auto* in = Add<GVPLInputData>(0, 0, 40, 20);
+    GVPLTieTool holding(0, 0, 20, 20, 1);
+    GVPLTieTool plain(0, 0, 20, 20, 0);
+    // A box gives its best tie: first an input, then an output.
+    EXPECT_FALSE(holding.Pick(add));
+    EXPECT_EQ(holding.PickedInput(), add->InputTie(1));
+    EXPECT_TRUE(holding.Pick(in));
+    EXPECT_EQ(in->OutputTie(1)->Deliveries(), std::vector<long>{1});
+    EXPECT_EQ(add->InputTie(1)->HoldFlag(), 1);
+    // In either order; a tie picked directly.
+    EXPECT_FALSE(plain.Pick(in->OutputTie(1)));
+    EXPECT_TRUE(plain.Pick(add->InputTie(2)));
+    EXPECT_EQ(add->InputTie(2)->HoldFlag(), 0);
+    EXPECT_EQ(in->OutputTie(1)->ConnectionCount(), 2);
+    // Ties of different programs are never joined.
+    GVPLProgramView other(0, 0, 100, 100);
+    auto* far = MakeOwned<GVPLOutputBox>(other, 0, 0, 40, 20);
+    EXPECT_FALSE(plain.Pick(far));
+    EXPECT_FALSE(plain.Pick(add->OutputTie(1)));
+    EXPECT_EQ(far->InputTie(1)->ConnectionCount(), 0);
+}

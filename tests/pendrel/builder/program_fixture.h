@@ -5,6 +5,7 @@
 #include "pendrel/builder/input_boxes.h"
 #include "pendrel/builder/output_boxes.h"
 #include "pendrel/builder/program_view.h"
+#include "pendrel/builder/tie_tool.h"
 #include "pendrel/builder/zez_runner.h"
 
 #include <gtest/gtest.h>

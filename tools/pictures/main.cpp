@@ -19,13 +19,13 @@ int writeSheet(const char* path) {
     sheet.fill(QColor(200, 200, 200));
     QPainter p(&sheet);
     for (int i = 0; i < static_cast<int>(catalog.size()); ++i) {
-        const auto& spec = catalog[i];
+        const auto& entry = catalog[i];
         const int x = (i % kColumns) * kCell, y = (i / kColumns) * kCell;
-        const int scale = spec.width > 40 ? 1 : kScale;
-        p.drawImage(QRect(x + 5, y + 5, spec.width * scale, spec.height * scale),
-                    renderPicture(spec));
+        const int scale = entry.width > 40 ? 1 : kScale;
+        p.drawImage(QRect(x + 5, y + 5, entry.width * scale, entry.height * scale),
+                    renderPicture(entry));
         p.drawText(QRect(x, y + kCell - 14, kCell, 14), Qt::AlignCenter,
-                   QString::fromStdString(spec.name));
+                   QString::fromStdString(entry.name));
     }
     return sheet.save(QString::fromLocal8Bit(path)) ? 0 : 1;
 }
@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "olvan-pictures: cannot create %s\n", argv[1]);
         return 1;
     }
-    for (const auto& spec : olvan::pictures::pictureCatalog()) {
-        const QString path = folder.filePath(QString::fromStdString(spec.name));
-        if (!olvan::pictures::renderPicture(spec).save(path, "BMP")) {
+    for (const auto& entry : olvan::pictures::pictureCatalog()) {
+        const QString path = folder.filePath(QString::fromStdString(entry.name));
+        if (!olvan::pictures::renderPicture(entry).save(path, "BMP")) {
             std::fprintf(stderr, "olvan-pictures: cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -241,21 +241,21 @@ Draw olvaneFrame(int frame) {
     };
 }
 
-PictureSpec icon(std::string name, Draw draw) {
+PictureEntry icon(std::string name, Draw draw) {
     return {std::move(name), kIcon, kIcon, draw};
 }
-PictureSpec step(std::string name, QColor fill, QString label, int pixelSize = 14) {
+PictureEntry step(std::string name, QColor fill, QString label, int pixelSize = 14) {
     return {std::move(name), kStep, kStep, stepWithText(fill, label, pixelSize)};
 }
-PictureSpec figure(std::string name, std::function<void(QPainter&)> body) {
+PictureEntry figure(std::string name, std::function<void(QPainter&)> body) {
     return {std::move(name), kFlowW, kFlowH, flow(std::move(body))};
 }
 
-std::vector<PictureSpec> buildCatalog() {
+std::vector<PictureEntry> buildCatalog() {
     const QColor arith(40, 110, 200), compare(200, 110, 30), logic(120, 60, 160),
         number(20, 140, 90), text(210, 90, 40), copy(90, 90, 90), flowc(180, 40, 60),
         call(60, 60, 160);
-    std::vector<PictureSpec> c = {
+    std::vector<PictureEntry> c = {
         icon("varico.bmp", iconWithText(QColor(90, 110, 140), QStringLiteral("x"), 18)),
         icon("Conico.bmp", iconWithText(QColor(200, 140, 20), QStringLiteral("A"), 18)),
         icon("numico.bmp", iconWithText(QColor(30, 100, 200), QStringLiteral("123"), 12)),
@@ -399,15 +399,15 @@ std::vector<PictureSpec> buildCatalog() {
 
 } // namespace
 
-const std::vector<PictureSpec>& pictureCatalog() {
-    static const std::vector<PictureSpec> catalog = buildCatalog();
+const std::vector<PictureEntry>& pictureCatalog() {
+    static const std::vector<PictureEntry> catalog = buildCatalog();
     return catalog;
 }
 
-QImage renderPicture(const PictureSpec& spec) {
-    QImage image(spec.width, spec.height, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(spec.background));
-    spec.draw(image);
+QImage renderPicture(const PictureEntry& entry) {
+    QImage image(entry.width, entry.height, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(entry.background));
+    entry.draw(image);
     return image;
 }
 

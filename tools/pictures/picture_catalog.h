@@ -8,7 +8,7 @@
 
 namespace olvan::pictures {
 
-struct PictureSpec {
+struct PictureEntry {
     std::string name; // file name as the programs ask for it, e.g. "binFlow.bmp"
     int width = 0;
     int height = 0;
@@ -17,9 +17,9 @@ struct PictureSpec {
 };
 
 // Object icons, step pictures, flow figures, commander frames, in the order olvide loads them.
-const std::vector<PictureSpec>& pictureCatalog();
+const std::vector<PictureEntry>& pictureCatalog();
 
 // Draws one picture.
-QImage renderPicture(const PictureSpec& spec);
+QImage renderPicture(const PictureEntry& entry);
 
 } // namespace olvan::pictures

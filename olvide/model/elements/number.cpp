@@ -1,40 +1,13 @@
 #include "olvide/model/elements/number.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/elements/derived_parts.h"
 #include "olvide/model/elements/operations.h"
 #include "olvide/model/record_io.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 namespace olvide {
-
-namespace {
-
-std::string partValue(const TprogramVaribler* part) {
-    if (!part) return {};
-    return part->running() ? part->GetValue() : part->StoreValueText();
-}
-
-void setPartValue(TprogramVaribler* part, const std::string& value) {
-    if (!part) return;
-    if (part->running())
-        part->SetValue(value);
-    else
-        part->SetStoreValueText(value);
-}
-
-TprogramNumber* readPart(Tprogramspace* owner, RecordReader& reader, TprogramVaribler* whole) {
-    const std::int32_t serial = reader.readInteger();
-    auto* part = owner ? dynamic_cast<TprogramNumber*>(owner->ObjectByIndex(serial)) : nullptr;
-    if (part) part->PartOf = whole;
-    return part;
-}
-
-void namePart(TprogramVaribler* part, const std::string& whole, const char* suffix) {
-    if (part) part->SetAlias(whole + "\r\n" + suffix);
-}
-
-} // namespace
 
 std::string TprogramNumber::setvisualorname(std::int32_t id) const {
     return (IsTemp ? "tempNum" : "Num") + decimal(id);
@@ -77,12 +50,10 @@ std::string TprogramIteration::statusText() const {
 void TprogramIteration::created() {
     TprogramNumber::created();
     if (!Owner || Owner->reading) return;
-    FromPart = Owner->MakeDerivedNumber(*this);
-    ToPart = Owner->MakeDerivedNumber(*this);
-    StepPart = Owner->MakeDerivedNumber(*this);
+    FromPart = makePart(*this);
+    ToPart = makePart(*this);
+    StepPart = makePart(*this);
     StepPart->setAllStores("1");
-    for (TprogramNumber* part : {FromPart, ToPart, StepPart})
-        part->PartOf = this;
     SetAlias(VisualorAlias);
 }
 

@@ -1,6 +1,7 @@
 #include "olvide/model/elements/string.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/elements/derived_parts.h"
 #include "olvide/model/elements/number.h"
 #include "olvide/model/elements/operations.h"
 #include "olvide/model/elements/output.h"
@@ -11,36 +12,6 @@
 namespace olvide {
 
 namespace {
-
-std::string valueOf(const TprogramVaribler* part) {
-    if (!part) return {};
-    return part->running() ? part->GetValue() : part->StoreValueText();
-}
-
-void setValueOf(TprogramVaribler* part, const std::string& value) {
-    if (!part) return;
-    if (part->running())
-        part->SetValue(value);
-    else
-        part->SetStoreValueText(value);
-}
-
-TprogramNumber* readPart(Tprogramspace* owner, RecordReader& reader, TprogramVaribler* whole) {
-    const std::int32_t serial = reader.readInteger();
-    auto* part = owner ? dynamic_cast<TprogramNumber*>(owner->ObjectByIndex(serial)) : nullptr;
-    if (part) part->PartOf = whole;
-    return part;
-}
-
-void namePart(TprogramVaribler* part, const std::string& whole, const char* suffix) {
-    if (part) part->SetAlias(whole + "\r\n" + suffix);
-}
-
-TprogramNumber* makePart(TprogramVaribler& whole) {
-    TprogramNumber* part = whole.Owner->MakeDerivedNumber(whole);
-    part->PartOf = &whole;
-    return part;
-}
 
 void hide(std::initializer_list<TprogramVaribler*> parts) {
     for (TprogramVaribler* part : parts)
@@ -53,13 +24,13 @@ void hide(std::initializer_list<TprogramVaribler*> parts) {
 void writeClip(AttributeWindow& window, const TprogramVaribler* locate,
                const TprogramVaribler* measure) {
     window.arrayEnabled = false;
-    window.ClipLocateposition = valueOf(locate);
-    window.clipMeasurelength = valueOf(measure);
+    window.ClipLocateposition = partValue(locate);
+    window.clipMeasurelength = partValue(measure);
 }
 
 void readClip(const AttributeWindow& window, TprogramVaribler* locate, TprogramVaribler* measure) {
-    setValueOf(locate, window.ClipLocateposition);
-    setValueOf(measure, window.clipMeasurelength);
+    setPartValue(locate, window.ClipLocateposition);
+    setPartValue(measure, window.clipMeasurelength);
 }
 
 } // namespace
@@ -117,14 +88,14 @@ void TprogramString::writedefinewindow(AttributeWindow& window) const {
     writeClip(window, LocatePart, MeasurePart);
     window.arrayEnabled = !IsDerived;
     window.Isfixed = Isfixed;
-    window.fixedlength = valueOf(FixedLenPart);
+    window.fixedlength = partValue(FixedLenPart);
 }
 
 void TprogramString::readdefinewindow(const AttributeWindow& window) {
     TValueVaribler::readdefinewindow(window);
     readClip(window, LocatePart, MeasurePart);
     Isfixed = window.Isfixed;
-    setValueOf(FixedLenPart, window.fixedlength);
+    setPartValue(FixedLenPart, window.fixedlength);
 }
 
 void TprogramString::save(RecordWriter& writer) const {

@@ -600,18 +600,7 @@ void Tprogramspace::releaseTemporary(TprogramVaribler& element) {
     // Something still in use keeps the temporary (and what hangs on it) alive.
     for (TprogramVaribler* e : going)
         if (usedByAnyStep(e)) return;
-    for (TprogramVaribler* e : going) {
-        e->MakeIdle();
-        e->ShowObject(false);
-        clearReferencesTo(e);
-    }
-    for (TprogramVaribler* e : going) {
-        auto it = std::find_if(elements.begin(), elements.end(),
-                               [e](const auto& p) { return p.get() == e; });
-        if (it == elements.end()) continue;
-        workspace_.pendingRelease.push_back(std::move(*it));
-        elements.erase(it);
-    }
+    eraseAll(going);
 }
 
 void Tprogramspace::eraseElement(const TprogramVaribler* element) {

@@ -1,20 +1,13 @@
 #include "olvide/model/record_io.h"
 
+#include "hex_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace olvide {
 namespace {
 
-std::string hex(const std::string& bytes) {
-    std::string out;
-    char buf[4];
-    for (unsigned char c : bytes) {
-        std::snprintf(buf, sizeof buf, "%02X ", c);
-        out += buf;
-    }
-    if (!out.empty()) out.pop_back();
-    return out;
-}
+using testing::hex;
 
 TEST(RecordIo, IntegersUseTheShortestForm) {
     RecordWriter w;

@@ -1,5 +1,6 @@
 // Steps: the display text of every code, the breakpoint test, and the step record with its
 // call bindings.
+#include "hex_bytes.h"
 #include "model_fixture.h"
 
 #include "olvide/model/record_io.h"
@@ -112,17 +113,6 @@ TEST_F(Steps, BreakpointsOfTheStepOrOfItsObjects) {
     click(*y);
     space.keyDown('X', {});
     EXPECT_TRUE(y->IsBreakpoint);
-}
-
-std::string hex(const std::string& bytes) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char b : bytes) {
-        if (!out.empty()) out += ' ';
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
 }
 
 TEST_F(Steps, RecordWritesSerialsAndReadsThemBack) {

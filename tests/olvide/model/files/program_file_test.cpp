@@ -1,20 +1,10 @@
+#include "../hex_bytes.h"
 #include "../model_fixture.h"
 #include "olvide/model/files/file_header.h"
 #include "olvide/model/files/program_file.h"
 
 namespace olvide::testing {
 namespace {
-
-std::string hex(std::string_view bytes) {
-    std::string out;
-    char buf[4];
-    for (unsigned char c : bytes) {
-        std::snprintf(buf, sizeof buf, "%02X ", c);
-        out += buf;
-    }
-    if (!out.empty()) out.pop_back();
-    return out;
-}
 
 class ProgramFileTest : public ModelTest {
 protected:

@@ -6,6 +6,7 @@
 #include "pendrel/framework/gdata.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace vpl {
@@ -24,18 +25,6 @@ std::vector<ZezBinding*>& Bindings() {
     return bindings;
 }
 
-// Large enough that no consumer of the tick array ever frees it.
-constexpr std::int32_t kTickOwners = 10000;
-
-vPATH* NewUifPath(vPATH* uif, const char* name) {
-    vPATH* path = vvPathCreate(name);
-    if (path == nullptr) return nullptr;
-    vvPathSetHandler(path, zezSendToPath);
-    vvInsert(uif, path);
-    vSetParent(path, uif);
-    return path;
-}
-
 } // namespace
 
 void AddResultReceiver(ResultReceiver* receiver) {
@@ -47,17 +36,14 @@ void RemoveResultReceiver(ResultReceiver* receiver) {
     std::erase(Receivers(), receiver);
 }
 
-int zezSendToPath(vPATH* path, vOBJECT* obj) {
-    if (path == nullptr || obj == nullptr) return 0;
-    // The wrapper's owner count keeps the object alive once the path lets go of it.
+void zezSendToPath(std::string_view path, vOBJECT* obj) {
+    if (obj == nullptr) return;
+    // The wrapper's owner count keeps the object alive while the receivers look at it.
     GData data(obj);
-    vvRemove(path, obj);
-    const char* key = vGetKey(path);
-    const std::string name = key != nullptr ? key : "";
+    const std::string name(path);
     const std::vector<ResultReceiver*> receivers = Receivers();
     for (ResultReceiver* receiver : receivers)
-        if (receiver->ReceiveResult(name, data)) return 1;
-    return 0;
+        if (receiver->ReceiveResult(name, data)) return;
 }
 
 ZezBinding::ZezBinding() {
@@ -66,110 +52,67 @@ ZezBinding::ZezBinding() {
 
 ZezBinding::~ZezBinding() {
     std::erase(Bindings(), this);
-    if (process_ != nullptr) {
-        vProcessSetRunning(process_, 0);
-        vvRelease(process_);
-    }
-    vvRelease(uif_);
-    if (tick_ != nullptr) {
-        tick_->owners = 1;
-        vvRelease(tick_);
-    }
+    if (runner_) runner_->halt();
 }
 
 bool ZezBinding::zez_main() {
-    if (process_ != nullptr) return true;
-    if (vEngineInitialize() != 1) return false;
-    uif_ = vvPathCreate("ProcessToUif");
-    if (uif_ == nullptr) return false;
-    vvIncOwners(uif_);
-    for (const char* name : {"Error", "Status", "Message"})
-        NewUifPath(uif_, name);
-    process_ = vvProcessCreate("MAIN_Process", uif_);
-    if (process_ == nullptr) return false;
-    vvIncOwners(process_);
-    vProcessRegisterBuiltins(process_);
-    tick_ = vArrayCreate1(kTypeUL, 1);
-    if (tick_ != nullptr) {
-        static_cast<std::uint32_t*>(tick_->data)[0] = 1;
-        vvIncOwners(tick_);
+    if (runner_ && runner_->ok()) return true;
+    runner_ = std::make_unique<pendrel::NetRunner>(zezSendToPath);
+    if (!runner_->ok()) {
+        runner_.reset();
+        return false;
     }
-    commandPath_ = vProcessCommandPath(process_);
-    timerPath_ = vProcessTimerPath(process_);
+    // Results go to the outer path's receivers for as long as the program runs; no net feeds
+    // itself without end here, so the runner's waiting limit never stops it.
+    runner_->setWaitingLimit(std::numeric_limits<long>::max());
     return true;
 }
 
 void ZezBinding::zez_reset() {
-    if (process_ == nullptr) return;
-    vProcessReset(process_);
-    commandPath_ = vProcessCommandPath(process_);
-    timerPath_ = vProcessTimerPath(process_);
+    if (!runner_) return;
+    runner_->reset();
     timerCounter_ = 0;
     sent_.clear();
 }
 
 void ZezBinding::zez_run(unsigned long now) {
     lastTick_ = now;
-    if (process_ != nullptr) vProcessSetRunning(process_, 1);
+    if (runner_) runner_->run();
 }
 
 void ZezBinding::zez_halt() {
-    if (process_ != nullptr) vProcessSetRunning(process_, 0);
+    if (runner_) runner_->halt();
 }
 
 bool ZezBinding::zez_runstatus() const {
-    return process_ != nullptr && process_->running != 0;
+    return runner_ && runner_->running();
 }
 
 void ZezBinding::zez_registerpath(std::string_view name) {
     TheRunLog().PathRegistered(name);
-    if (uif_ == nullptr) return;
-    const std::string key(name);
-    // A later setup registers the same outputs again; one path per name is enough.
-    if (vListFindKey(uif_, key.c_str()) != nullptr) return;
-    NewUifPath(uif_, key.c_str());
+    if (runner_) runner_->registerPath(name);
 }
 
 void ZezBinding::zez_sendcommands(std::string_view text) {
     TheRunLog().CommandSent(text);
-    if (commandPath_ == nullptr || text.empty()) return;
+    if (!runner_ || text.empty()) return;
     sent_.emplace_back(text);
-    // Net text goes in as it is: quoted texts in it resolve their escapes when interpreted.
-    vTEXT* command = vTextCreateRaw(text.data(), static_cast<long>(text.size()));
-    if (command != nullptr) vvPathSend(commandPath_, command);
+    runner_->sendCommands(text);
 }
 
 vPATH* ZezBinding::FindPublicPath(std::string_view name) const {
-    if (process_ == nullptr || process_->publicPath == nullptr) return nullptr;
+    vPROC* process = Process();
+    if (process == nullptr || process->publicPath == nullptr) return nullptr;
     const std::string key(name);
-    return vAsPath(vvPathGetSub(process_->publicPath, key.c_str()));
-}
-
-vPATH* ZezBinding::FindPath(std::string_view name) const {
-    if (vPATH* path = FindPublicPath(name)) return path;
-    if (uif_ == nullptr) return nullptr;
-    const std::string key(name);
-    return vAsPath(vvPathGetSub(uif_, key.c_str()));
+    return vAsPath(vvPathGetSub(process->publicPath, key.c_str()));
 }
 
 bool ZezBinding::zez_send(std::string_view name, std::string_view text) {
-    vPATH* path = FindPath(name);
-    if (path == nullptr) return false;
-    const std::string copy(text);
-    vLIST* items = vvProcessAscii2Data(copy.c_str());
-    if (items == nullptr) return true;
-    vvIncOwners(items);
-    for (vNODE* node = items->head; node != nullptr; node = node->next)
-        vvPathSend(path, node->object);
-    vvRelease(items);
-    return true;
+    return runner_ && runner_->send(name, text);
 }
 
 bool ZezBinding::zez_sendobject(std::string_view name, vOBJECT* obj) {
-    vPATH* path = FindPath(name);
-    if (path == nullptr || obj == nullptr) return false;
-    vvPathSend(path, obj);
-    return true;
+    return runner_ && obj != nullptr && runner_->sendObject(name, obj);
 }
 
 vOBJECT* ZezBinding::zez_getheldobject(std::string_view name) const {
@@ -183,33 +126,31 @@ long ZezBinding::zez_pathsize(std::string_view name) const {
 }
 
 int ZezBinding::zez_reportfunctions(int i) const {
-    return process_ != nullptr ? vProcessReportFunction(process_, i) : 0;
+    return Process() != nullptr ? vProcessReportFunction(Process(), i) : 0;
 }
 
 int ZezBinding::zez_funcfromlabel(std::string_view prefix, int* inputs) const {
-    if (process_ == nullptr) return 0;
+    if (Process() == nullptr) return 0;
     const std::string copy(prefix);
-    return vProcessFuncFromPartLabel(process_, copy.c_str(), inputs);
+    return vProcessFuncFromPartLabel(Process(), copy.c_str(), inputs);
 }
 
 int ZezBinding::zez_labelfromfunc(int function, std::string* keyword, int* inputs) const {
-    if (process_ == nullptr) return 0;
+    if (Process() == nullptr) return 0;
     char buf[16] = {};
-    const int found = vProcessLabelFromFunc(process_, function, buf, inputs);
+    const int found = vProcessLabelFromFunc(Process(), function, buf, inputs);
     if (found != 0 && keyword != nullptr) *keyword = buf;
     return found;
 }
 
 bool ZezBinding::zez_checkque(unsigned long now) {
-    if (process_ == nullptr) return false;
+    if (!runner_) return false;
     const long elapsed = static_cast<long>(now - lastTick_);
-    if (elapsed > 0 && tick_ != nullptr && timerPath_ != nullptr) {
+    if (elapsed > 0) {
         lastTick_ += static_cast<unsigned long>(elapsed);
-        static_cast<std::uint32_t*>(tick_->data)[0] = static_cast<std::uint32_t>(elapsed);
-        tick_->owners = kTickOwners;
-        vvPathSend(timerPath_, tick_);
+        runner_->tick(static_cast<std::uint32_t>(elapsed));
     }
-    return vProcessCheckQue(process_) != 0;
+    return !runner_->queueEmpty();
 }
 
 void ZezBinding::zez_doidle() {
@@ -218,7 +159,7 @@ void ZezBinding::zez_doidle() {
 }
 
 bool ZezBinding::zez_nextcall() {
-    return process_ != nullptr && vvProcessNextFunction(process_) != 0;
+    return Process() != nullptr && vvProcessNextFunction(Process()) != 0;
 }
 
 namespace {

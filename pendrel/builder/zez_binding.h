@@ -4,10 +4,12 @@
 // per output box) and the tick array; it sends net text, values and ticks in, and lets the
 // process run queued calls. Results that reach the outer path are handed to every registered
 // result receiver until one takes them.
+#include "pendrel/engine/net_runner.h"
 #include "pendrel/engine/process.h"
 
 class GData;
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +30,9 @@ public:
 void AddResultReceiver(ResultReceiver* receiver);
 void RemoveResultReceiver(ResultReceiver* receiver);
 
-// Handler of every path in the outer path: takes the arriving object off the path and hands it
-// to the receiver that has an output of the path's name; an object nobody takes is freed.
-int zezSendToPath(vPATH* path, vOBJECT* obj);
+// Where every object that reaches a path of the outer path goes: to the receiver that has an
+// output of the path's name; an object nobody takes is freed.
+void zezSendToPath(std::string_view path, vOBJECT* obj);
 
 class ZezBinding {
 public:
@@ -78,18 +80,14 @@ public:
     long TimerCounter() const { return timerCounter_; }
     // Every net text sent since the last reset, in order.
     const std::vector<std::string>& SentCommands() const { return sent_; }
-    vPROC* Process() const { return process_; }
-    vPATH* UifPath() const { return uif_; }
+    vPROC* Process() const { return runner_ ? runner_->process() : nullptr; }
+    vPATH* UifPath() const { return runner_ ? runner_->uifPath() : nullptr; }
 
 private:
-    vPATH* FindPath(std::string_view name) const;
     vPATH* FindPublicPath(std::string_view name) const;
 
-    vPATH* uif_ = nullptr;
-    vPROC* process_ = nullptr;
-    vPATH* commandPath_ = nullptr;
-    vPATH* timerPath_ = nullptr;
-    vARRAY* tick_ = nullptr;
+    // The process with its outer path, shared with pendrel's net runner.
+    std::unique_ptr<pendrel::NetRunner> runner_;
     unsigned long lastTick_ = 0;
     long timerCounter_ = 0;
     std::vector<std::string> sent_;

@@ -56,7 +56,10 @@ int NetRunner::sendToPath(vPATH* path, vOBJECT* obj) {
 
 void NetRunner::registerPath(std::string_view name) {
     if (!uif_) return;
-    vPATH* p = newPath(std::string(name));
+    // A program registers its outputs again on every setup; one path per name is enough.
+    const std::string key(name);
+    if (vListFindKey(uif_, key.c_str())) return;
+    vPATH* p = newPath(key);
     if (!p) return;
     vvPathSetHandler(p, &NetRunner::sendToPath);
     vSetParent(p, uif_);

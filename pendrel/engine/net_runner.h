@@ -29,7 +29,7 @@ public:
     vPROC* process() const { return process_; }
     vPATH* uifPath() const { return uif_; }
 
-    // A result path of that name in the uif path.
+    // A result path of that name in the uif path (once: a second call changes nothing).
     void registerPath(std::string_view name);
     // Hands net description text to the process, which builds its net at once.
     void sendCommands(std::string_view text);

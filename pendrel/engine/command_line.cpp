@@ -14,8 +14,11 @@
 namespace pendrel {
 
 const char* const kUsage =
-    "usage: pendrel --net FILE [--out NAME]... [--send NAME=TEXT]... [--ticks N] [--max-calls N]\n"
+    "usage: pendrel --run FILE.zez [--ticks N] [--max-calls N]\n"
+    "       pendrel --net FILE [--out NAME]... [--send NAME=TEXT]... [--ticks N] [--max-calls N]\n"
     "       pendrel --help\n"
+    "  --run FILE.zez    run a saved program as Run does, then N ticks (default 10); results\n"
+    "                    print as 'KIND PATH: TEXT'\n"
     "  --net FILE        run the net description in FILE ('-' reads standard input)\n"
     "  --out NAME        print every object that reaches the result path NAME\n"
     "  --send NAME=TEXT  send the data items of TEXT to the path NAME, in order\n"

@@ -144,6 +144,7 @@ TEST_F(PendrelProgram, UsageHelpAndErrors) {
     Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--max-calls"), std::string::npos);
+    EXPECT_NE(help.out.find("--run FILE.zez"), std::string::npos);
     Outcome none = run({});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("usage:"), std::string::npos);

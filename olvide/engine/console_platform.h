@@ -8,7 +8,8 @@
 
 namespace olvide {
 
-class ConsolePlatform : public Platform {
+// Everything without a message (pictures, timers, sizes) is as on the null platform.
+class ConsolePlatform : public NullPlatform {
 public:
     explicit ConsolePlatform(std::ostream& messages) : messages_(messages) {}
 
@@ -16,19 +17,6 @@ public:
     bool confirm(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
     YesNoCancel askYesNoCancel(std::string_view text) override;
-    std::optional<std::string> askNumber(const ConstantRequest&) override { return {}; }
-    std::optional<std::string> askString(const ConstantRequest&) override { return {}; }
-    std::optional<int> askIndex(std::string_view, int, int) override { return {}; }
-    void beep() override {}
-    void setStatusHint(std::string_view) override {}
-    void timerChanged(Timer&) override {}
-    void timerDestroyed(Timer&) override {}
-    void pictureChanged(const TVisualor&) override {}
-    void labelChanged(const TVisualor&) override {}
-    void objectDestroyed(const TVisualor&) override {}
-    Size iconSize(std::string_view) override { return {32, 32}; }
-    int textWidth(std::string_view text, int) override { return 6 * static_cast<int>(text.size()); }
-    int screenWidth() override { return 1024; }
 
     int messageCount() const { return messageCount_; }
 

@@ -46,10 +46,23 @@ findPictureFileIn(std::string_view name, std::initializer_list<std::filesystem::
     return std::nullopt;
 }
 
+std::filesystem::path installedPictureFolder() {
+    // An installed tree may have been moved as a whole (a staging folder, another prefix):
+    // the folder beside the program's bin wins over the one the build was configured for.
+    const auto self = executableFolder();
+    std::error_code ec;
+    if (!self.empty()) {
+        const auto beside = self.parent_path() / OLVAN_PICTURE_SUBDIR;
+        if (std::filesystem::is_directory(beside, ec)) return beside;
+    }
+    return OLVAN_PICTURE_DIR;
+}
+
 std::optional<std::filesystem::path> findPictureFile(std::string_view name) {
     std::error_code ec;
     const auto here = std::filesystem::current_path(ec);
-    return findPictureFileIn(name, {ec ? std::filesystem::path() : here, executableFolder()});
+    return findPictureFileIn(
+        name, {ec ? std::filesystem::path() : here, executableFolder(), installedPictureFolder()});
 }
 
 } // namespace olvide

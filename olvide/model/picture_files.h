@@ -1,7 +1,7 @@
 #pragma once
 // Finds the picture files that olvide loads by bare name: in the working directory first, then
-// beside the executable. Names match without regard to letter case, so "binflow.bmp" and
-// "binFlow.bmp" name one file.
+// beside the executable, then in the installed picture folder. Names match without regard to letter
+// case, so "binflow.bmp" and "binFlow.bmp" name one file.
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -17,5 +17,9 @@ findPictureFileIn(std::string_view name, std::initializer_list<std::filesystem::
 
 // The folder of the running executable; empty when it cannot be told.
 std::filesystem::path executableFolder();
+
+// The installed picture folder: share/olvan/pictures beside the executable's bin folder when
+// there is one, else the folder the build was configured to install into.
+std::filesystem::path installedPictureFolder();
 
 } // namespace olvide

@@ -1,5 +1,7 @@
 // Draws every picture file olvide loads into the given folder, as Windows bitmaps.
-// With --sheet FILE.png it draws them all, enlarged and named, onto one page to look at.
+// With --sheet FILE.png it draws them all, enlarged and named, onto one page to look at;
+// with --icons FOLDER it draws the programs' desktop icons as a hicolor icon theme.
+#include "app_icons.h"
 #include "picture_catalog.h"
 
 #include <QDir>
@@ -30,14 +32,36 @@ int writeSheet(const char* path) {
     return sheet.save(QString::fromLocal8Bit(path)) ? 0 : 1;
 }
 
+// FOLDER/hicolor/NxN/apps/olvide.png, ... and the file-type icons under mimetypes/.
+int writeIcons(const char* path) {
+    using namespace olvan::pictures;
+    const QDir root(QString::fromLocal8Bit(path));
+    for (const AppIcon& icon : appIcons()) {
+        const QString context = icon.name.startsWith(QStringLiteral("application-"))
+                                    ? QStringLiteral("mimetypes")
+                                    : QStringLiteral("apps");
+        for (int size : appIconSizes()) {
+            const QString folder =
+                root.filePath(QStringLiteral("hicolor/%1x%1/%2").arg(size).arg(context));
+            const QString file = folder + QLatin1Char('/') + icon.name + QStringLiteral(".png");
+            if (!QDir().mkpath(folder) || !icon.draw(size).save(file, "PNG")) {
+                std::fprintf(stderr, "olvan-pictures: cannot write %s\n", qPrintable(file));
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--sheet") == 0) return writeSheet(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return writeIcons(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: olvan-pictures FOLDER | --sheet FILE.png\n");
+        std::fprintf(stderr, "usage: olvan-pictures FOLDER | --sheet FILE.png | --icons FOLDER\n");
         return 1;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));

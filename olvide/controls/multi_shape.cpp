@@ -44,7 +44,6 @@ void TMultiShape::setBorderWidth(int width) {
 
 void TMultiShape::setShadow(bool on) {
     if (!storeChanged(shadow_, on)) return;
-    fitShapeToControl();
     update();
 }
 
@@ -55,20 +54,20 @@ void TMultiShape::setShadowColor(const QColor& color) {
 
 void TMultiShape::setShadowX(int x) {
     if (!storeChanged(shadowX_, x)) return;
-    fitShapeToControl();
     update();
 }
 
 void TMultiShape::setShadowY(int y) {
     if (!storeChanged(shadowY_, y)) return;
-    fitShapeToControl();
     update();
 }
 
 void TMultiShape::setRepeatMode(TRepeatMode mode) {
-    if (!storeChanged(layout_.repeatMode, mode)) return;
+    if (layout_.repeatMode == mode) return;
+    // Leaving the fitted mode keeps the shape at the size it had.
+    layout_.shape = shapeSize();
+    layout_.repeatMode = mode;
     fitToControl_ = mode == TRepeatMode::rpNone;
-    fitShapeToControl();
     update();
 }
 
@@ -82,9 +81,21 @@ void TMultiShape::setShapeH(int height) {
 
 void TMultiShape::setShapeSize(QSize size) {
     size = size.expandedTo({0, 0});
-    if (!storeChanged(layout_.shape, size)) return;
-    fitControlToShape();
-    update();
+    if (fitToControl_) {
+        resize(fittedControlSize(size, layout_.margin, shadowOffset()));
+        return;
+    }
+    if (storeChanged(layout_.shape, size)) update();
+}
+
+QSize TMultiShape::shapeSize() const {
+    return fitToControl_ ? fittedShapeSize(size(), layout_.margin, shadowOffset()) : layout_.shape;
+}
+
+std::vector<QRect> TMultiShape::cells() const {
+    ShapeLayout layout = layout_;
+    layout.shape = shapeSize();
+    return shapeCells(layout, size());
 }
 
 void TMultiShape::setXSpacing(int spacing) {
@@ -99,32 +110,17 @@ void TMultiShape::setYSpacing(int spacing) {
 
 void TMultiShape::setXMargin(int margin) {
     if (!storeChanged(layout_.margin.rx(), margin)) return;
-    fitShapeToControl();
     update();
 }
 
 void TMultiShape::setYMargin(int margin) {
     if (!storeChanged(layout_.margin.ry(), margin)) return;
-    fitShapeToControl();
     update();
 }
 
 void TMultiShape::setText(const QString& text) {
     if (!storeChanged(text_, text)) return;
     update();
-}
-
-void TMultiShape::fitShapeToControl() {
-    if (fitToControl_) layout_.shape = fittedShapeSize(size(), layout_.margin, shadowOffset());
-}
-
-void TMultiShape::fitControlToShape() {
-    if (fitToControl_) resize(fittedControlSize(layout_.shape, layout_.margin, shadowOffset()));
-}
-
-void TMultiShape::resizeEvent(QResizeEvent* event) {
-    TControl::resizeEvent(event);
-    fitShapeToControl();
 }
 
 void TMultiShape::paintEvent(QPaintEvent*) {

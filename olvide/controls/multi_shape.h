@@ -55,9 +55,9 @@ public:
     TRepeatMode repeatMode() const { return layout_.repeatMode; }
     // rpNone fits the one shape to the control from then on.
     void setRepeatMode(TRepeatMode mode);
-    int shapeW() const { return layout_.shape.width(); }
+    int shapeW() const { return shapeSize().width(); }
     void setShapeW(int width);
-    int shapeH() const { return layout_.shape.height(); }
+    int shapeH() const { return shapeSize().height(); }
     void setShapeH(int height);
     int xSpacing() const { return layout_.spacing.x(); }
     void setXSpacing(int spacing);
@@ -70,20 +70,19 @@ public:
     QString text() const { return text_; }
     void setText(const QString& text);
 
-    // True exactly while RepeatMode is rpNone: the shape follows the control's size and the
-    // control follows the shape's.
+    // True exactly while RepeatMode is rpNone: the shape then fills the control inside its
+    // margins and shadow, whatever changes the control's size, and setting the shape size
+    // sizes the control.
     bool fitToControl() const { return fitToControl_; }
+    QSize shapeSize() const;
     // The cells the shapes are drawn in, for the current size.
-    std::vector<QRect> cells() const { return shapeCells(layout_, size()); }
+    std::vector<QRect> cells() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QPoint shadowOffset() const { return shadow_ ? QPoint(shadowX_, shadowY_) : QPoint(); }
-    void fitShapeToControl();
-    void fitControlToShape();
     void setShapeSize(QSize size);
     void drawShape(QPainter& painter, const QRect& cell, bool asShadow) const;
 
@@ -97,7 +96,7 @@ private:
     QColor shadowColor_ = QColor(0x80, 0x80, 0x80);
     int shadowX_ = 2;
     int shadowY_ = 2;
-    ShapeLayout layout_;
+    ShapeLayout layout_; // its shape size counts only while not fitToControl
     QString text_;
     bool fitToControl_ = false;
 };

@@ -197,13 +197,23 @@ std::optional<std::int32_t> readCardinal(std::string_view text) {
     return readInteger(text);
 }
 
+namespace {
+
+// A number being typed before its first digit: a sign, and for reals a point after it.
+bool isNumberStart(NumberKind kind, std::string_view text) {
+    if (!text.empty() && isSign(text[0])) text.remove_prefix(1);
+    return text.empty() || (kind == NumberKind::real && text == ".");
+}
+
+} // namespace
+
 bool acceptsNumberText(NumberKind kind, std::string_view text) {
     if (text.empty()) return true;
     switch (kind) {
     case NumberKind::real:
-        return (text.size() == 1 && isSign(text[0])) || readReal(text).has_value();
+        return isNumberStart(kind, text) || readReal(text).has_value();
     case NumberKind::integer:
-        return (text.size() == 1 && isSign(text[0])) || readInteger(text).has_value();
+        return isNumberStart(kind, text) || readInteger(text).has_value();
     case NumberKind::cardinal:
         return readCardinal(text).has_value();
     }

@@ -27,8 +27,9 @@ std::optional<double> readReal(std::string_view text);
 std::optional<std::int32_t> readInteger(std::string_view text);
 std::optional<std::int32_t> readCardinal(std::string_view text);
 
-// What an edit of the kind may show: a number of the kind, a lone sign while one is being
-// typed (not for cardinals, which have no sign), or nothing at all (which reads as 0).
+// What an edit of the kind may show: a number of the kind; the start of one before its first
+// digit, a lone sign or, for reals, a point with or without a sign (never for cardinals,
+// which have no sign); or nothing at all. Those starts and the empty text read as 0.
 bool acceptsNumberText(NumberKind kind, std::string_view text);
 
 std::string formatReal(double value, std::string_view format);

@@ -23,57 +23,52 @@ template <class F> void THemisphereButton::forEachInGroup(F&& action) {
     }
 }
 
+void THemisphereButton::releaseOthersInGroup() {
+    forEachInGroup([](THemisphereButton& other) {
+        other.pressed_ = false;
+        other.update();
+    });
+}
+
 void THemisphereButton::setAllowAllUp(bool on) {
     allowAllUp_ = on;
     forEachInGroup([on](THemisphereButton& other) { other.allowAllUp_ = on; });
 }
 
-void THemisphereButton::setLook(const HemisphereLook& look) {
-    if (!storeChanged(look_, look)) return;
+template <class T, class U>
+void THemisphereButton::changeLook(T HemisphereLook::*field, U&& value) {
+    // Any change of the look makes the faces stale.
+    if (!storeChanged(look_.*field, std::forward<U>(value))) return;
     facesSize_ = QSize();
     update();
 }
 
 void THemisphereButton::setBevelInner(THemisphereBevel bevel) {
-    HemisphereLook look = look_;
-    look.bevelInner = bevel;
-    setLook(look);
+    changeLook(&HemisphereLook::bevelInner, bevel);
 }
 
 void THemisphereButton::setBevelOuter(THemisphereBevel bevel) {
-    HemisphereLook look = look_;
-    look.bevelOuter = bevel;
-    setLook(look);
+    changeLook(&HemisphereLook::bevelOuter, bevel);
 }
 
 void THemisphereButton::setBevelWidth(int width) {
-    HemisphereLook look = look_;
-    look.bevelWidth = std::max(0, width);
-    setLook(look);
+    changeLook(&HemisphereLook::bevelWidth, std::max(0, width));
 }
 
 void THemisphereButton::setBorderColor(const QColor& color) {
-    HemisphereLook look = look_;
-    look.borderColor = color;
-    setLook(look);
+    changeLook(&HemisphereLook::borderColor, color);
 }
 
 void THemisphereButton::setBorderStyle(TBorderStyle style) {
-    HemisphereLook look = look_;
-    look.borderStyle = style;
-    setLook(look);
+    changeLook(&HemisphereLook::borderStyle, style);
 }
 
 void THemisphereButton::setColorBright(const QColor& color) {
-    HemisphereLook look = look_;
-    look.colorBright = color;
-    setLook(look);
+    changeLook(&HemisphereLook::colorBright, color);
 }
 
 void THemisphereButton::setColorDark(const QColor& color) {
-    HemisphereLook look = look_;
-    look.colorDark = color;
-    setLook(look);
+    changeLook(&HemisphereLook::colorDark, color);
 }
 
 void THemisphereButton::setCaption(const QString& caption) {
@@ -85,10 +80,7 @@ void THemisphereButton::setGroupIndex(int index) {
     if (groupIndex_ == 0)
         pressed_ = false;
     else if (pressed_)
-        forEachInGroup([](THemisphereButton& other) {
-            other.pressed_ = false;
-            other.update();
-        });
+        releaseOthersInGroup();
     update();
 }
 
@@ -97,11 +89,7 @@ void THemisphereButton::setPressed(bool on) {
     if (on == pressed_) return;
     if (pressed_ && !allowAllUp_) return;
     pressed_ = on;
-    if (on)
-        forEachInGroup([](THemisphereButton& other) {
-            other.pressed_ = false;
-            other.update();
-        });
+    if (on) releaseOthersInGroup();
     update();
 }
 

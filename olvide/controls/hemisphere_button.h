@@ -66,8 +66,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void setLook(const HemisphereLook& look);
+    template <class T, class U> void changeLook(T HemisphereLook::*field, U&& value);
     template <class F> void forEachInGroup(F&& action);
+    void releaseOthersInGroup();
     bool showsPressed() const { return pressed_ || (held_ && pointerInside_); }
 
     HemisphereLook look_;

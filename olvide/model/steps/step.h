@@ -65,6 +65,8 @@ public:
 
     // Changes the code (a renamed called commander, a comment) and decodes it again.
     void setCode(std::string code);
+    // The row of the code table that says what the step is.
+    const OpInfo& info() const { return opInfo(StepKind, op); }
     const std::string& constantText() const;
 
     std::string DisplayText() const;

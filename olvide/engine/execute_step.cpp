@@ -40,22 +40,6 @@ Clip clipOf(const TprogramVaribler* object) {
     return clip;
 }
 
-// The value an operand role reads: an object's current value or the constant's text.
-const std::string& operandValue(const Tstep& step, Role role) {
-    switch (role) {
-    case Role::X:
-        return valueOf(step.ObjectX);
-    case Role::Y:
-        return valueOf(step.ObjectY);
-    case Role::Z:
-        return valueOf(step.ObjectZ);
-    case Role::A:
-        return step.constantText();
-    default:
-        return kNoText;
-    }
-}
-
 // The object a role names; none for the constant.
 TprogramVaribler* operandObject(const Tstep& step, Role role) {
     switch (role) {
@@ -70,6 +54,11 @@ TprogramVaribler* operandObject(const Tstep& step, Role role) {
     }
 }
 
+// The value an operand role reads: an object's current value or the constant's text.
+const std::string& operandValue(const Tstep& step, Role role) {
+    return role == Role::A ? step.constantText() : valueOf(operandObject(step, role));
+}
+
 } // namespace
 
 void Interpreter::report(Fault fault, std::string_view operand) {
@@ -79,6 +68,10 @@ void Interpreter::report(Fault fault, std::string_view operand) {
 // Writes the result of an operation that may fail: the stated result after a numeric
 // message, nothing after an error, and the run stops after an error that stops it.
 StepEffect Interpreter::writeFaulted(Faulted result, TprogramVaribler* z) {
+    if (result.fault == Fault::None) { // the common case, kept short for the running loop
+        setValue(z, scratch_);
+        return StepEffect::Done;
+    }
     if (result.fault != Fault::None) report(result.fault, result.operand);
     if (writesResult(result.fault)) setValue(z, scratch_);
     return stopsRun(result.fault) ? StepEffect::Halt : StepEffect::Done;
@@ -118,10 +111,10 @@ StepEffect Interpreter::Execute(const Tstep& step) {
         return StepEffect::Done;
     case Action::Join:
         return writeFaulted({joinTexts(left, right, scratch_), {}}, result);
-    case Action::ReplaceClip: {
-        const Clip clip = clipOf(step.ObjectX);
-        return writeFaulted(replaceClip(left, clip.start, clip.length, right, scratch_), result);
-    }
+    case Action::ReplaceClip:
+    case Action::ClipText:
+    case Action::ClipLength:
+        return executeClip(info.action, step, left, right, result);
     case Action::Replicate:
         return writeFaulted(replicate(left, right, scratch_), result);
     case Action::NumberFunction:
@@ -131,21 +124,10 @@ StepEffect Interpreter::Execute(const Tstep& step) {
         scratch_ = left;
         setValue(result, scratch_);
         return StepEffect::Done;
-    case Action::ClipText: {
-        const Clip clip = clipOf(step.ObjectX);
-        return writeFaulted(substring(left, clip.start, clip.length, scratch_), result);
-    }
     case Action::Length:
         textLength(left, scratch_);
         setValue(result, scratch_);
         return StepEffect::Done;
-    case Action::ClipLength: {
-        const Clip clip = clipOf(step.ObjectX);
-        std::string part;
-        const Faulted f = substring(left, clip.start, clip.length, part);
-        if (f.fault == Fault::None) textLength(part, scratch_);
-        return writeFaulted(f, result);
-    }
     case Action::AddLine:
         if (TprogramOutput* output = asOutput(step.ObjectX)) output->lines().push_back(left);
         return StepEffect::Done;
@@ -172,6 +154,25 @@ StepEffect Interpreter::Execute(const Tstep& step) {
         return executeCall(step);
     }
     return StepEffect::Done;
+}
+
+// The operations on the clip of x, apart from the others: their clip texts would make every
+// step pay for a larger frame.
+StepEffect Interpreter::executeClip(Action action, const Tstep& step, const std::string& left,
+                                    const std::string& right, TprogramVaribler* result) {
+    const Clip clip = clipOf(step.ObjectX);
+    switch (action) {
+    case Action::ReplaceClip:
+        return writeFaulted(replaceClip(left, clip.start, clip.length, right, scratch_), result);
+    case Action::ClipLength: {
+        std::string part;
+        const Faulted f = substring(left, clip.start, clip.length, part);
+        if (f.fault == Fault::None) textLength(part, scratch_);
+        return writeFaulted(f, result);
+    }
+    default:
+        return writeFaulted(substring(left, clip.start, clip.length, scratch_), result);
+    }
 }
 
 StepEffect Interpreter::executeCall(const Tstep& step) {

@@ -98,6 +98,8 @@ private:
     void popRecord(TCommander& commander);
     bool exitCommanders(TCommander& from, const TprogramVaribler* target);
     void report(Fault fault, std::string_view operand);
+    StepEffect executeClip(Action action, const Tstep& step, const std::string& left,
+                           const std::string& right, TprogramVaribler* result);
     // The steps that change the active commander.
     StepEffect doCondition(const Tstep& step);
     StepEffect doIteration(const Tstep& step);

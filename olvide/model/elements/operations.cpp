@@ -21,6 +21,8 @@ struct ConstantEntry {
     const char* initialText;
 };
 
+// One code a line.
+// clang-format off
 constexpr ConstantEntry kEntries[] = {
     {"x+A", " x + A ", " x + ", false, "0"},
     {"x-A", " x - A ", " x - ", false, "0"},
@@ -54,6 +56,7 @@ constexpr ConstantEntry kEntries[] = {
     {"S_<->A", " S <-> A ", " S <-> ", false, ""},
     {"O+A", " O + A ", " O + ", false, ""},
 };
+// clang-format on
 
 const ConstantEntry* entryFor(std::string_view code) {
     for (const ConstantEntry& entry : kEntries)

@@ -72,10 +72,10 @@ constexpr L kXSignY[] = {{Slot::X}, {Slot::Sign}, {Slot::Y}};
 constexpr L kGivenXSign[] = {{Slot::X, When::WithX}, {Slot::Sign}};
 constexpr L kSign[] = {{Slot::Sign}};
 constexpr L kCallViews[] = {
-    {Slot::ActualInput, When::CallView0},  {Slot::InputSign, When::CallView0},
-    {Slot::FormalInput, When::CallView0},  {Slot::Call, When::CallView1},
-    {Slot::X, When::CallView1},            {Slot::FormalOutput, When::CallView2},
-    {Slot::OutputSign, When::CallView2},   {Slot::ActualOutput, When::CallView2},
+    {Slot::ActualInput, When::CallView0}, {Slot::InputSign, When::CallView0},
+    {Slot::FormalInput, When::CallView0}, {Slot::Call, When::CallView1},
+    {Slot::X, When::CallView1},           {Slot::FormalOutput, When::CallView2},
+    {Slot::OutputSign, When::CallView2},  {Slot::ActualOutput, When::CallView2},
 };
 
 // Flow figures by kind of step.
@@ -105,10 +105,8 @@ struct Form {
 
 constexpr std::uint8_t kNoKind = 0xFF;
 
-constexpr Form kUnknown{.stepKind = kNoKind,
-                        .action = Action::Nothing,
-                        .display = kCodeText,
-                        .figure = kCommentFigure};
+constexpr Form kUnknown{
+    .stepKind = kNoKind, .action = Action::Nothing, .display = kCodeText, .figure = kCommentFigure};
 constexpr Form kHead{.stepKind = 0,
                      .action = Action::Nothing,
                      .display = kCodeText,
@@ -746,8 +744,8 @@ constexpr Form kUnlistedCopy{.stepKind = 5,
                              .display = kCodeText,
                              .figure = kSetFigure};
 constexpr Form unlistedDoingNothing(std::uint8_t stepKind, FlowFigure figure) {
-    return Form{.stepKind = stepKind, .action = Action::Nothing, .display = kCodeText,
-                .figure = figure};
+    return Form{
+        .stepKind = stepKind, .action = Action::Nothing, .display = kCodeText, .figure = figure};
 }
 constexpr std::array kUnlisted{
     row(Op::Unknown, {}, unlistedDoingNothing(1, kWithConstantFigure)),

@@ -12,6 +12,10 @@ namespace olvide {
 
 namespace {
 
+// The text of a missing constant; not a function-local static, so that the running loop does
+// not test a guard on every read.
+const std::string kNoConstant;
+
 std::string nameOf(const TVisualor* object) {
     return object ? oneLine(object->VisualorAlias) : std::string();
 }
@@ -32,7 +36,8 @@ Tstep::Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramV
              TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner,
              Tprogramspace* space)
     : StepKind(kind), op(decodeOp(kind, code)), Code(std::move(code)), ObjectX(x), ObjectY(y),
-      ObjectZ(z), Constant(constant), OwnerCommander(owner), Space(space) {}
+      ObjectZ(z), Constant(constant), OwnerCommander(owner), Space(space),
+      info_(&opInfo(kind, op)) {}
 
 Tstep::~Tstep() {
     if (Constant && Space) Space->removeConstant(Constant);
@@ -41,11 +46,11 @@ Tstep::~Tstep() {
 void Tstep::setCode(std::string code) {
     Code = std::move(code);
     op = decodeOp(StepKind, Code);
+    info_ = &opInfo(StepKind, op);
 }
 
 const std::string& Tstep::constantText() const {
-    static const std::string none;
-    return Constant ? Constant->ConstantValue : none;
+    return Constant ? Constant->ConstantValue : kNoConstant;
 }
 
 std::string Tstep::DisplayText() const {

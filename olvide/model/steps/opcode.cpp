@@ -284,6 +284,12 @@ constexpr Form kNumberFunction{.stepKind = 3,
                                .signClass = SignClass::Function,
                                .layout = kSignXIsZ,
                                .figure = kUnaryFigure};
+// The absolute value shows its sign on both sides of x.
+constexpr Form kAbsFunction = [] {
+    Form form = kNumberFunction;
+    form.layout = kSignXSignIsZ;
+    return form;
+}();
 constexpr Form kStr{.stepKind = 3,
                     .action = Action::SameText,
                     .left = Role::X,
@@ -514,8 +520,6 @@ constexpr Form kSClipCopy{.stepKind = 5,
                           .figure = kSetFigure};
 constexpr Form kOCopy{.stepKind = 5,
                       .action = Action::CopyLines,
-                      .left = Role::X,
-                      .result = Role::Y,
                       .x = Family::Output,
                       .y = Family::Output,
                       .signClass = SignClass::Set,
@@ -643,7 +647,7 @@ constexpr std::array kTable{
     row(Op::OAddA, "O+A", kOAddA, "|+"),
 
     computing(row(Op::Int, "intx", kNumberFunction, "INT"), F::Int, kIntText),
-    computing(row(Op::Abs, "absx", kNumberFunction, "ABS"), F::Abs, kAbsText),
+    computing(row(Op::Abs, "absx", kAbsFunction, "ABS"), F::Abs, kAbsText),
     computing(row(Op::Sqrt, "sqrtx", kNumberFunction, "SQRT"), F::Sqrt, kSqrtText),
     computing(row(Op::Log, "logx", kNumberFunction, "LOG"), F::Log, kLogText),
     computing(row(Op::Exp, "expx", kNumberFunction, "EXP"), F::Exp, kExpText),

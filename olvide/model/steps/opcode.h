@@ -141,7 +141,7 @@ enum class Action : std::uint8_t {
     Assign,         // result := left
     AddLine,        // output x gets left as a new last line
     ClearLines,     // output x loses all its lines
-    CopyLines,      // output y's lines := a copy of output x's lines
+    CopyLines,      // output y's lines := a copy of output x's lines; no value is read
     DoCondition,    // enter the true or false commander of condition x
     DoIteration,    // start iteration x and enter its for commander
     Exit,           // leave commanders outward, up to x or the nearest loop

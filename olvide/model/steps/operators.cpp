@@ -1,7 +1,5 @@
 #include "olvide/model/steps/operators.h"
 
-#include "olvide/model/steps/opcode.h"
-
 #include <array>
 
 namespace olvide {
@@ -20,26 +18,45 @@ constexpr std::array<std::string_view, 1> kInput{"IN"};
 constexpr std::array<std::string_view, 1> kOutput{"OUT"};
 } // namespace
 
+std::span<const std::string_view> signsOf(SignClass signClass) {
+    switch (signClass) {
+    case SignClass::Add:
+        return kAdd;
+    case SignClass::Compare:
+        return kCompare;
+    case SignClass::Boolean:
+        return kBoolean;
+    case SignClass::Flow:
+        return kFlow;
+    case SignClass::Set:
+        return kSet;
+    case SignClass::Function:
+        return kFunction;
+    default:
+        return {};
+    }
+}
+
 std::span<const std::string_view> TAddoperator::signs() const {
-    return kAdd;
+    return signsOf(SignClass::Add);
 }
 std::span<const std::string_view> TCompareoperator::signs() const {
-    return kCompare;
+    return signsOf(SignClass::Compare);
 }
 std::span<const std::string_view> TBooleanoperator::signs() const {
-    return kBoolean;
+    return signsOf(SignClass::Boolean);
 }
 std::span<const std::string_view> Tflowoperator::signs() const {
-    return kFlow;
+    return signsOf(SignClass::Flow);
 }
 std::span<const std::string_view> TSetoperator::signs() const {
-    return kSet;
+    return signsOf(SignClass::Set);
 }
 std::span<const std::string_view> TCalloperator::signs() const {
     return kCall;
 }
 std::span<const std::string_view> TFunctionoperator::signs() const {
-    return kFunction;
+    return signsOf(SignClass::Function);
 }
 std::span<const std::string_view> TInputoperator::signs() const {
     return kInput;

@@ -314,8 +314,8 @@ private:
         TMaincommander* twice = callee_b_.main("twice");
         auto* in = callee_b_.number("in");
         auto* out = callee_b_.number("out");
-        argument(twice, in, true);
-        argument(twice, out, false);
+        Builder::argument(twice, in, true, false);
+        Builder::argument(twice, out, false, true);
         callee_b_.step(stepkind::WithConstant, "x*A", in, nullptr, out, "2");
         auto* function = b_.element<TprogramFunction>(kind::Function, "Twice");
         auto* actual = b_.number("a", std::string(xValue));
@@ -324,13 +324,6 @@ private:
         call->Parameters.push_back({in, nullptr, actual, nullptr});
         call->Parameters.push_back({nullptr, out, nullptr, mark_});
         return call;
-    }
-
-    static void argument(TMaincommander* commander, TValueVaribler* e, bool input) {
-        const auto store = static_cast<std::size_t>(e->space().storeIndexOf(commander));
-        e->Stores[store].StoreInput = input;
-        e->Stores[store].StoreOutput = !input;
-        commander->addArgument(e);
     }
 
     const OpInfo& row_;

@@ -5,7 +5,12 @@
 // the step window and the figure of the flow window. The interpreter, the step text, the
 // operators and the views read the row instead of deciding again what a code is.
 //
-// A step decodes its code once (`decodeOp`); from then on its row is an array index away.
+// A step decodes its code once (`decodeOp`) and keeps its row (`Tstep::info`). Reading a row:
+//   const OpInfo& row = step.info();
+//   row.action, row.left, row.right, row.result     what executing the step does
+//   for (const LayoutSlot& slot : row.layout)       the step window's pictures, left to right,
+//       if (shown(slot.when, step.ObjectX != nullptr, step.CallView)) ...
+//   row.display                                     the step's text, piece by piece
 #include "olvide/model/kinds.h"
 
 #include <cstdint>
@@ -14,8 +19,9 @@
 
 namespace olvide {
 
-// The identity of a row. Nothing depends on the order of the members: every property of a
-// code is a column of its row.
+// The identity of a row. The rows are kept in this order (checked when the table is
+// compiled) so that a row is found by its index; nothing else depends on the order, every
+// property of a code is a column of its row.
 enum class Op : std::uint8_t {
     Unknown,
     Head,    // kind 0
@@ -253,9 +259,9 @@ struct OpInfo {
     std::string_view code; // empty for head, comment and call steps: they are known by kind
     std::uint8_t stepKind;
     Action action;
-    Role left;   // the operands in the order the code shows them
-    Role right;  //
-    Role result; // the object written; None when the code writes none
+    Role left;   // the values the step reads, in the order the code shows them: "A-x"
+    Role right;  // reads A, then x
+    Role result; // the object whose value is written; None when no value is written
     Family x;    // what x is (and which element starts a code of kinds 1 to 3)
     Family y;
     ConstantKind constant;

@@ -371,5 +371,35 @@ TEST(CodeWalk, EveryRowShowsItsTextReadsBackAndRuns) {
     EXPECT_EQ(walked, cases().size());
 }
 
+// An index that reaches past its array says so when it is read; "y-x" reads x first all the
+// same, so the messages come in the order of the operands, not of the code.
+TEST(ReadingOperands, XIsReadBeforeYWhateverOrderTheCodeShows) {
+    RecordingPlatform platform;
+    Workspace ws{platform};
+    Tprogramspace& p = ws.newProgram();
+    Builder b{p};
+    TMaincommander* m = b.main();
+    TprogramNumber* cell = b.number("cell");
+    AttributeWindow window;
+    p.fillAttributes(*cell, window);
+    window.IsArray = true;
+    window.ArrayLowdimension = 1;
+    window.ArrayHighdimension = 3;
+    ASSERT_TRUE(p.applyAttributes(*cell, window));
+    auto* array = dynamic_cast<TprogramArray*>(cell->ArrayObject);
+    ASSERT_NE(array, nullptr);
+    TprogramIndex* byEight = p.IndexElement(*array, *b.number("i", "8"));
+    TprogramIndex* byNine = p.IndexElement(*array, *b.number("j", "9"));
+    b.edit(m);
+    b.step(stepkind::Binary, "y-x", byEight, byNine, b.number("z"));
+    b.step(stepkind::Binary, "x-y", byEight, byNine, b.number("w"));
+    RunButtons buttons;
+    buttons.commanderActivated();
+    Interpreter run{ws, buttons};
+    run.ProgramRun(m);
+    EXPECT_EQ(platform.warnings, (std::vector<std::string>{"索引超出范围:8", "索引超出范围:9",
+                                                           "索引超出范围:8", "索引超出范围:9"}));
+}
+
 } // namespace
 } // namespace olvide::testing

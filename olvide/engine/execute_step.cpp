@@ -40,161 +40,23 @@ Clip clipOf(const TprogramVaribler* object) {
     return clip;
 }
 
-// The operator character of an arithmetic operation, in the order x op A / A op x / x op y /
-// y op x of the op table.
-char arithmeticSign(Op op) {
-    switch (op) {
-    case Op::XPlusA:
-    case Op::APlusX:
-    case Op::XPlusY:
-    case Op::YPlusX:
-        return '+';
-    case Op::XMinusA:
-    case Op::AMinusX:
-    case Op::XMinusY:
-    case Op::YMinusX:
-        return '-';
-    case Op::XTimesA:
-    case Op::ATimesX:
-    case Op::XTimesY:
-    case Op::YTimesX:
-        return '*';
-    case Op::XDivA:
-    case Op::ADivX:
-    case Op::XDivY:
-    case Op::YDivX:
-        return '/';
-    case Op::XQuotA:
-    case Op::AQuotX:
-    case Op::XQuotY:
-    case Op::YQuotX:
-        return '|';
-    case Op::XModA:
-    case Op::AModX:
-    case Op::XModY:
-    case Op::YModX:
-        return '%';
+// The object a role names; none for the constant.
+TprogramVaribler* operandObject(const Tstep& step, Role role) {
+    switch (role) {
+    case Role::X:
+        return step.ObjectX;
+    case Role::Y:
+        return step.ObjectY;
+    case Role::Z:
+        return step.ObjectZ;
     default:
-        return 0;
+        return nullptr;
     }
 }
 
-bool comparisonOf(Op op, Comparison& out) {
-    switch (op) {
-    case Op::XGtA:
-    case Op::XGtY:
-    case Op::SGtA:
-    case Op::SGtX:
-        out = Comparison::Greater;
-        return true;
-    case Op::XLtA:
-    case Op::XLtY:
-    case Op::SLtA:
-    case Op::SLtX:
-        out = Comparison::Less;
-        return true;
-    case Op::XGeA:
-    case Op::XGeY:
-    case Op::SGeA:
-    case Op::SGeX:
-        out = Comparison::GreaterEqual;
-        return true;
-    case Op::XLeA:
-    case Op::XLeY:
-    case Op::SLeA:
-    case Op::SLeX:
-        out = Comparison::LessEqual;
-        return true;
-    case Op::XEqA:
-    case Op::XEqY:
-    case Op::SEqA:
-    case Op::SEqX:
-        out = Comparison::Equal;
-        return true;
-    case Op::XNeA:
-    case Op::XNeY:
-    case Op::SNeA:
-    case Op::SNeX:
-        out = Comparison::NotEqual;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isTextComparison(Op op) {
-    switch (op) {
-    case Op::SGtA:
-    case Op::SEqA:
-    case Op::SLtA:
-    case Op::SGeA:
-    case Op::SNeA:
-    case Op::SLeA:
-    case Op::SGtX:
-    case Op::SEqX:
-    case Op::SLtX:
-    case Op::SGeX:
-    case Op::SNeX:
-    case Op::SLeX:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The right operand comes first for the codes A op x and y op x.
-bool operandsSwapped(Op op) {
-    switch (op) {
-    case Op::APlusX:
-    case Op::AMinusX:
-    case Op::ATimesX:
-    case Op::ADivX:
-    case Op::AQuotX:
-    case Op::AModX:
-    case Op::YPlusX:
-    case Op::YMinusX:
-    case Op::YTimesX:
-    case Op::YDivX:
-    case Op::YQuotX:
-    case Op::YModX:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool numberFunctionOf(Op op, NumberFunction& out) {
-    switch (op) {
-    case Op::Int:
-        out = NumberFunction::Int;
-        return true;
-    case Op::Abs:
-        out = NumberFunction::Abs;
-        return true;
-    case Op::Sqrt:
-        out = NumberFunction::Sqrt;
-        return true;
-    case Op::Log:
-        out = NumberFunction::Log;
-        return true;
-    case Op::Exp:
-        out = NumberFunction::Exp;
-        return true;
-    case Op::Sin:
-        out = NumberFunction::Sin;
-        return true;
-    case Op::Cos:
-        out = NumberFunction::Cos;
-        return true;
-    case Op::Tg:
-        out = NumberFunction::Tg;
-        return true;
-    case Op::Arctg:
-        out = NumberFunction::Arctg;
-        return true;
-    default:
-        return false;
-    }
+// The value an operand role reads: an object's current value or the constant's text.
+const std::string& operandValue(const Tstep& step, Role role) {
+    return role == Role::A ? step.constantText() : valueOf(operandObject(step, role));
 }
 
 } // namespace
@@ -206,6 +68,10 @@ void Interpreter::report(Fault fault, std::string_view operand) {
 // Writes the result of an operation that may fail: the stated result after a numeric
 // message, nothing after an error, and the run stops after an error that stops it.
 StepEffect Interpreter::writeFaulted(Faulted result, TprogramVaribler* z) {
+    if (result.fault == Fault::None) { // the common case, kept short for the running loop
+        setValue(z, scratch_);
+        return StepEffect::Done;
+    }
     if (result.fault != Fault::None) report(result.fault, result.operand);
     if (writesResult(result.fault)) setValue(z, scratch_);
     return stopsRun(result.fault) ? StepEffect::Halt : StepEffect::Done;
@@ -213,158 +79,99 @@ StepEffect Interpreter::writeFaulted(Faulted result, TprogramVaribler* z) {
 
 StepEffect Interpreter::Execute(const Tstep& step) {
     ++executed_;
-    switch (step.StepKind) {
-    case stepkind::WithConstant:
-        return executeWithConstant(step);
-    case stepkind::SetFromConstant:
-        return executeSet(step);
-    case stepkind::Unary:
-        return executeUnary(step);
-    case stepkind::Binary:
-        return executeBinary(step);
-    case stepkind::Copy:
-        return executeCopy(step);
-    case stepkind::Call:
-        return executeCall(step);
-    case stepkind::Flow:
-        return executeFlow(step);
-    default: // head and comment steps do nothing
+    const OpInfo& info = step.info();
+    // Operands are read before the result is written, so that a result may be an operand; x
+    // is read before y whatever order the code shows them in, because an index that reaches
+    // past its array says so when it is read.
+    const bool yThenX = info.left == Role::Y && info.right == Role::X;
+    const std::string& first = operandValue(step, yThenX ? info.right : info.left);
+    const std::string& second = operandValue(step, yThenX ? info.left : info.right);
+    const std::string& left = yThenX ? second : first;
+    const std::string& right = yThenX ? first : second;
+    TprogramVaribler* result = operandObject(step, info.result);
+    switch (info.action) {
+    case Action::Nothing:
         return StepEffect::Done;
-    }
-}
-
-StepEffect Interpreter::executeWithConstant(const Tstep& step) {
-    const std::string& x = valueOf(step.ObjectX);
-    const std::string& a = step.constantText();
-    TprogramVaribler* z = step.ObjectZ;
-    if (const char sign = arithmeticSign(step.op)) {
-        const bool swapped = operandsSwapped(step.op);
-        return writeFaulted(arithmetic(sign, swapped ? a : x, swapped ? x : a, scratch_), z);
-    }
-    if (Comparison c; comparisonOf(step.op, c)) {
-        const bool r = isTextComparison(step.op) ? compareTexts(c, x, a) : compareNumbers(c, x, a);
-        setValue(z, booleanText(r));
+    case Action::Arithmetic:
+        return writeFaulted(arithmetic(info.sign.front(), left, right, scratch_), result);
+    case Action::CompareNumbers:
+        setValue(result, booleanText(compareNumbers(info.comparison, left, right)));
         return StepEffect::Done;
-    }
-    switch (step.op) {
-    case Op::SPlusA:
-        return writeFaulted({joinTexts(x, a, scratch_), {}}, z);
-    case Op::APlusS:
-        return writeFaulted({joinTexts(a, x, scratch_), {}}, z);
-    case Op::SReplaceA: {
-        const Clip clip = clipOf(step.ObjectX);
-        return writeFaulted(replaceClip(x, clip.start, clip.length, a, scratch_), z);
-    }
-    case Op::SRepeatA:
-        return writeFaulted(replicate(x, a, scratch_), z);
-    default:
+    case Action::CompareTexts:
+        setValue(result, booleanText(compareTexts(info.comparison, left, right)));
         return StepEffect::Done;
-    }
-}
-
-StepEffect Interpreter::executeSet(const Tstep& step) {
-    if (step.op == Op::OAddA) {
-        if (TprogramOutput* output = asOutput(step.ObjectX))
-            output->lines().push_back(step.constantText());
+    case Action::And:
+        setValue(result, booleanAnd(left, right));
         return StepEffect::Done;
-    }
-    setValue(step.ObjectX, step.constantText());
-    return StepEffect::Done;
-}
-
-StepEffect Interpreter::executeUnary(const Tstep& step) {
-    const std::string& x = valueOf(step.ObjectX);
-    TprogramVaribler* z = step.ObjectZ;
-    if (NumberFunction f; numberFunctionOf(step.op, f)) {
-        const Fault fault = numberFunction(f, x, scratch_);
-        return writeFaulted({fault, {}}, z);
-    }
-    switch (step.op) {
-    case Op::Str:
-    case Op::ToNumber: // the text changes its role, not its value
-        scratch_ = x;
-        setValue(z, scratch_);
+    case Action::Or:
+        setValue(result, booleanOr(left, right));
         return StepEffect::Done;
-    case Op::Not:
-        setValue(z, booleanNot(x));
+    case Action::Not:
+        setValue(result, booleanNot(left));
         return StepEffect::Done;
-    case Op::Substring:
-    case Op::ClipToNumber: {
-        const Clip clip = clipOf(step.ObjectX);
-        return writeFaulted(substring(x, clip.start, clip.length, scratch_), z);
-    }
-    case Op::Length:
-        textLength(x, scratch_);
-        setValue(z, scratch_);
+    case Action::Join:
+        return writeFaulted({joinTexts(left, right, scratch_), {}}, result);
+    case Action::ReplaceClip:
+    case Action::ClipText:
+    case Action::ClipLength:
+        return executeClip(info.action, step, left, right, result);
+    case Action::Replicate:
+        return writeFaulted(replicate(left, right, scratch_), result);
+    case Action::NumberFunction:
+        return writeFaulted({numberFunction(info.function, left, scratch_), {}}, result);
+    case Action::SameText:
+    case Action::Assign:
+        scratch_ = left;
+        setValue(result, scratch_);
         return StepEffect::Done;
-    case Op::ClipLength: {
-        const Clip clip = clipOf(step.ObjectX);
-        std::string part;
-        const Faulted f = substring(x, clip.start, clip.length, part);
-        if (f.fault == Fault::None) textLength(part, scratch_);
-        return writeFaulted(f, z);
-    }
-    case Op::Clear:
+    case Action::Length:
+        textLength(left, scratch_);
+        setValue(result, scratch_);
+        return StepEffect::Done;
+    case Action::AddLine:
+        if (TprogramOutput* output = asOutput(step.ObjectX)) output->lines().push_back(left);
+        return StepEffect::Done;
+    case Action::ClearLines:
         if (TprogramOutput* output = asOutput(step.ObjectX)) output->lines().clear();
         return StepEffect::Done;
-    default:
-        return StepEffect::Done;
-    }
-}
-
-StepEffect Interpreter::executeBinary(const Tstep& step) {
-    const std::string& x = valueOf(step.ObjectX);
-    const std::string& y = valueOf(step.ObjectY);
-    TprogramVaribler* z = step.ObjectZ;
-    if (const char sign = arithmeticSign(step.op)) {
-        const bool swapped = operandsSwapped(step.op);
-        return writeFaulted(arithmetic(sign, swapped ? y : x, swapped ? x : y, scratch_), z);
-    }
-    if (Comparison c; comparisonOf(step.op, c)) {
-        const bool r = isTextComparison(step.op) ? compareTexts(c, x, y) : compareNumbers(c, x, y);
-        setValue(z, booleanText(r));
-        return StepEffect::Done;
-    }
-    switch (step.op) {
-    case Op::And:
-        setValue(z, booleanAnd(x, y));
-        return StepEffect::Done;
-    case Op::Or:
-        setValue(z, booleanOr(x, y));
-        return StepEffect::Done;
-    case Op::SPlusX:
-        return writeFaulted({joinTexts(x, y, scratch_), {}}, z);
-    case Op::SReplaceX: {
-        const Clip clip = clipOf(step.ObjectX);
-        return writeFaulted(replaceClip(x, clip.start, clip.length, y, scratch_), z);
-    }
-    case Op::SRepeatX:
-        return writeFaulted(replicate(x, y, scratch_), z);
-    case Op::OAddS:
-        if (TprogramOutput* output = asOutput(step.ObjectX)) output->lines().push_back(y);
-        return StepEffect::Done;
-    default:
-        return StepEffect::Done;
-    }
-}
-
-StepEffect Interpreter::executeCopy(const Tstep& step) {
-    switch (step.op) {
-    case Op::OCopy: {
+    case Action::CopyLines: {
         TprogramOutput* from = asOutput(step.ObjectX);
         TprogramOutput* to = asOutput(step.ObjectY);
         if (from && to && from != to) to->lines() = from->lines();
         return StepEffect::Done;
     }
-    case Op::SClipCopy: {
-        const Clip clip = clipOf(step.ObjectX);
-        return writeFaulted(substring(valueOf(step.ObjectX), clip.start, clip.length, scratch_),
-                            step.ObjectY);
+    case Action::DoCondition:
+        return doCondition(step);
+    case Action::DoIteration:
+        return doIteration(step);
+    case Action::Exit:
+        if (!ActiveCommander || !ActiveCommander->Outer) return StepEffect::ExitNowhere;
+        return exitCommanders(*ActiveCommander, step.ObjectX) ? StepEffect::Exited
+                                                              : StepEffect::ExitNowhere;
+    case Action::Return:
+        return StepEffect::Return;
+    case Action::Call:
+        return executeCall(step);
+    }
+    return StepEffect::Done;
+}
+
+// The operations on the clip of x, apart from the others: their clip texts would make every
+// step pay for a larger frame.
+StepEffect Interpreter::executeClip(Action action, const Tstep& step, const std::string& left,
+                                    const std::string& right, TprogramVaribler* result) {
+    const Clip clip = clipOf(step.ObjectX);
+    switch (action) {
+    case Action::ReplaceClip:
+        return writeFaulted(replaceClip(left, clip.start, clip.length, right, scratch_), result);
+    case Action::ClipLength: {
+        std::string part;
+        const Faulted f = substring(left, clip.start, clip.length, part);
+        if (f.fault == Fault::None) textLength(part, scratch_);
+        return writeFaulted(f, result);
     }
     default:
-        scratch_ = valueOf(step.ObjectX);
-        setValue(step.ObjectY, scratch_);
-        return StepEffect::Done;
+        return writeFaulted(substring(left, clip.start, clip.length, scratch_), result);
     }
 }
 
@@ -384,10 +191,10 @@ bool hasBody(const TCommander* commander) {
     return commander != nullptr && commander->stepCount() > 1;
 }
 
-// The loop test of an iteration: go on while the value has not passed the end, in the
-// direction of the step.
 } // namespace
 
+// The loop test of an iteration: go on while the value has not passed the end, in the
+// direction of the step.
 bool iterationGoesOn(const TprogramIteration& iteration) {
     const double s = lenientNumber(valueOf(iteration.StepPart));
     const double c = lenientNumber(iteration.GetValue());
@@ -395,37 +202,26 @@ bool iterationGoesOn(const TprogramIteration& iteration) {
     return (s > 0 && c <= to) || (s <= 0 && c >= to);
 }
 
-StepEffect Interpreter::executeFlow(const Tstep& step) {
-    switch (step.op) {
-    case Op::DoCondition: {
-        auto* condition = dynamic_cast<Tprogramcondition*>(step.ObjectX);
-        if (!condition) return StepEffect::Done;
-        TCommander* branch = condition->GetValue() == kTrue
-                                 ? static_cast<TCommander*>(condition->TrueCommander)
-                                 : static_cast<TCommander*>(condition->FalseCommander);
-        if (!hasBody(branch)) return StepEffect::Done;
-        Enter(*branch);
-        return StepEffect::Entered;
-    }
-    case Op::DoIteration: {
-        auto* iteration = dynamic_cast<TprogramIteration*>(step.ObjectX);
-        TCommander* body = iteration ? iteration->ForCommander : nullptr;
-        if (!hasBody(body)) return StepEffect::Done;
-        scratch_ = valueOf(iteration->FromPart);
-        iteration->SetValue(scratch_);
-        if (!iterationGoesOn(*iteration)) return StepEffect::Done;
-        Enter(*body);
-        return StepEffect::Entered;
-    }
-    case Op::Exit:
-        if (!ActiveCommander || !ActiveCommander->Outer) return StepEffect::ExitNowhere;
-        return exitCommanders(*ActiveCommander, step.ObjectX) ? StepEffect::Exited
-                                                              : StepEffect::ExitNowhere;
-    case Op::Return:
-        return StepEffect::Return;
-    default:
-        return StepEffect::Done;
-    }
+StepEffect Interpreter::doCondition(const Tstep& step) {
+    auto* condition = dynamic_cast<Tprogramcondition*>(step.ObjectX);
+    if (!condition) return StepEffect::Done;
+    TCommander* branch = condition->GetValue() == kTrue
+                             ? static_cast<TCommander*>(condition->TrueCommander)
+                             : static_cast<TCommander*>(condition->FalseCommander);
+    if (!hasBody(branch)) return StepEffect::Done;
+    Enter(*branch);
+    return StepEffect::Entered;
+}
+
+StepEffect Interpreter::doIteration(const Tstep& step) {
+    auto* iteration = dynamic_cast<TprogramIteration*>(step.ObjectX);
+    TCommander* body = iteration ? iteration->ForCommander : nullptr;
+    if (!hasBody(body)) return StepEffect::Done;
+    scratch_ = valueOf(iteration->FromPart);
+    iteration->SetValue(scratch_);
+    if (!iterationGoesOn(*iteration)) return StepEffect::Done;
+    Enter(*body);
+    return StepEffect::Entered;
 }
 
 } // namespace olvide

@@ -98,13 +98,11 @@ private:
     void popRecord(TCommander& commander);
     bool exitCommanders(TCommander& from, const TprogramVaribler* target);
     void report(Fault fault, std::string_view operand);
-    // Step semantics by kind.
-    StepEffect executeWithConstant(const Tstep& step);
-    StepEffect executeSet(const Tstep& step);
-    StepEffect executeUnary(const Tstep& step);
-    StepEffect executeBinary(const Tstep& step);
-    StepEffect executeCopy(const Tstep& step);
-    StepEffect executeFlow(const Tstep& step);
+    StepEffect executeClip(Action action, const Tstep& step, const std::string& left,
+                           const std::string& right, TprogramVaribler* result);
+    // The steps that change the active commander.
+    StepEffect doCondition(const Tstep& step);
+    StepEffect doIteration(const Tstep& step);
     StepEffect executeCall(const Tstep& step);
     StepEffect writeFaulted(Faulted result, TprogramVaribler* z);
 

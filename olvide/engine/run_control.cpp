@@ -416,8 +416,7 @@ void Interpreter::programStepOver(TMaincommander* startAt) {
     if (!ActiveCommander || !buttons_.enabled(RunButton::programStepOver)) return;
     TCommander& active = *ActiveCommander;
     const Tstep* next = active.step(active.ProgramCounter + 1);
-    const bool unit = next && (next->op == Op::DoCondition || next->op == Op::DoIteration ||
-                               next->StepKind == stepkind::Call);
+    const bool unit = next && next->info().entersCommander;
     if (!unit) {
         StepOnce(active);
         return;

@@ -4,6 +4,7 @@
 // reused so that a running loop does not allocate. Each operation answers a Fault that tells
 // whether a result was written and what the interpreter has to say about it.
 #include "olvide/engine/number_text.h"
+#include "olvide/model/steps/opcode.h"
 
 #include <cstdint>
 #include <string>
@@ -47,7 +48,6 @@ struct Faulted {
 // sign of the left operand) on strict 32-bit integers.
 Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out);
 
-enum class Comparison : std::uint8_t { Greater, Less, GreaterEqual, LessEqual, Equal, NotEqual };
 // Numbers: lenient, exact comparison of the doubles.
 bool compareNumbers(Comparison op, std::string_view left, std::string_view right);
 // Texts: byte values, case-sensitive, a prefix sorts first.
@@ -63,7 +63,6 @@ std::string_view booleanAnd(std::string_view x, std::string_view y);
 std::string_view booleanOr(std::string_view x, std::string_view y);
 std::string_view booleanNot(std::string_view x);
 
-enum class NumberFunction : std::uint8_t { Int, Abs, Sqrt, Log, Exp, Sin, Cos, Tg, Arctg };
 Fault numberFunction(NumberFunction f, std::string_view x, std::string& out);
 
 // Texts count bytes of the code page: a Chinese character counts 2. Positions are 1-based.

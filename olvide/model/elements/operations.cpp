@@ -11,49 +11,52 @@ namespace olvide::protocol {
 
 namespace {
 
-// How a code asks for its constant.
+// How a code asks for its constant; the code's row says whether the string window or the
+// number window asks.
 struct ConstantEntry {
     std::string_view code;
     const char* caption;
     const char* declaration;
     bool valueFirst;
     const char* initialText;
-    bool text; // the string window; otherwise the number window
 };
 
+// One code a line.
+// clang-format off
 constexpr ConstantEntry kEntries[] = {
-    {"x+A", " x + A ", " x + ", false, "0", false},
-    {"x-A", " x - A ", " x - ", false, "0", false},
-    {"x*A", " x * A ", " x * ", false, "1", false},
-    {"x/A", " x / A ", " x / ", false, "1", false},
-    {"x|A", " x | A ", " x | ", false, "1", false},
-    {"x%A", " x % A ", " x % ", false, "1", false},
-    {"A+x", " A + x ", " + x ", true, "0", false},
-    {"A-x", " A - x ", " - x ", true, "0", false},
-    {"A*x", " A * x ", " * x ", true, "1", false},
-    {"A/x", " A / x ", " / x ", true, "1", false},
-    {"A|x", " A | x ", " | x ", true, "1", false},
-    {"A%x", " A % x ", " % x ", true, "1", false},
-    {"x>A", " x > A ", " x > ", false, "0", false},
-    {"x<A", " x < A ", " x < ", false, "0", false},
-    {"x>=A", " x >= A ", " x >= ", false, "0", false},
-    {"x<=A", " x <= A ", " x <= ", false, "0", false},
-    {"x=A", " x = A ", " x = ", false, "0", false},
-    {"x!=A", " x != A ", " x != ", false, "0", false},
-    {"A->x", " A => x ", " => x ", true, "0", false},
-    {"SS..A", " S * A ", " S * ", false, "1", false},
-    {"A->S", " A => S ", " => S ", true, "", true},
-    {"S+A", " S + A ", " S + ", false, "", true},
-    {"A+S", " A + S ", " + S ", true, "", true},
-    {"S>A", " S > A ", " S > ", false, "", true},
-    {"S=A", " S = A ", " S = ", false, "", true},
-    {"S<A", " S < A ", " S < ", false, "", true},
-    {"S>=A", " S >= A ", " S >= ", false, "", true},
-    {"S!=A", " S != A ", " S != ", false, "", true},
-    {"S<=A", " S <= A ", " S <= ", false, "", true},
-    {"S_<->A", " S <-> A ", " S <-> ", false, "", true},
-    {"O+A", " O + A ", " O + ", false, "", true},
+    {"x+A", " x + A ", " x + ", false, "0"},
+    {"x-A", " x - A ", " x - ", false, "0"},
+    {"x*A", " x * A ", " x * ", false, "1"},
+    {"x/A", " x / A ", " x / ", false, "1"},
+    {"x|A", " x | A ", " x | ", false, "1"},
+    {"x%A", " x % A ", " x % ", false, "1"},
+    {"A+x", " A + x ", " + x ", true, "0"},
+    {"A-x", " A - x ", " - x ", true, "0"},
+    {"A*x", " A * x ", " * x ", true, "1"},
+    {"A/x", " A / x ", " / x ", true, "1"},
+    {"A|x", " A | x ", " | x ", true, "1"},
+    {"A%x", " A % x ", " % x ", true, "1"},
+    {"x>A", " x > A ", " x > ", false, "0"},
+    {"x<A", " x < A ", " x < ", false, "0"},
+    {"x>=A", " x >= A ", " x >= ", false, "0"},
+    {"x<=A", " x <= A ", " x <= ", false, "0"},
+    {"x=A", " x = A ", " x = ", false, "0"},
+    {"x!=A", " x != A ", " x != ", false, "0"},
+    {"A->x", " A => x ", " => x ", true, "0"},
+    {"SS..A", " S * A ", " S * ", false, "1"},
+    {"A->S", " A => S ", " => S ", true, ""},
+    {"S+A", " S + A ", " S + ", false, ""},
+    {"A+S", " A + S ", " + S ", true, ""},
+    {"S>A", " S > A ", " S > ", false, ""},
+    {"S=A", " S = A ", " S = ", false, ""},
+    {"S<A", " S < A ", " S < ", false, ""},
+    {"S>=A", " S >= A ", " S >= ", false, ""},
+    {"S!=A", " S != A ", " S != ", false, ""},
+    {"S<=A", " S <= A ", " S <= ", false, ""},
+    {"S_<->A", " S <-> A ", " S <-> ", false, ""},
+    {"O+A", " O + A ", " O + ", false, ""},
 };
+// clang-format on
 
 const ConstantEntry* entryFor(std::string_view code) {
     for (const ConstantEntry& entry : kEntries)
@@ -61,18 +64,14 @@ const ConstantEntry* entryFor(std::string_view code) {
     return nullptr;
 }
 
-// Whether an operation is one that x's family completes alone.
-bool startsAlone(std::uint8_t family, Op op) {
-    const auto in = [op](Op first, Op last) { return op >= first && op <= last; };
-    if (kind::isNumberLike(family))
-        return in(Op::XPlusA, Op::XNeA) || in(Op::Int, Op::Str) || op == Op::ASetX;
-    if (kind::isBooleanLike(family)) return op == Op::Not || op == Op::TSetX || op == Op::FSetX;
-    if (kind::isStringLike(family))
-        return op == Op::ASetS || in(Op::SPlusA, Op::SRepeatA) || op == Op::Substring ||
-               op == Op::Length || op == Op::ClipLength || op == Op::ToNumber ||
-               op == Op::ClipToNumber;
-    if (family == kind::Output) return op == Op::OAddA || op == Op::Clear;
-    return false;
+// Whether a code is one that x completes alone (with at most a constant): a code of kinds 1
+// to 3 whose x is of x's family.
+bool startsAlone(std::uint8_t xKind, const OpInfo* info) {
+    if (!info) return false;
+    const bool alone = info->stepKind == stepkind::WithConstant ||
+                       info->stepKind == stepkind::SetFromConstant ||
+                       info->stepKind == stepkind::Unary;
+    return alone && info->x == familyOf(xKind);
 }
 
 TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
@@ -88,14 +87,15 @@ TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
     }
 }
 
-std::optional<std::string> askConstant(Tprogramspace& space, std::string_view code) {
-    if (code == "T->x") return std::string("TRUE");
-    if (code == "F->x") return std::string("FALSE");
-    const ConstantEntry* entry = entryFor(code);
+std::optional<std::string> askConstant(Tprogramspace& space, const OpInfo& info) {
+    if (info.constant == ConstantKind::True) return std::string("TRUE");
+    if (info.constant == ConstantKind::False) return std::string("FALSE");
+    const ConstantEntry* entry = entryFor(info.code);
     if (!entry) return std::string();
     ConstantRequest request{entry->caption, entry->declaration, entry->valueFirst,
                             entry->initialText};
-    return entry->text ? space.platform().askString(request) : space.platform().askNumber(request);
+    return info.constant == ConstantKind::Text ? space.platform().askString(request)
+                                               : space.platform().askNumber(request);
 }
 
 } // namespace
@@ -116,23 +116,22 @@ void finish(TprogramVaribler& x, TVaribler* result) {
 void startValueCode(TprogramVaribler& x, std::string_view code) {
     if (needsOperand(code)) return; // x blinks until the user clicks the second element
     Tprogramspace& space = x.space();
-    const std::uint8_t kind = stepKindOf(code);
-    const Op op = decodeOp(kind, code);
-    if (!space.activeCommander || !startsAlone(x.operandKind(), op)) {
+    const OpInfo* info = findCode(code);
+    if (!space.activeCommander || !startsAlone(x.operandKind(), info)) {
         finish(x, &x);
         return;
     }
     std::optional<std::string> constantText;
-    if (kind == stepkind::WithConstant || kind == stepkind::SetFromConstant) {
-        constantText = askConstant(space, code);
+    if (info->constant != ConstantKind::None) {
+        constantText = askConstant(space, *info);
         if (!constantText) { // cancelled: no constant, no temporary, no step
             finish(x, &x);
             return;
         }
     }
     Tprogramconstant* constant = constantText ? space.MakeConstant(*constantText) : nullptr;
-    TprogramVaribler* result = makeResult(space, op, x);
-    space.AddStep(kind, std::string(code), &x, nullptr, result, constant);
+    TprogramVaribler* result = makeResult(space, info->op, x);
+    space.AddStep(info->stepKind, std::string(code), &x, nullptr, result, constant);
     finish(x, result);
 }
 

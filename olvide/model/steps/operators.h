@@ -2,6 +2,7 @@
 // The small pictures of an operation that the step window draws between the operand pictures;
 // each kind is made with the sign it shows.
 #include "olvide/model/objects/visualor.h"
+#include "olvide/model/steps/opcode.h"
 
 #include <span>
 
@@ -33,6 +34,9 @@ OLVIDE_OPERATOR(TFunctionoperator)
 OLVIDE_OPERATOR(TInputoperator)
 OLVIDE_OPERATOR(TOutputoperator)
 #undef OLVIDE_OPERATOR
+
+// The signs the picture class of a code's sign class shows ("+", "-", ... for Add).
+std::span<const std::string_view> signsOf(SignClass signClass);
 
 // The sign the step window shows between the operands of a step with this code ("+" for
 // "x+A", "SIN" for "sinx", "TF$" for "DOC"); empty when the code has none.

@@ -12,42 +12,22 @@ namespace olvide {
 
 namespace {
 
+// The text of a missing constant; not a function-local static, so that the running loop does
+// not test a guard on every read.
+const std::string kNoConstant;
+
 std::string nameOf(const TVisualor* object) {
     return object ? oneLine(object->VisualorAlias) : std::string();
 }
 
-// The sign pieces of the arithmetic and comparison codes, in Op order from the first member.
-std::string_view arithmeticSign(int offset) {
-    static constexpr std::string_view signs[] = {" + ", " - ", " * ", " / ", " | ", " % "};
-    return signs[offset];
-}
-std::string_view numericComparison(int offset) {
-    static constexpr std::string_view signs[] = {" > ", " < ", " >= ", " <= ", " = ", " != "};
-    return signs[offset];
-}
-// Text comparisons are listed as >, =, <, >=, !=, <=.
-std::string_view textComparison(int offset) {
-    static constexpr std::string_view signs[] = {" > ", " = ", " < ", " >= ", " != ", " <= "};
-    return signs[offset];
-}
-std::string_view functionName(int offset) {
-    static constexpr std::string_view names[] = {"INT(", "ABS(", "SQRT(", "Ln(",    "Exp(",
-                                                 "SIN(", "COS(", "Tg(",   "Arctg(", "STR("};
-    return names[offset];
-}
-
-int from(Op op, Op first) {
-    return static_cast<int>(op) - static_cast<int>(first);
-}
-bool within(Op op, Op first, Op last) {
-    return op >= first && op <= last;
-}
-
-std::string join(std::initializer_list<std::string_view> pieces) {
-    std::string out;
-    for (std::string_view piece : pieces)
-        out += piece;
-    return out;
+// A literal piece of a display text: ASCII as it stands, Chinese in the code page.
+void appendLiteral(std::string& out, std::string_view utf8) {
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        out += utf8;
+    else
+        out += cp(utf8.data());
 }
 
 } // namespace
@@ -56,7 +36,8 @@ Tstep::Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramV
              TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner,
              Tprogramspace* space)
     : StepKind(kind), op(decodeOp(kind, code)), Code(std::move(code)), ObjectX(x), ObjectY(y),
-      ObjectZ(z), Constant(constant), OwnerCommander(owner), Space(space) {}
+      ObjectZ(z), Constant(constant), OwnerCommander(owner), Space(space),
+      info_(&opInfo(kind, op)) {}
 
 Tstep::~Tstep() {
     if (Constant && Space) Space->removeConstant(Constant);
@@ -65,104 +46,43 @@ Tstep::~Tstep() {
 void Tstep::setCode(std::string code) {
     Code = std::move(code);
     op = decodeOp(StepKind, Code);
+    info_ = &opInfo(StepKind, op);
 }
 
 const std::string& Tstep::constantText() const {
-    static const std::string none;
-    return Constant ? Constant->ConstantValue : none;
+    return Constant ? Constant->ConstantValue : kNoConstant;
 }
 
 std::string Tstep::DisplayText() const {
-    const std::string x = nameOf(ObjectX);
-    const std::string y = nameOf(ObjectY);
-    const std::string z = nameOf(ObjectZ);
-    const std::string& a = constantText();
-    const std::string_view to = " => ";
-    if (within(op, Op::XPlusA, Op::XModA))
-        return join({x, arithmeticSign(from(op, Op::XPlusA)), a, to, z});
-    if (within(op, Op::APlusX, Op::AModX))
-        return join({a, arithmeticSign(from(op, Op::APlusX)), x, to, z});
-    if (within(op, Op::XGtA, Op::XNeA))
-        return join({x, numericComparison(from(op, Op::XGtA)), a, to, z});
-    if (within(op, Op::SGtA, Op::SLeA))
-        return join({x, textComparison(from(op, Op::SGtA)), "'", a, "'", to, z});
-    if (within(op, Op::Int, Op::Str)) return join({functionName(from(op, Op::Int)), x, ")", to, z});
-    if (within(op, Op::XPlusY, Op::XModY))
-        return join({x, arithmeticSign(from(op, Op::XPlusY)), y, to, z});
-    if (within(op, Op::YPlusX, Op::YModX))
-        return join({y, arithmeticSign(from(op, Op::YPlusX)), x, to, z});
-    if (within(op, Op::XGtY, Op::XNeY))
-        return join({x, numericComparison(from(op, Op::XGtY)), y, to, z});
-    if (within(op, Op::SGtX, Op::SLeX))
-        return join({x, textComparison(from(op, Op::SGtX)), y, to, z});
-    switch (op) {
-    case Op::Head:
-    case Op::Comment:
-    case Op::Unknown:
-        return Code;
-    case Op::SPlusA:
-        return join({x, " + ", "'", a, "'", to, z});
-    case Op::APlusS:
-        return join({"'", a, "'", " + ", x, to, z});
-    case Op::SReplaceA:
-        return join({x, " replaced by ", "'", a, "'", to, z});
-    case Op::SRepeatA:
-        return join({x, " replicate ", a, " times => ", z});
-    case Op::ASetX:
-    case Op::TSetX:
-    case Op::FSetX:
-        return join({a, to, x});
-    case Op::ASetS:
-        return join({"'", a, "'", to, x});
-    case Op::OAddA:
-        return join({"'", a, "'", " add to ", x});
-    case Op::Not:
-        return join({"!", x, to, z});
-    case Op::Substring:
-        return join({"Substring(", x, ")", to, z});
-    case Op::Length:
-        return join({"LEN(", x, ")", to, z});
-    case Op::ClipLength:
-        return join({"LEN(", x, " clip)", to, z});
-    case Op::ToNumber:
-        return join({"Number(", x, ")", to, z});
-    case Op::ClipToNumber:
-        return join({"Number(", x, " clip)", to, z});
-    case Op::Clear:
-        return join({"Clear ", x});
-    case Op::And:
-        return join({x, " & ", y, to, z});
-    case Op::Or:
-        return join({x, " | ", y, to, z});
-    case Op::SPlusX:
-        return join({x, " + ", y, to, z});
-    case Op::SReplaceX:
-        return join({x, cp("被"), y, cp("替换"), to, z});
-    case Op::SRepeatX:
-        return join({x, cp("重复"), y, cp("次 => "), z});
-    case Op::OAddS:
-        return join({y, " add to ", x});
-    case Op::SClipCopy:
-        return join({x, " clip => ", y});
-    case Op::Copy:
-    case Op::SCopy:
-    case Op::OCopy:
-    case Op::RefX:
-    case Op::XAt:
-    case Op::AtX:
-        return join({x, to, y});
-    case Op::DoCondition:
-    case Op::DoIteration:
-        return join({"Do ", x});
-    case Op::Exit:
-        return ObjectX ? cp("退出到") + x : cp("退出最近循环");
-    case Op::Return:
-        return cp("返回");
-    case Op::Call:
-        return join({cp("调用"), x, "_", Code});
-    default:
-        return Code;
+    const OpInfo& row = info();
+    std::string out;
+    for (const TextPiece& piece : row.display) {
+        if (!shown(piece.when, ObjectX != nullptr, CallView)) continue;
+        switch (piece.part) {
+        case TextPiece::Literal:
+            appendLiteral(out, piece.literal);
+            break;
+        case TextPiece::X:
+            out += nameOf(ObjectX);
+            break;
+        case TextPiece::Y:
+            out += nameOf(ObjectY);
+            break;
+        case TextPiece::Z:
+            out += nameOf(ObjectZ);
+            break;
+        case TextPiece::A:
+            out += constantText();
+            break;
+        case TextPiece::SpacedSign:
+            out.append(1, ' ').append(row.sign).append(1, ' ');
+            break;
+        case TextPiece::Code:
+            out += Code;
+            break;
+        }
     }
+    return out;
 }
 
 bool Tstep::IsBreak() const {
@@ -260,21 +180,9 @@ void Tstep::alignParameters(const TMaincommander& called) {
 }
 
 std::string Tstep::flowFigure() const {
-    switch (StepKind) {
-    case stepkind::WithConstant:
-        return "binflow.bmp";
-    case stepkind::SetFromConstant:
-    case stepkind::Copy:
-        return "setFlow.bmp";
-    case stepkind::Unary:
-        return "unaFlow.bmp";
-    case stepkind::Binary:
-        return "binFlow.bmp";
-    case stepkind::Comment:
-        return "CommFlow.bmp";
-    case stepkind::Call:
-        return "funcFlow.bmp";
-    case stepkind::Head: {
+    const FlowFigure& figure = info().figure;
+    if (StepKind == stepkind::Head) {
+        // A head step shows which commander it starts, and whether its condition loops.
         const auto* condition =
             OwnerCommander ? dynamic_cast<const Tprogramcondition*>(OwnerCommander->ownerElement())
                            : nullptr;
@@ -287,26 +195,12 @@ std::string Tstep::flowFigure() const {
         case kind::For:
             return "staFlow3.bmp";
         default:
-            return "staFlow.bmp";
+            return std::string(figure.plain);
         }
     }
-    default:
-        break;
-    }
-    switch (op) {
-    case Op::DoCondition: {
-        const auto* condition = dynamic_cast<const Tprogramcondition*>(ObjectX);
-        return condition && condition->IsIterator ? "iForFlow.bmp" : "ifFlow.bmp";
-    }
-    case Op::DoIteration:
-        return "ForFlow.bmp";
-    case Op::Exit:
-        return "exitFlow.bmp";
-    case Op::Return:
-        return "retFlow.bmp";
-    default:
-        return "CommFlow.bmp";
-    }
+    const auto* condition = dynamic_cast<const Tprogramcondition*>(ObjectX);
+    const bool loop = !figure.loop.empty() && condition && condition->IsIterator;
+    return std::string(loop ? figure.loop : figure.plain);
 }
 
 } // namespace olvide

@@ -65,6 +65,8 @@ public:
 
     // Changes the code (a renamed called commander, a comment) and decodes it again.
     void setCode(std::string code);
+    // The row of the code table that says what the step is, decoded with the code.
+    const OpInfo& info() const { return *info_; }
     const std::string& constantText() const;
 
     std::string DisplayText() const;
@@ -88,6 +90,9 @@ public:
 
     // Figure of the step in the flow window.
     std::string flowFigure() const;
+
+private:
+    const OpInfo* info_;
 };
 
 } // namespace olvide

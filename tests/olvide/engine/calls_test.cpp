@@ -16,10 +16,7 @@ protected:
     }
     static std::string value(const TprogramVaribler* e) { return toUtf8(e->GetValue()); }
     static void parameter(TMaincommander* m, TValueVaribler* e, bool in, bool out) {
-        const auto store = static_cast<std::size_t>(e->space().storeIndexOf(m));
-        e->Stores[store].StoreInput = in;
-        e->Stores[store].StoreOutput = out;
-        m->addArgument(e);
+        Builder::argument(m, e, in, out);
     }
     static Tstep* bind(Tstep* call, TprogramVaribler* formal, TprogramVaribler* actual, bool in) {
         if (in)

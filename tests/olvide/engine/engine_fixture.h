@@ -78,6 +78,13 @@ public:
         return p.AddStep(k, std::move(code), x, y, z, c);
     }
     void edit(TCommander* commander) { p.activateCommander(commander); }
+    // Makes e an argument of the main commander, passed in, out or both ways.
+    static void argument(TMaincommander* commander, TValueVaribler* e, bool in, bool out) {
+        const auto store = static_cast<std::size_t>(e->space().storeIndexOf(commander));
+        e->Stores[store].StoreInput = in;
+        e->Stores[store].StoreOutput = out;
+        commander->addArgument(e);
+    }
     TTruecommander* trueBranch(Tprogramcondition* c) {
         if (!c->TrueCommander) p.MakeTrueCommander(*c);
         edit(c->TrueCommander);

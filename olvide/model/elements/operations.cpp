@@ -1,8 +1,10 @@
 #include "olvide/model/elements/operations.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/elements/elements.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
-#include "olvide/model/space/programspace.h"
+#include "olvide/model/steps/step.h"
 #include "olvide/model/text.h"
 
 #include <optional>
@@ -75,7 +77,7 @@ bool startsAlone(std::uint8_t family, Op op) {
     return false;
 }
 
-TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
+TprogramVaribler* makeResult(ProgramServices& space, Op op, TVisualor& x) {
     switch (resultKindOf(op)) {
     case kind::Number:
         return space.MakeTempNumber(x);
@@ -88,7 +90,7 @@ TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
     }
 }
 
-std::optional<std::string> askConstant(Tprogramspace& space, std::string_view code) {
+std::optional<std::string> askConstant(ProgramServices& space, std::string_view code) {
     if (code == "T->x") return std::string("TRUE");
     if (code == "F->x") return std::string("FALSE");
     const ConstantEntry* entry = entryFor(code);
@@ -106,7 +108,7 @@ bool needsOperand(std::string_view code) {
 }
 
 void finish(TprogramVaribler& x, TVaribler* result) {
-    Tprogramspace& space = x.space();
+    ProgramServices& space = x.services();
     space.FinishPending();
     // An operation begun on an element that was not the pending one ends here all the same.
     if (x.OperationState == opstate::Operating) x.endOperation();
@@ -115,10 +117,10 @@ void finish(TprogramVaribler& x, TVaribler* result) {
 
 void startValueCode(TprogramVaribler& x, std::string_view code) {
     if (needsOperand(code)) return; // x blinks until the user clicks the second element
-    Tprogramspace& space = x.space();
+    ProgramServices& space = x.services();
     const std::uint8_t kind = stepKindOf(code);
     const Op op = decodeOp(kind, code);
-    if (!space.activeCommander || !startsAlone(x.operandKind(), op)) {
+    if (!space.activeCommander() || !startsAlone(x.operandKind(), op)) {
         finish(x, &x);
         return;
     }
@@ -137,8 +139,8 @@ void startValueCode(TprogramVaribler& x, std::string_view code) {
 }
 
 void addFlowStep(TprogramVaribler& x, std::string_view code) {
-    Tprogramspace& space = x.space();
-    if (space.activeCommander)
+    ProgramServices& space = x.services();
+    if (space.activeCommander())
         space.AddStep(stepkind::Flow, std::string(code), &x, nullptr, nullptr, nullptr);
     finish(x, &x);
 }
@@ -157,8 +159,8 @@ bool accepts(std::uint8_t yKind, bool yDerived, std::uint8_t xKind, std::string_
 }
 
 void finishValueCode(TprogramVaribler& y, std::string_view code) {
-    Tprogramspace& space = y.space();
-    auto* x = dynamic_cast<TprogramVaribler*>(space.operated);
+    ProgramServices& space = y.services();
+    auto* x = dynamic_cast<TprogramVaribler*>(space.operated());
     if (!x) return;
     if (code == "[X]") {
         auto* array = dynamic_cast<TprogramArray*>(x);
@@ -171,7 +173,7 @@ void finishValueCode(TprogramVaribler& y, std::string_view code) {
         return;
     }
     const std::uint8_t kind = stepKindOf(code);
-    if (!space.activeCommander || (kind != stepkind::Binary && kind != stepkind::Copy)) {
+    if (!space.activeCommander() || (kind != stepkind::Binary && kind != stepkind::Copy)) {
         finish(*x, x);
         return;
     }

@@ -16,7 +16,7 @@ protected:
     }
     static std::string value(const TprogramVaribler* e) { return toUtf8(e->GetValue()); }
     static void parameter(TMaincommander* m, TValueVaribler* e, bool in, bool out) {
-        const auto store = static_cast<std::size_t>(e->space().storeIndexOf(m));
+        const auto store = static_cast<std::size_t>(e->services().storeIndexOf(m));
         e->Stores[store].StoreInput = in;
         e->Stores[store].StoreOutput = out;
         m->addArgument(e);
@@ -30,9 +30,9 @@ protected:
     }
     bool noLevelsAnywhere() const {
         for (const auto& program : ws.programs()) {
-            for (const auto& e : program->elements)
+            for (const auto& e : program->objects.elements)
                 if (e->LevelCount() != 0) return false;
-            for (const auto& c : program->commanders)
+            for (const auto& c : program->objects.commanders)
                 if (!c->CallRecords.empty() || c->Caller || c->ProgramCounter != 0) return false;
             if (program->inRun || program->runDepth != 0) return false;
         }
@@ -161,7 +161,7 @@ TEST_F(CallsTest, AReturnStepLeavesTheFunctionFromInsideABranch) {
     run.ProgramRun(m);
     EXPECT_EQ(value(b), "-1");
     EXPECT_EQ(run.ActiveCommander, m);
-    for (const auto& cmd : callee.commanders)
+    for (const auto& cmd : callee.objects.commanders)
         EXPECT_TRUE(cmd->CallRecords.empty());
 }
 

@@ -62,6 +62,7 @@ public:
     // The element no longer exists: every reference to it is dropped.
     virtual void forget(const TprogramVaribler*) {}
 
+    // The owner's services; every element placed or read has an owner.
     ProgramServices& services() const { return *Owner; }
     bool running() const;
 

@@ -85,6 +85,8 @@ public:
     std::string VisualorAlias;
     std::uint8_t VisualorStyle = kind::Visualor;
     std::vector<std::string> VisualorComment;
+    // The program that holds the object, as the services it offers its objects; none for
+    // objects that are not shown on a program space.
     ProgramServices* Owner = nullptr;
     bool Dragging = false;
     std::int32_t VisualorId = 0;

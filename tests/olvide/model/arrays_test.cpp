@@ -8,20 +8,6 @@ class Arrays : public ModelTest {
 protected:
     void SetUp() override { main = &placeMain(); }
 
-    // Turns the variable into an array through its attribute window, answering OK.
-    TprogramArray* makeArray(TVisualor& variable, int low, int high, const char* value = "0") {
-        AttributeWindow window;
-        space.fillAttributes(variable, window);
-        window.IsArray = true;
-        window.ArrayLowdimension = low;
-        window.ArrayHighdimension = high;
-        window.value = value;
-        platform.ok();
-        EXPECT_TRUE(space.applyAttributes(variable, window));
-        auto* variableElement = dynamic_cast<TprogramVaribler*>(&variable);
-        return variableElement ? variableElement->ArrayObject : nullptr;
-    }
-
     TMaincommander* main = nullptr;
 };
 

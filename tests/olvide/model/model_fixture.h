@@ -38,6 +38,20 @@ protected:
         return *placed;
     }
 
+    // Turns the variable into an array through its attribute window, answering OK.
+    TprogramArray* makeArray(TVisualor& variable, int low, int high, const char* value = "0") {
+        AttributeWindow window;
+        space.fillAttributes(variable, window);
+        window.IsArray = true;
+        window.ArrayLowdimension = low;
+        window.ArrayHighdimension = high;
+        window.value = value;
+        platform.ok();
+        EXPECT_TRUE(space.applyAttributes(variable, window));
+        auto* variableElement = dynamic_cast<TprogramVaribler*>(&variable);
+        return variableElement ? variableElement->ArrayObject : nullptr;
+    }
+
     // Selects the element and chooses a menu item (by handler name).
     void choose(TVaribler& element, const char* handler) {
         if (space.edit.selected != &element) click(element);

@@ -78,14 +78,7 @@ TEST_F(Store, AReadArrayElementJoinsItsArray) {
 TEST_F(Store, DependentsAreCollectedOnceEach) {
     placeMain();
     auto& number = place<TprogramNumber>(kind::Number);
-    AttributeWindow window;
-    space.fillAttributes(number, window);
-    window.IsArray = true;
-    window.ArrayLowdimension = 1;
-    window.ArrayHighdimension = 3;
-    platform.ok();
-    ASSERT_TRUE(space.applyAttributes(number, window));
-    auto* array = dynamic_cast<TprogramArray*>(number.ArrayObject);
+    TprogramArray* array = makeArray(number, 1, 3);
     ASSERT_NE(array, nullptr);
     auto& position = place<TprogramNumber>(kind::Number);
     TprogramIndex* byIndex = space.services().IndexElement(*array, position);

@@ -21,14 +21,15 @@ struct CountedLoop {
         auto* sum = static_cast<TprogramNumber*>(program.placeElement(kind::Number, 80, 60));
         auto* half = static_cast<TprogramNumber*>(program.placeElement(kind::Number, 100, 60));
         auto* rest = static_cast<TprogramNumber*>(program.placeElement(kind::Number, 120, 60));
-        program.AddStep(stepkind::Flow, "DOI", i, nullptr, nullptr, nullptr);
-        program.MakeForCommander(*i);
+        program.services().AddStep(stepkind::Flow, "DOI", i, nullptr, nullptr, nullptr);
+        program.services().MakeForCommander(*i);
         program.activateCommander(i->ForCommander);
-        program.AddStep(stepkind::Binary, "x+y", sum, i, sum, nullptr);
-        program.AddStep(stepkind::WithConstant, "x/A", i, nullptr, half, program.MakeConstant("2"));
-        program.AddStep(stepkind::WithConstant, "x*A", half, nullptr, half,
-                        program.MakeConstant("3"));
-        program.AddStep(stepkind::Binary, "x-y", sum, half, rest, nullptr);
+        program.services().AddStep(stepkind::Binary, "x+y", sum, i, sum, nullptr);
+        program.services().AddStep(stepkind::WithConstant, "x/A", i, nullptr, half,
+                                   program.services().MakeConstant("2"));
+        program.services().AddStep(stepkind::WithConstant, "x*A", half, nullptr, half,
+                                   program.services().MakeConstant("3"));
+        program.services().AddStep(stepkind::Binary, "x-y", sum, half, rest, nullptr);
     }
 
     NullPlatform platform;

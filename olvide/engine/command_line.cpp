@@ -116,7 +116,7 @@ Tprogramspace* open(Workspace& workspace, const std::string& file, std::string& 
 }
 
 void printRun(const Tprogramspace& program, bool values, std::ostream& out) {
-    for (const auto& element : program.elements) {
+    for (const auto& element : program.objects.elements) {
         const auto* output = dynamic_cast<const TprogramOutput*>(element.get());
         if (!output) continue;
         out << '[' << toUtf8(oneLine(output->VisualorAlias)) << "]\n";
@@ -124,7 +124,7 @@ void printRun(const Tprogramspace& program, bool values, std::ostream& out) {
             out << toUtf8(line) << '\n';
     }
     if (!values) return;
-    for (const auto& element : program.elements) {
+    for (const auto& element : program.objects.elements) {
         const std::uint8_t k = element->VisualorStyle;
         if (k != kind::Number && k != kind::Boolean && k != kind::String) continue;
         if (element->IsTemp || element->IsDerived) continue;
@@ -143,15 +143,15 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
 
     TMaincommander* main = nullptr;
     if (o.main.empty()) {
-        main = program->mainCommander(0);
+        main = program->objects.mainCommander(0);
         if (!main) return badInput(err, o.file + " has no main commander");
     } else {
-        main = dynamic_cast<TMaincommander*>(program->findCommander(fromUtf8(o.main)));
+        main = dynamic_cast<TMaincommander*>(program->objects.findCommander(fromUtf8(o.main)));
         if (!main) return badInput(err, "no main commander named \"" + o.main + "\"");
     }
-    const int store = program->storeIndexOf(&main->storeCommander());
+    const int store = program->objects.storeIndexOf(&main->storeCommander());
     for (const auto& [name, value] : o.sets) {
-        auto* element = dynamic_cast<TValueVaribler*>(program->findElement(fromUtf8(name)));
+        auto* element = dynamic_cast<TValueVaribler*>(program->objects.findElement(fromUtf8(name)));
         if (!element || store < 0 || store >= kStoreCount)
             return badInput(err, "no number, boolean or string named \"" + name + "\"");
         element->Stores[static_cast<std::size_t>(store)].StoreValue = fromUtf8(value);

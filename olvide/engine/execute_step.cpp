@@ -4,8 +4,9 @@
 #include "olvide/engine/flow_rules.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/commanders/commander.h"
+#include "olvide/model/elements/elements.h"
 #include "olvide/model/platform.h"
-#include "olvide/model/space/programspace.h"
 
 namespace olvide {
 

@@ -85,7 +85,7 @@ void dumpElement(const Tprogramspace& program, const TprogramVaribler& e, int po
                   std::to_string(e.PatternHigh), "]"});
     if (const auto* value = dynamic_cast<const TValueVaribler*>(&e)) {
         // One start value (and parameter flags) per main commander of the program.
-        const int mains = std::max(1, program.mainCommanderTotal());
+        const int mains = std::max(1, program.objects.mainCommanderTotal());
         out.append(" =");
         for (int i = 0; i < mains && i < kStoreCount; ++i) {
             const ValueStore& store = value->Stores[static_cast<std::size_t>(i)];
@@ -111,14 +111,14 @@ void dumpElement(const Tprogramspace& program, const TprogramVaribler& e, int po
 std::string dumpProgram(const Tprogramspace& program) {
     std::string out = "elements:\n";
     int position = 0;
-    for (const auto& element : program.elements)
+    for (const auto& element : program.objects.elements)
         dumpElement(program, *element, ++position, out);
     out += "constants:\n";
     position = 0;
-    for (const auto& constant : program.constants)
+    for (const auto& constant : program.objects.constants)
         put(out, {"  ", std::to_string(++position), " ", quoted(constant->ConstantValue), "\n"});
     out += "commanders:\n";
-    for (const auto& commander : program.commanders) {
+    for (const auto& commander : program.objects.commanders) {
         put(out,
             {kindWord(commander->VisualorStyle), " ", oneLine(commander->VisualorAlias), "\n"});
         for (int n = 1; n <= commander->stepCount(); ++n)

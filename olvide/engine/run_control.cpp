@@ -45,7 +45,7 @@ void Interpreter::EnterCall(TMaincommander& called, const Tstep& callStep) {
     called.CallRecords.push_back({called.ProgramCounter, called.Caller});
     called.Caller = ActiveCommander;
     ActiveCommander = &called;
-    ShownSpace = called.Owner;
+    ShownSpace = workspace_.programOf(called);
     StartCommander(called, &callStep);
 }
 
@@ -53,7 +53,7 @@ void Interpreter::StartCommander(TCommander& commander, const Tstep* callStep) {
     TMaincommander* main = commander.RootMain;
     if (commander.VisualorStyle == kind::Main || !main)
         main = static_cast<TMaincommander*>(&commander);
-    main->Owner->enterRun(*main);
+    if (Tprogramspace* program = workspace_.programOf(*main)) program->enterRun(*main);
     if (commander.Caller && callStep) passInputs(*main, *callStep);
     // The inputs were read first: in a call of the commander itself its counter still showed
     // the caller's call step until now.
@@ -64,7 +64,7 @@ void Interpreter::StartCommander(TCommander& commander, const Tstep* callStep) {
 void Interpreter::ReturnTo(TCommander* caller) {
     if (ActiveCommander && ActiveCommander->FunctionMain) popRecord(*ActiveCommander->FunctionMain);
     ActiveCommander = caller;
-    if (caller) ShownSpace = caller->Owner;
+    if (caller) ShownSpace = workspace_.programOf(*caller);
 }
 
 // ---- Parameters ----
@@ -74,15 +74,17 @@ namespace {
 // Whether a call within one program crosses value levels: the called main commander got a new
 // level of its own (every call does, except the nested calls of an internal main commander,
 // which share one level), so the caller's values are on the level below.
-bool acrossLevels(const TCommander& caller, const TMaincommander& called) {
-    if (caller.Owner != called.Owner) return false;
-    return !(called.Owner->runDepth >= 2 && called.InternalCall);
+bool acrossLevels(const TCommander& caller, const TMaincommander& called,
+                  const Tprogramspace* program) {
+    if (caller.Owner != called.Owner || !program) return false;
+    return !(program->runDepth >= 2 && called.InternalCall);
 }
 
 } // namespace
 
 void Interpreter::passInputs(TMaincommander& called, const Tstep& callStep) {
-    const bool levels = called.Caller && acrossLevels(*called.Caller, called);
+    const bool levels =
+        called.Caller && acrossLevels(*called.Caller, called, workspace_.programOf(called));
     for (const TParameter& p : callStep.Parameters) {
         if (!p.formalInput || !p.actualInput) continue;
         scratch_ = levels ? p.actualInput->GetCallerValue() : p.actualInput->GetValue();
@@ -105,7 +107,7 @@ const Tstep* Interpreter::callStepOf(const TMaincommander& called) const {
 void Interpreter::passOutputs(TMaincommander& called) {
     const Tstep* callStep = callStepOf(called);
     if (!callStep) return;
-    const bool levels = acrossLevels(*called.Caller, called);
+    const bool levels = acrossLevels(*called.Caller, called, workspace_.programOf(called));
     for (const TParameter& p : callStep->Parameters) {
         if (!p.formalOutput || !p.actualOutput) continue;
         scratch_ = p.formalOutput->GetValue();
@@ -159,7 +161,7 @@ RunResult Interpreter::returnFromFunction(TCommander& commander) {
     ActiveCommander = main;
     passOutputs(*main);
     ReturnTo(main->Caller);
-    main->Owner->leaveRun(*main);
+    if (Tprogramspace* program = workspace_.programOf(*main)) program->leaveRun(*main);
     return RunResult::Returned;
 }
 
@@ -168,7 +170,7 @@ RunResult Interpreter::EndOfCommander(TCommander& commander) {
         auto& main = static_cast<TMaincommander&>(commander);
         passOutputs(main);
         ReturnTo(commander.Caller);
-        main.Owner->leaveRun(main);
+        if (Tprogramspace* program = workspace_.programOf(main)) program->leaveRun(main);
         return RunResult::Returned;
     }
     if (!commander.Outer) {
@@ -228,7 +230,7 @@ void Interpreter::afterStepCheck() {
         if (canContinue()) buttons_.paused();
     }
     if (!canContinue() && active) {
-        ShownSpace = active->Owner;
+        ShownSpace = workspace_.programOf(*active);
         if (next) ShowCurrentStep(*active);
     }
 }
@@ -293,7 +295,7 @@ void Interpreter::runUntilItStops() {
 }
 
 void Interpreter::ShowCurrentStep(TCommander& commander) {
-    ShownSpace = commander.Owner;
+    ShownSpace = workspace_.programOf(commander);
     const int next = commander.ProgramCounter + 1;
     if (next <= commander.stepCount()) {
         if (onShowStep) onShowStep(&commander, next, false);
@@ -346,8 +348,8 @@ void Interpreter::StepOnce(TCommander& commander) {
 // ---- Buttons ----
 
 TMaincommander* commanderToStart(const Tprogramspace& program) {
-    TCommander* edited = program.activeCommander;
-    if (!edited || program.operated) return nullptr;
+    TCommander* edited = program.edit.activeCommander;
+    if (!edited || program.edit.operated) return nullptr;
     if (edited->VisualorStyle == kind::Main) return static_cast<TMaincommander*>(edited);
     return edited->RootMain;
 }
@@ -360,14 +362,14 @@ void Interpreter::start(TMaincommander& main) {
     ActiveCommander = &main;
     main.Caller = nullptr;
     main.Outer = nullptr;
-    ShownSpace = main.Owner;
+    ShownSpace = workspace_.programOf(main);
     StartCommander(main, nullptr);
 }
 
 void Interpreter::ProgramRun(TMaincommander* startAt) {
     if (Running()) {
         if (!ActiveCommander || !buttons_.enabled(RunButton::ProgramRun)) return;
-        ShownSpace = ActiveCommander->Owner;
+        ShownSpace = workspace_.programOf(*ActiveCommander);
         buttons_.continued();
     } else {
         if (!startAt) return;
@@ -387,7 +389,7 @@ void Interpreter::ProgramStop() {
     // counter, links and records (the caller chain of a recursion included).
     for (const auto& program : workspace_.programs()) {
         program->resetRun();
-        for (const auto& commander : program->commanders)
+        for (const auto& commander : program->objects.commanders)
             commander->resetRunState();
     }
     if (onShowStep) onShowStep(nullptr, 0, false);
@@ -397,7 +399,7 @@ void Interpreter::ProgramStop() {
 void Interpreter::ProgramStepin(TMaincommander* startAt) {
     if (Running()) {
         if (!ActiveCommander || !buttons_.enabled(RunButton::ProgramStepin)) return;
-        ShownSpace = ActiveCommander->Owner;
+        ShownSpace = workspace_.programOf(*ActiveCommander);
         StepOnce(*ActiveCommander);
         return;
     }

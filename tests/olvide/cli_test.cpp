@@ -166,9 +166,11 @@ TEST_F(CommandLine, AStepThatStopsTheRunGivesStatus2AndItsMessage) {
     x->setAllStores("-1");
     auto* out = static_cast<TprogramOutput*>(p.placeElement(kind::Output, 90, 60));
     out->SetAlias("out");
-    p.AddStep(stepkind::SetFromConstant, "O+A", out, nullptr, nullptr, p.MakeConstant("before"));
-    p.AddStep(stepkind::Unary, "logx", x, nullptr, x, nullptr);
-    p.AddStep(stepkind::SetFromConstant, "O+A", out, nullptr, nullptr, p.MakeConstant("after"));
+    p.services().AddStep(stepkind::SetFromConstant, "O+A", out, nullptr, nullptr,
+                         p.services().MakeConstant("before"));
+    p.services().AddStep(stepkind::Unary, "logx", x, nullptr, x, nullptr);
+    p.services().AddStep(stepkind::SetFromConstant, "O+A", out, nullptr, nullptr,
+                         p.services().MakeConstant("after"));
     ASSERT_EQ(saveProgram(p, (dir / "log.olv").string()), SaveOutcome::Saved);
     const Result r = olvide({"--run", (dir / "log.olv").string()});
     EXPECT_EQ(r.status, 2);
@@ -186,7 +188,7 @@ TEST_F(CommandLine, TwoLineAliasesPrintJoinedByAnUnderscore) {
     x->setAllStores("7");
     auto* out = static_cast<TprogramOutput*>(p.placeElement(kind::Output, 90, 60));
     out->SetAlias("out\r\nput");
-    p.AddStep(stepkind::Binary, "O+S", out, x, nullptr, nullptr);
+    p.services().AddStep(stepkind::Binary, "O+S", out, x, nullptr, nullptr);
     ASSERT_EQ(saveProgram(p, (dir / "two.olv").string()), SaveOutcome::Saved);
     const Result r = olvide({"--run", (dir / "two.olv").string(), "--values"});
     EXPECT_EQ(r.status, 0);

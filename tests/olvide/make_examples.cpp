@@ -30,7 +30,7 @@ public:
     Maker(Workspace& workspace, std::string name) : p(workspace.newProgram()) { p.caption = name; }
 
     TMaincommander* main(const char* alias) {
-        TMaincommander* m = p.placeMainCommander(400, 60 + 80 * p.mainCommanderTotal());
+        TMaincommander* m = p.placeMainCommander(400, 60 + 80 * p.objects.mainCommanderTotal());
         m->SetAlias(fromUtf8(alias));
         p.activateCommander(m);
         return m;
@@ -75,14 +75,15 @@ public:
 
     Tstep* step(std::uint8_t k, const char* code, TprogramVaribler* x, TprogramVaribler* y,
                 TprogramVaribler* z, const char* constant = nullptr) {
-        Tprogramconstant* c = constant ? p.MakeConstant(fromUtf8(constant)) : nullptr;
-        return p.AddStep(k, code, x, y, z, c);
+        Tprogramconstant* c = constant ? p.services().MakeConstant(fromUtf8(constant)) : nullptr;
+        return p.services().AddStep(k, code, x, y, z, c);
     }
     // A call of a main commander of a function, with (formal, actual) input and output pairs.
     Tstep* call(TprogramFunction* f, TMaincommander* called,
                 std::initializer_list<std::pair<TprogramVaribler*, TprogramVaribler*>> inputs,
                 std::initializer_list<std::pair<TprogramVaribler*, TprogramVaribler*>> outputs) {
-        Tstep* s = p.AddStep(stepkind::Call, called->VisualorAlias, f, nullptr, nullptr, nullptr);
+        Tstep* s = p.services().AddStep(stepkind::Call, called->VisualorAlias, f, nullptr, nullptr,
+                                        nullptr);
         for (auto [formal, actual] : inputs)
             s->Parameters.push_back({formal, nullptr, actual, nullptr});
         for (auto [formal, actual] : outputs)
@@ -91,22 +92,22 @@ public:
     }
     // Makes an element a parameter of a main commander.
     static void parameter(TMaincommander* m, TValueVaribler* e, bool input, bool output) {
-        const int store = e->space().storeIndexOf(m);
+        const int store = e->services().storeIndexOf(m);
         e->Stores[static_cast<std::size_t>(store)].StoreInput = input;
         e->Stores[static_cast<std::size_t>(store)].StoreOutput = output;
         m->addArgument(e);
     }
     void edit(TCommander* c) { p.activateCommander(c); }
     void trueBranch(Tprogramcondition* c) {
-        if (!c->TrueCommander) p.MakeTrueCommander(*c);
+        if (!c->TrueCommander) p.services().MakeTrueCommander(*c);
         edit(c->TrueCommander);
     }
     void falseBranch(Tprogramcondition* c) {
-        if (!c->FalseCommander) p.MakeFalseCommander(*c);
+        if (!c->FalseCommander) p.services().MakeFalseCommander(*c);
         edit(c->FalseCommander);
     }
     void body(TprogramIteration* i) {
-        if (!i->ForCommander) p.MakeForCommander(*i);
+        if (!i->ForCommander) p.services().MakeForCommander(*i);
         edit(i->ForCommander);
     }
 
@@ -174,9 +175,9 @@ bool arrays(Workspace& ws, const std::filesystem::path& folder) {
     TprogramNumber* back = m.number("倒数");
     TprogramNumber* sum = m.number("总和");
     TprogramOutput* out = m.output("倒序");
-    TprogramIndex* byK = m.p.IndexElement(*array, *k);
-    TprogramIndex* byBack = m.p.IndexElement(*array, *back);
-    m.edit(m.p.mainCommander(0));
+    TprogramIndex* byK = m.p.services().IndexElement(*array, *k);
+    TprogramIndex* byBack = m.p.services().IndexElement(*array, *back);
+    m.edit(m.p.objects.mainCommander(0));
     m.step(stepkind::Flow, "DOI", k, nullptr, nullptr);
     m.step(stepkind::Flow, "DOI", j, nullptr, nullptr);
     m.step(stepkind::Binary, "O+S", out, sum, nullptr);

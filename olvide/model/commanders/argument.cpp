@@ -2,7 +2,7 @@
 
 #include "olvide/model/commanders/commander.h"
 #include "olvide/model/elements/program_varibler.h"
-#include "olvide/model/space/programspace.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/text.h"
 
 namespace olvide {

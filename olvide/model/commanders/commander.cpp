@@ -1,21 +1,21 @@
 #include "olvide/model/commanders/commander.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/elements/elements.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
 
 namespace olvide {
 
-TCommander::TCommander(Tprogramspace* owner)
+TCommander::TCommander(ProgramServices* owner)
     : TVisualor(owner), HintTimer(platform(), 2000, [this] {
-          if (Owner && Owner->hintShown) {
+          if (Owner && Owner->commanderHint().shown) {
               HintTimer.stop();
-              Owner->hintShown = false;
+              Owner->commanderHint().shown = false;
           }
       }) {}
 
@@ -41,7 +41,7 @@ void TCommander::created() {
     renumberLeaves();
     AnchorX = VisualorImage.left + VisualorImage.width * 3 / 4;
     AnchorY = VisualorImage.top + VisualorImage.height * 3 / 4 + 20;
-    if (Owner) Owner->hintText = " ";
+    if (Owner) Owner->commanderHint().text = " ";
 }
 
 void TCommander::SetAlias(std::string_view text) {
@@ -309,9 +309,11 @@ void TMaincommander::readdefinewindow(const AttributeWindow& window) {
     ArgumentList = std::move(order);
     InternalCall = window.internalcall;
     StaticCommander = nullptr;
+    // The commander of that alias, when it is a main commander (they come first).
     if (Owner && !window.staticcommander.empty())
-        StaticCommander =
-            dynamic_cast<TMaincommander*>(Owner->findCommander(window.staticcommander));
+        for (int i = 0; i < Owner->mainCommanderTotal() && !StaticCommander; ++i)
+            if (equalsIgnoreCase(Owner->mainCommander(i)->VisualorAlias, window.staticcommander))
+                StaticCommander = Owner->mainCommander(i);
     if (StaticCommander == this) StaticCommander = nullptr;
     (void)oldAlias;
 }
@@ -319,16 +321,9 @@ void TMaincommander::readdefinewindow(const AttributeWindow& window) {
 void TMaincommander::SetAlias(std::string_view text) {
     const std::string oldAlias = VisualorAlias;
     TCommander::SetAlias(text);
-    if (!Owner || equalsIgnoreCase(oldAlias, VisualorAlias)) return;
     // Call steps of every open program name the commander by its alias.
-    const std::string programName = Owner->programName();
-    for (const auto& program : Owner->workspace().programs())
-        for (const auto& commander : program->commanders)
-            for (const auto& s : commander->Steps)
-                if (s->StepKind == stepkind::Call && s->ObjectX &&
-                    equalsIgnoreCase(s->ObjectX->VisualorAlias, programName) &&
-                    equalsIgnoreCase(s->Code, oldAlias))
-                    s->setCode(VisualorAlias);
+    if (Owner && !equalsIgnoreCase(oldAlias, VisualorAlias))
+        Owner->renameCalls(oldAlias, VisualorAlias);
 }
 
 void TMaincommander::save(RecordWriter& writer) const {

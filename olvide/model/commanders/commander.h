@@ -31,7 +31,7 @@ struct ModelLeaf {
 
 class TCommander : public TVisualor {
 public:
-    explicit TCommander(Tprogramspace* owner);
+    explicit TCommander(ProgramServices* owner);
     ~TCommander() override;
 
     bool Framed = false;
@@ -119,7 +119,7 @@ private:
 
 class TMaincommander : public TCommander {
 public:
-    explicit TMaincommander(Tprogramspace* owner) : TCommander(owner) {}
+    explicit TMaincommander(ProgramServices* owner) : TCommander(owner) {}
 
     bool InternalCall = false;
     TMaincommander* StaticCommander = nullptr;
@@ -142,7 +142,7 @@ public:
 
 class TTruecommander : public TCommander {
 public:
-    explicit TTruecommander(Tprogramspace* owner) : TCommander(owner) {}
+    explicit TTruecommander(ProgramServices* owner) : TCommander(owner) {}
     Tprogramcondition* Condition = nullptr;
     std::uint8_t setvisualorstyle() const override { return kind::True; }
     const char* statusPrefix() const override;
@@ -153,7 +153,7 @@ public:
 
 class TFalsecommander : public TCommander {
 public:
-    explicit TFalsecommander(Tprogramspace* owner) : TCommander(owner) {}
+    explicit TFalsecommander(ProgramServices* owner) : TCommander(owner) {}
     Tprogramcondition* Condition = nullptr;
     std::uint8_t setvisualorstyle() const override { return kind::False; }
     // Its name comes from the condition: the window shows it without letting it change.
@@ -172,7 +172,7 @@ public:
 
 class TForcommander : public TCommander {
 public:
-    explicit TForcommander(Tprogramspace* owner) : TCommander(owner) {}
+    explicit TForcommander(ProgramServices* owner) : TCommander(owner) {}
     TprogramIteration* Iteration = nullptr;
     std::uint8_t setvisualorstyle() const override { return kind::For; }
     const char* statusPrefix() const override;

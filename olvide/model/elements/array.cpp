@@ -2,9 +2,9 @@
 
 #include "olvide/model/codepage.h"
 #include "olvide/model/elements/operations.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
@@ -71,22 +71,6 @@ void TprogramArray::SetAlias(std::string_view text) {
     for (std::size_t i = 0; i < Elements.size(); ++i)
         Elements[i]->SetAlias(VisualorAlias + "[" + decimal(ArrayLow + std::int64_t(i)) + "]");
     if (Owner) Owner->rebuildDerivedNames();
-}
-
-void TprogramArray::hideIndexes() {
-    if (!Owner) return;
-    for (const auto& element : Owner->elements) {
-        const auto* index = dynamic_cast<const TprogramIndex*>(element.get());
-        const bool belongs = (element->IsDerived &&
-                              (element->IndexMode == indexmode::Element ||
-                               element->IndexMode == indexmode::Pattern) &&
-                              element->ArrayObject == this) ||
-                             (index && index->IndexArray == this);
-        if (belongs && element->shown()) {
-            element->MakeIdle();
-            element->ShowObject(false);
-        }
-    }
 }
 
 void TprogramArray::forget(const TprogramVaribler* element) {

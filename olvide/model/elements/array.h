@@ -9,7 +9,7 @@ inline constexpr int kMaxArrayElements = 640;
 
 class TprogramArray : public TprogramVaribler {
 public:
-    explicit TprogramArray(Tprogramspace* owner) : TprogramVaribler(owner) {}
+    explicit TprogramArray(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     std::int32_t ArrayLow = 1;
     std::int32_t ArrayHigh = 1;
@@ -32,8 +32,6 @@ public:
     // message "索引超出范围:" followed by i is shown).
     TprogramVaribler* ElementAt(std::int64_t i) const;
     std::uint8_t elementKind() const;
-    // "收回": hides the array's shown elements and index objects.
-    void hideIndexes();
     // "[A]": shows element i under the array and selects it.
     void showElement(int i);
 
@@ -43,7 +41,7 @@ protected:
 
 class TprogramIndex : public TprogramVaribler {
 public:
-    explicit TprogramIndex(Tprogramspace* owner) : TprogramVaribler(owner) {}
+    explicit TprogramIndex(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     TprogramArray* IndexArray = nullptr;
     TprogramVaribler* IndexVariable = nullptr;

@@ -3,8 +3,8 @@
 #include "olvide/model/codepage.h"
 #include "olvide/model/commanders/commander.h"
 #include "olvide/model/elements/operations.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 namespace olvide {

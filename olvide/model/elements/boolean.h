@@ -9,7 +9,7 @@ class TFalsecommander;
 
 class TprogramBoolean : public TValueVaribler {
 public:
-    explicit TprogramBoolean(Tprogramspace* owner) : TValueVaribler(owner) {}
+    explicit TprogramBoolean(ProgramServices* owner) : TValueVaribler(owner) {}
 
     std::string setvisualorname(std::int32_t id) const override;
     std::uint8_t setvisualorstyle() const override { return kind::Boolean; }
@@ -25,7 +25,7 @@ public:
 
 class Tprogramcondition : public TprogramBoolean {
 public:
-    explicit Tprogramcondition(Tprogramspace* owner) : TprogramBoolean(owner) {}
+    explicit Tprogramcondition(ProgramServices* owner) : TprogramBoolean(owner) {}
 
     TTruecommander* TrueCommander = nullptr;
     TFalsecommander* FalseCommander = nullptr;

@@ -1,8 +1,8 @@
 #include "olvide/model/elements/derived_parts.h"
 
 #include "olvide/model/elements/number.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 
 namespace olvide {
 
@@ -12,7 +12,7 @@ TprogramNumber* makePart(TprogramVaribler& whole) {
     return part;
 }
 
-TprogramNumber* readPart(Tprogramspace* owner, RecordReader& reader, TprogramVaribler* whole) {
+TprogramNumber* readPart(ProgramServices* owner, RecordReader& reader, TprogramVaribler* whole) {
     const std::int32_t serial = reader.readInteger();
     auto* part = owner ? dynamic_cast<TprogramNumber*>(owner->ObjectByIndex(serial)) : nullptr;
     if (part) part->PartOf = whole;

@@ -7,15 +7,15 @@
 
 namespace olvide {
 
+class ProgramServices;
 class RecordReader;
-class Tprogramspace;
 class TprogramNumber;
 class TprogramVaribler;
 
 // A new derived number of `whole`, marked as its part.
 TprogramNumber* makePart(TprogramVaribler& whole);
 // The part stored by serial in a record, marked as a part of `whole`; none for a bad serial.
-TprogramNumber* readPart(Tprogramspace* owner, RecordReader& reader, TprogramVaribler* whole);
+TprogramNumber* readPart(ProgramServices* owner, RecordReader& reader, TprogramVaribler* whole);
 // Alias of a part: the whole's alias, a line break and the part's role.
 void namePart(TprogramVaribler* part, const std::string& whole, const char* role);
 // The value an attribute window shows and edits: running value in a run, else the store.

@@ -1,9 +1,10 @@
 #include "olvide/model/elements/function.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/commanders/commander.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
+#include "olvide/model/steps/step.h"
 #include "olvide/model/text.h"
 
 namespace olvide {
@@ -16,20 +17,20 @@ std::string TprogramFunction::statusText() const {
     return oneLine(VisualorAlias) + cp(" (函数)");
 }
 
-Tprogramspace* TprogramFunction::program() const {
-    return Owner ? Owner->workspace().findProgram(VisualorAlias) : nullptr;
+ProgramServices* TprogramFunction::program() const {
+    return Owner ? Owner->openProgram(VisualorAlias) : nullptr;
 }
 
 std::vector<std::string> TprogramFunction::commanderAliases() const {
     std::vector<std::string> aliases;
-    if (const Tprogramspace* function = program())
+    if (const ProgramServices* function = program())
         for (int i = 0; i < function->mainCommanderTotal(); ++i)
             aliases.push_back(function->mainCommander(i)->VisualorAlias);
     return aliases;
 }
 
 TMaincommander* TprogramFunction::commanderNamed(std::string_view alias) const {
-    const Tprogramspace* function = program();
+    const ProgramServices* function = program();
     if (!function) return nullptr;
     for (int i = 0; i < function->mainCommanderTotal(); ++i)
         if (equalsIgnoreCase(function->mainCommander(i)->VisualorAlias, alias))
@@ -38,9 +39,9 @@ TMaincommander* TprogramFunction::commanderNamed(std::string_view alias) const {
 }
 
 void TprogramFunction::callCommander(std::string_view alias) {
-    if (!Owner || !Owner->activeCommander || !commanderNamed(alias)) return;
+    if (!Owner || !Owner->activeCommander() || !commanderNamed(alias)) return;
     Owner->AddStep(stepkind::Call, std::string(alias), this, nullptr, nullptr, nullptr);
-    Owner->modified = true;
+    Owner->markModified();
 }
 
 void TprogramFunction::writedefinewindow(AttributeWindow& window) const {
@@ -51,9 +52,9 @@ void TprogramFunction::writedefinewindow(AttributeWindow& window) const {
     window.FunctionListBox.clear();
     window.selectEnabled = false;
     if (!Owner) return;
-    for (const auto& open : Owner->workspace().programs()) {
-        window.FunctionListBox.push_back(open->programName());
-        if (equalsIgnoreCase(open->programName(), VisualorAlias)) window.selectEnabled = true;
+    for (std::string& name : Owner->openProgramNames()) {
+        if (equalsIgnoreCase(name, VisualorAlias)) window.selectEnabled = true;
+        window.FunctionListBox.push_back(std::move(name));
     }
     window.activecommander = commanderAliases();
 }
@@ -68,14 +69,14 @@ void TprogramFunction::SetAlias(std::string_view text) {
 
 void TprogramFunction::save(RecordWriter& writer) const {
     TprogramVaribler::save(writer);
-    const Tprogramspace* function = program();
-    writer.writeString(function ? function->fileName : std::string());
+    const ProgramServices* function = program();
+    writer.writeString(function ? function->programFile() : std::string());
 }
 
 void TprogramFunction::load(RecordReader& reader) {
     TprogramVaribler::load(reader);
     const std::string path = reader.readString();
-    if (!path.empty() && Owner && reader.ok()) Owner->workspace().openFunction(path, *Owner);
+    if (!path.empty() && Owner && reader.ok()) Owner->openFunction(path);
 }
 
 } // namespace olvide

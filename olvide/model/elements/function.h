@@ -9,7 +9,7 @@ class TMaincommander;
 
 class TprogramFunction : public TprogramVaribler {
 public:
-    explicit TprogramFunction(Tprogramspace* owner) : TprogramVaribler(owner) {}
+    explicit TprogramFunction(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     std::string setvisualorname(std::int32_t id) const override;
     std::uint8_t setvisualorstyle() const override { return kind::Function; }
@@ -22,7 +22,7 @@ public:
     void SetAlias(std::string_view text) override;
 
     // The open program of the alias's name; none when it is not open.
-    Tprogramspace* program() const;
+    ProgramServices* program() const;
     // The aliases of that program's main commanders (the items of the call menu).
     std::vector<std::string> commanderAliases() const;
     TMaincommander* commanderNamed(std::string_view alias) const;

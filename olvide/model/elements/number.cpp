@@ -1,10 +1,11 @@
 #include "olvide/model/elements/number.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/commanders/commander.h"
 #include "olvide/model/elements/derived_parts.h"
 #include "olvide/model/elements/operations.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 namespace olvide {
@@ -49,7 +50,7 @@ std::string TprogramIteration::statusText() const {
 
 void TprogramIteration::created() {
     TprogramNumber::created();
-    if (!Owner || Owner->reading) return;
+    if (!Owner || Owner->reading()) return;
     FromPart = makePart(*this);
     ToPart = makePart(*this);
     StepPart = makePart(*this);

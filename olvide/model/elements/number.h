@@ -8,7 +8,7 @@ class TForcommander;
 
 class TprogramNumber : public TValueVaribler {
 public:
-    explicit TprogramNumber(Tprogramspace* owner) : TValueVaribler(owner) {}
+    explicit TprogramNumber(ProgramServices* owner) : TValueVaribler(owner) {}
 
     std::string setvisualorname(std::int32_t id) const override;
     std::uint8_t setvisualorstyle() const override { return kind::Number; }
@@ -23,7 +23,7 @@ public:
 
 class TprogramIteration : public TprogramNumber {
 public:
-    explicit TprogramIteration(Tprogramspace* owner) : TprogramNumber(owner) {}
+    explicit TprogramIteration(ProgramServices* owner) : TprogramNumber(owner) {}
 
     TprogramNumber* FromPart = nullptr;
     TprogramNumber* ToPart = nullptr;

@@ -1,8 +1,10 @@
 #include "olvide/model/elements/operations.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/elements/elements.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
-#include "olvide/model/space/programspace.h"
+#include "olvide/model/steps/step.h"
 #include "olvide/model/text.h"
 
 #include <optional>
@@ -74,7 +76,7 @@ bool startsAlone(std::uint8_t xKind, const OpInfo* info) {
     return alone && info->x == familyOf(xKind);
 }
 
-TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
+TprogramVaribler* makeResult(ProgramServices& space, Op op, TVisualor& x) {
     switch (resultKindOf(op)) {
     case kind::Number:
         return space.MakeTempNumber(x);
@@ -87,7 +89,7 @@ TprogramVaribler* makeResult(Tprogramspace& space, Op op, TVisualor& x) {
     }
 }
 
-std::optional<std::string> askConstant(Tprogramspace& space, const OpInfo& info) {
+std::optional<std::string> askConstant(ProgramServices& space, const OpInfo& info) {
     if (info.constant == ConstantKind::True) return std::string("TRUE");
     if (info.constant == ConstantKind::False) return std::string("FALSE");
     const ConstantEntry* entry = entryFor(info.code);
@@ -106,7 +108,7 @@ bool needsOperand(std::string_view code) {
 }
 
 void finish(TprogramVaribler& x, TVaribler* result) {
-    Tprogramspace& space = x.space();
+    ProgramServices& space = x.services();
     space.FinishPending();
     // An operation begun on an element that was not the pending one ends here all the same.
     if (x.OperationState == opstate::Operating) x.endOperation();
@@ -115,9 +117,9 @@ void finish(TprogramVaribler& x, TVaribler* result) {
 
 void startValueCode(TprogramVaribler& x, std::string_view code) {
     if (needsOperand(code)) return; // x blinks until the user clicks the second element
-    Tprogramspace& space = x.space();
+    ProgramServices& space = x.services();
     const OpInfo* info = findCode(code);
-    if (!space.activeCommander || !startsAlone(x.operandKind(), info)) {
+    if (!space.activeCommander() || !startsAlone(x.operandKind(), info)) {
         finish(x, &x);
         return;
     }
@@ -136,8 +138,8 @@ void startValueCode(TprogramVaribler& x, std::string_view code) {
 }
 
 void addFlowStep(TprogramVaribler& x, std::string_view code) {
-    Tprogramspace& space = x.space();
-    if (space.activeCommander)
+    ProgramServices& space = x.services();
+    if (space.activeCommander())
         space.AddStep(stepkind::Flow, std::string(code), &x, nullptr, nullptr, nullptr);
     finish(x, &x);
 }
@@ -156,8 +158,8 @@ bool accepts(std::uint8_t yKind, bool yDerived, std::uint8_t xKind, std::string_
 }
 
 void finishValueCode(TprogramVaribler& y, std::string_view code) {
-    Tprogramspace& space = y.space();
-    auto* x = dynamic_cast<TprogramVaribler*>(space.operated);
+    ProgramServices& space = y.services();
+    auto* x = dynamic_cast<TprogramVaribler*>(space.operated());
     if (!x) return;
     if (code == "[X]") {
         auto* array = dynamic_cast<TprogramArray*>(x);
@@ -170,7 +172,7 @@ void finishValueCode(TprogramVaribler& y, std::string_view code) {
         return;
     }
     const std::uint8_t kind = stepKindOf(code);
-    if (!space.activeCommander || (kind != stepkind::Binary && kind != stepkind::Copy)) {
+    if (!space.activeCommander() || (kind != stepkind::Binary && kind != stepkind::Copy)) {
         finish(*x, x);
         return;
     }

@@ -3,9 +3,9 @@
 #include "olvide/model/codepage.h"
 #include "olvide/model/elements/operations.h"
 #include "olvide/model/elements/string.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 #include <limits>
@@ -89,17 +89,6 @@ std::vector<std::string>& TprogramOutput::lines() {
 
 const std::vector<std::string>& TprogramOutput::lines() const {
     return running() ? RunLines : OutputLines;
-}
-
-void TprogramOutput::hideLines() {
-    if (!Owner) return;
-    for (const auto& element : Owner->elements) {
-        auto* line = dynamic_cast<TOutputLineString*>(element.get());
-        if (line && line->LineOutput == this && line->shown()) {
-            line->MakeIdle();
-            line->ShowObject(false);
-        }
-    }
 }
 
 } // namespace olvide

@@ -7,7 +7,7 @@ namespace olvide {
 
 class TprogramOutput : public TprogramVaribler {
 public:
-    explicit TprogramOutput(Tprogramspace* owner) : TprogramVaribler(owner) {}
+    explicit TprogramOutput(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     std::vector<std::string> OutputLines;
     std::vector<std::string> RunLines;
@@ -32,8 +32,6 @@ public:
     // The lines steps work on: the run lines while a program runs, the content otherwise.
     std::vector<std::string>& lines();
     const std::vector<std::string>& lines() const;
-    // "收回": hides the output's line strings.
-    void hideLines();
 
 private:
     int runLevels_ = 0;

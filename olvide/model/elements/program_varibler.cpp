@@ -1,10 +1,10 @@
 #include "olvide/model/elements/program_varibler.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/commanders/commander.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
@@ -16,17 +16,17 @@ std::string TprogramVaribler::setvisualorname(std::int32_t id) const {
 }
 
 bool TprogramVaribler::running() const {
-    return Owner && Owner->workspace().Running;
+    return Owner && Owner->programRunning();
 }
 
 void TprogramVaribler::created() {
-    if (!IsTemp || !Owner || !Owner->activeCommander) return;
-    const TCommander& commander = *Owner->activeCommander;
-    if (commander.CurrentStep) {
-        TempFirstStep = commander.Position() + 1;
+    const TCommander* commander = IsTemp && Owner ? Owner->activeCommander() : nullptr;
+    if (!commander) return;
+    if (commander->CurrentStep) {
+        TempFirstStep = commander->Position() + 1;
         TempLastStep = TempFirstStep + 8;
     }
-    TempCommanderId = commander.VisualorId;
+    TempCommanderId = commander->VisualorId;
 }
 
 void TprogramVaribler::visualorImageMouseDown() {
@@ -36,7 +36,7 @@ void TprogramVaribler::visualorImageMouseDown() {
 
 void TprogramVaribler::hideOnKeyV() {
     TVaribler::hideOnKeyV();
-    if (IsTemp && Owner && !Owner->usedByAnyStep(this)) Owner->releaseTemporary(*this);
+    if (IsTemp && Owner) Owner->releaseTemporary(*this);
 }
 
 void TprogramVaribler::save(RecordWriter& writer) const {
@@ -89,14 +89,22 @@ namespace {
 int clampStore(int index) {
     return index >= 0 && index < kStoreCount ? index : 0;
 }
+
+// The store the elements show and edit: that of the edited main commander (or of its
+// StaticCommander); store 0 while no commander is edited.
+std::size_t editedStore(const ProgramServices* owner) {
+    const TMaincommander* main = owner ? owner->editedMain() : nullptr;
+    return static_cast<std::size_t>(
+        clampStore(main ? owner->storeIndexOf(&main->storeCommander()) : 0));
+}
 } // namespace
 
 ValueStore& TValueVaribler::store() {
-    return Stores[static_cast<std::size_t>(clampStore(Owner ? Owner->editedStoreIndex() : 0))];
+    return Stores[editedStore(Owner)];
 }
 
 const ValueStore& TValueVaribler::store() const {
-    return Stores[static_cast<std::size_t>(clampStore(Owner ? Owner->editedStoreIndex() : 0))];
+    return Stores[editedStore(Owner)];
 }
 
 const ValueStore* TValueVaribler::storeFor(const TMaincommander& main) const {

@@ -8,13 +8,12 @@
 
 namespace olvide {
 
-class Workspace;
 class TMaincommander;
 struct ValueStore;
 
 class TprogramVaribler : public TVaribler {
 public:
-    explicit TprogramVaribler(Tprogramspace* owner) : TVaribler(owner) {}
+    explicit TprogramVaribler(ProgramServices* owner) : TVaribler(owner) {}
 
     bool PatternDefined = false;
     std::int32_t PatternLow = 1;
@@ -63,7 +62,8 @@ public:
     // The element no longer exists: every reference to it is dropped.
     virtual void forget(const TprogramVaribler*) {}
 
-    Tprogramspace& space() const { return *Owner; }
+    // The owner's services; every element placed or read has an owner.
+    ProgramServices& services() const { return *Owner; }
     bool running() const;
 
 protected:
@@ -89,7 +89,7 @@ inline constexpr int kStoreCount = 8;
 // main commander in the order of the commander list.
 class TValueVaribler : public TprogramVaribler {
 public:
-    explicit TValueVaribler(Tprogramspace* owner) : TprogramVaribler(owner) {}
+    explicit TValueVaribler(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     std::array<ValueStore, kStoreCount> Stores;
 

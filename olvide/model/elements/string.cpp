@@ -5,8 +5,8 @@
 #include "olvide/model/elements/number.h"
 #include "olvide/model/elements/operations.h"
 #include "olvide/model/elements/output.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 namespace olvide {
@@ -45,7 +45,7 @@ std::string TprogramString::statusText() const {
 
 void TprogramString::created() {
     TValueVaribler::created();
-    if (!Owner || Owner->reading) return;
+    if (!Owner || Owner->reading()) return;
     LocatePart = makePart(*this);
     MeasurePart = makePart(*this);
     FixedLenPart = makePart(*this);
@@ -140,7 +140,7 @@ std::string TOutputLineString::statusText() const {
 
 void TOutputLineString::created() {
     TprogramVaribler::created();
-    if (!Owner || Owner->reading) return;
+    if (!Owner || Owner->reading()) return;
     LocatePart = makePart(*this);
     MeasurePart = makePart(*this);
 }

@@ -18,7 +18,7 @@ public:
 
 class TprogramString : public TValueVaribler {
 public:
-    explicit TprogramString(Tprogramspace* owner) : TValueVaribler(owner) {}
+    explicit TprogramString(ProgramServices* owner) : TValueVaribler(owner) {}
 
     TprogramNumber* LocatePart = nullptr;
     TprogramNumber* MeasurePart = nullptr;
@@ -51,7 +51,7 @@ class TOutputLineString : public TprogramVaribler {
 public:
     static constexpr std::string_view kOutOfRange = " Out of output range!          ";
 
-    explicit TOutputLineString(Tprogramspace* owner) : TprogramVaribler(owner) {}
+    explicit TOutputLineString(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     TprogramOutput* LineOutput = nullptr;
     TprogramNumber* LocatePart = nullptr;
@@ -90,7 +90,7 @@ protected:
 
 class TprogramOutputIndexAString : public TOutputLineString {
 public:
-    explicit TprogramOutputIndexAString(Tprogramspace* owner) : TOutputLineString(owner) {}
+    explicit TprogramOutputIndexAString(ProgramServices* owner) : TOutputLineString(owner) {}
     std::int32_t LineNumber = 1;
 
     std::uint8_t setvisualorstyle() const override { return kind::OutputLineA; }
@@ -103,7 +103,7 @@ public:
 
 class TProgramOutputIndexxString : public TOutputLineString {
 public:
-    explicit TProgramOutputIndexxString(Tprogramspace* owner) : TOutputLineString(owner) {}
+    explicit TProgramOutputIndexxString(ProgramServices* owner) : TOutputLineString(owner) {}
     TprogramVaribler* LineIndex = nullptr;
 
     std::uint8_t setvisualorstyle() const override { return kind::OutputLineX; }

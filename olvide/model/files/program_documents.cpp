@@ -104,7 +104,7 @@ namespace {
 void renameReferences(Workspace& workspace, Tprogramspace& renamed, const std::string& oldName,
                       const std::string& newName) {
     for (const auto& program : workspace.programs()) {
-        for (const auto& element : program->elements) {
+        for (const auto& element : program->objects.elements) {
             if (element->VisualorStyle != kind::Function) continue;
             if (!sameName(element->VisualorAlias, oldName)) continue;
             element->SetAlias(newName);
@@ -185,7 +185,7 @@ std::vector<Tprogramspace*> documentOrder(const Workspace& workspace) {
 namespace {
 
 bool callsProgram(const Tprogramspace& program, std::string_view name) {
-    for (const auto& element : program.elements)
+    for (const auto& element : program.objects.elements)
         if (element->VisualorStyle == kind::Function && sameName(element->VisualorAlias, name))
             return true;
     return false;

@@ -10,25 +10,26 @@ namespace olvide {
 void writeProgramfile(Tprogramspace& space, RecordWriter& writer) {
     space.workspace().releasePending();
     writeProgramHeader(writer);
+    const ObjectStore& objects = space.objects;
 
-    writer.writeInteger(static_cast<std::int32_t>(space.elements.size()));
-    writer.writeInteger(space.elementCount);
-    for (const auto& element : space.elements)
+    writer.writeInteger(static_cast<std::int32_t>(objects.elements.size()));
+    writer.writeInteger(objects.elementCount);
+    for (const auto& element : objects.elements)
         element->save(writer);
 
-    writer.writeInteger(static_cast<std::int32_t>(space.constants.size()));
-    writer.writeInteger(space.constantCount);
-    for (const auto& constant : space.constants)
+    writer.writeInteger(static_cast<std::int32_t>(objects.constants.size()));
+    writer.writeInteger(objects.constantCount);
+    for (const auto& constant : objects.constants)
         constant->save(writer);
 
-    writer.writeInteger(static_cast<std::int32_t>(space.commanders.size()));
-    writer.writeInteger(space.mainCommanderCount);
-    writer.writeInteger(space.flowCommanderCount);
-    for (const auto& commander : space.commanders)
+    writer.writeInteger(static_cast<std::int32_t>(objects.commanders.size()));
+    writer.writeInteger(objects.mainCommanderCount);
+    writer.writeInteger(objects.flowCommanderCount);
+    for (const auto& commander : objects.commanders)
         commander->save(writer);
 
-    writer.writeInteger(static_cast<std::int32_t>(space.yins.size()));
-    for (const auto& yin : space.yins)
+    writer.writeInteger(static_cast<std::int32_t>(objects.yins.size()));
+    for (const auto& yin : objects.yins)
         yin->save(writer);
     space.modified = false;
 }
@@ -41,65 +42,65 @@ void unknownKind(RecordReader& reader, int code, const char* section) {
     reader.fail("Unknown kind code " + std::to_string(code) + " in the " + section + " section");
 }
 
-void readElements(Tprogramspace& space, RecordReader& reader) {
+void readElements(ObjectStore& objects, RecordReader& reader) {
     const std::int32_t n = reader.readInteger();
-    space.elementCount = reader.readInteger();
+    objects.elementCount = reader.readInteger();
     for (std::int32_t i = 0; i < n && reader.ok(); ++i) {
         const std::int32_t code = reader.readInteger();
         if (!reader.ok()) return;
         // An array's record names its element pattern before anything else.
         TprogramVaribler* pattern =
-            code == kind::Array ? space.ObjectByIndex(reader.readInteger()) : nullptr;
+            code == kind::Array ? objects.ObjectByIndex(reader.readInteger()) : nullptr;
         if (!reader.ok()) return;
         std::unique_ptr<TprogramVaribler> element =
             code >= 0 && code <= 255
-                ? space.createElementForReading(static_cast<std::uint8_t>(code), pattern)
+                ? objects.createElementForReading(static_cast<std::uint8_t>(code), pattern)
                 : nullptr;
         if (!element) return unknownKind(reader, code, "elements");
         element->load(reader);
-        space.adoptElement(std::move(element));
+        objects.adoptElement(std::move(element));
     }
 }
 
-void readConstants(Tprogramspace& space, RecordReader& reader) {
+void readConstants(ObjectStore& objects, RecordReader& reader) {
     const std::int32_t n = reader.readInteger();
-    space.constantCount = reader.readInteger();
+    objects.constantCount = reader.readInteger();
     for (std::int32_t i = 0; i < n && reader.ok(); ++i) {
         const std::int32_t code = reader.readInteger();
         if (!reader.ok()) return;
         if (code != kind::Constant) return unknownKind(reader, code, "constants");
-        std::unique_ptr<Tprogramconstant> constant = space.createConstantForReading();
+        std::unique_ptr<Tprogramconstant> constant = objects.createConstantForReading();
         constant->load(reader);
-        space.constants.push_back(std::move(constant));
+        objects.constants.push_back(std::move(constant));
     }
 }
 
-void readCommanders(Tprogramspace& space, RecordReader& reader) {
+void readCommanders(ObjectStore& objects, RecordReader& reader) {
     const std::int32_t n = reader.readInteger();
-    space.mainCommanderCount = reader.readInteger();
-    space.flowCommanderCount = reader.readInteger();
+    objects.mainCommanderCount = reader.readInteger();
+    objects.flowCommanderCount = reader.readInteger();
     for (std::int32_t i = 0; i < n && reader.ok(); ++i) {
         const std::int32_t code = reader.readInteger();
         if (!reader.ok()) return;
         std::unique_ptr<TCommander> commander =
             code >= 0 && code <= 255
-                ? space.createCommanderForReading(static_cast<std::uint8_t>(code))
+                ? objects.createCommanderForReading(static_cast<std::uint8_t>(code))
                 : nullptr;
         if (!commander) return unknownKind(reader, code, "commanders");
         commander->load(reader);
-        space.adoptCommander(std::move(commander));
+        objects.adoptCommander(std::move(commander));
     }
 }
 
-void readYins(Tprogramspace& space, RecordReader& reader) {
+void readYins(ObjectStore& objects, RecordReader& reader) {
     const std::int32_t n = reader.readInteger();
     for (std::int32_t i = 0; i < n && reader.ok(); ++i) {
         const std::int32_t code = reader.readInteger();
         if (!reader.ok()) return;
         if (code != kind::Yin) return unknownKind(reader, code, "visual objects");
-        std::unique_ptr<Tyin> yin = space.createYinForReading();
+        std::unique_ptr<Tyin> yin = objects.createYinForReading();
         yin->load(reader);
-        space.yins.push_back(std::move(yin));
+        objects.yins.push_back(std::move(yin));
     }
 }
 
@@ -116,10 +117,10 @@ ProgramReadResult readProgramfile(Tprogramspace& space, RecordReader& reader) {
     }
     result.headerOk = true;
     space.modified = false;
-    readElements(space, reader);
-    readConstants(space, reader);
-    readCommanders(space, reader);
-    readYins(space, reader);
+    readElements(space.objects, reader);
+    readConstants(space.objects, reader);
+    readCommanders(space.objects, reader);
+    readYins(space.objects, reader);
     space.modified = false;
     if (!reader.ok()) {
         result.error = reader.error();

@@ -1,13 +1,13 @@
 #include "olvide/model/objects/varibler.h"
 
 #include "olvide/model/elements/array.h"
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 namespace olvide {
 
-TVaribler::TVaribler(Tprogramspace* owner)
+TVaribler::TVaribler(ProgramServices* owner)
     : TVisualor(owner), BlinkTimer(platform(), 600, [this] { blinkTick(); }) {}
 
 TVaribler::~TVaribler() = default;

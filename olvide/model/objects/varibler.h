@@ -29,7 +29,7 @@ inline constexpr std::uint8_t Pattern = 3; // the element pattern of the array i
 
 class TVaribler : public TVisualor {
 public:
-    explicit TVaribler(Tprogramspace* owner);
+    explicit TVaribler(ProgramServices* owner);
     ~TVaribler() override;
 
     bool Blinking = false;

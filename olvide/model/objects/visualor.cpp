@@ -1,9 +1,8 @@
 #include "olvide/model/objects/visualor.h"
 
+#include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
@@ -43,7 +42,7 @@ std::string oneLine(std::string_view alias) {
     return out;
 }
 
-TVisualor::TVisualor(Tprogramspace* owner)
+TVisualor::TVisualor(ProgramServices* owner)
     : Owner(owner), platform_(owner ? &owner->platform() : &NullPlatform::instance()) {}
 
 TVisualor::~TVisualor() {
@@ -68,7 +67,7 @@ void TVisualor::Create(int x, int y, int id, bool isTemp) {
         VisualorLabel.height = 10;
         VisualorLabel.width = 0;
         centreLabel();
-        Owner->modified = true;
+        Owner->markModified();
     }
     created();
 }
@@ -78,7 +77,7 @@ std::string TVisualor::setvisualorname(std::int32_t id) const {
 }
 
 bool TVisualor::editing() const {
-    return !Owner || !Owner->workspace().Running;
+    return !Owner || !Owner->programRunning();
 }
 
 void TVisualor::pictureChanged() {

@@ -15,8 +15,8 @@ namespace olvide {
 
 class Platform;
 class RecordReader;
+class ProgramServices;
 class RecordWriter;
-class Tprogramspace;
 struct Menu;
 
 // The icon of an object on its program space. The platform draws it from these fields.
@@ -72,7 +72,7 @@ struct KeyModifiers {
 
 class TVisualor {
 public:
-    explicit TVisualor(Tprogramspace* owner);
+    explicit TVisualor(ProgramServices* owner);
     virtual ~TVisualor();
     TVisualor(const TVisualor&) = delete;
     TVisualor& operator=(const TVisualor&) = delete;
@@ -85,7 +85,9 @@ public:
     std::string VisualorAlias;
     std::uint8_t VisualorStyle = kind::Visualor;
     std::vector<std::string> VisualorComment;
-    Tprogramspace* Owner = nullptr;
+    // The program that holds the object, as the services it offers its objects; none for
+    // objects that are not shown on a program space.
+    ProgramServices* Owner = nullptr;
     bool Dragging = false;
     std::int32_t VisualorId = 0;
     bool Highlighted = false;
@@ -139,7 +141,7 @@ public:
     void placeAt(int left, int top);
     int centreX() const { return VisualorImage.left + VisualorImage.width / 2; }
     int centreY() const { return VisualorImage.top + VisualorImage.height / 2; }
-    bool editing() const; // the owner is not running a program
+    bool editing() const; // no program is running
 
 protected:
     void pictureChanged();
@@ -154,7 +156,7 @@ private:
 
 // Makes an object of class T with the owner at (x, y) with the serial id.
 template <class T>
-std::unique_ptr<T> makeObject(Tprogramspace* owner, int x, int y, std::int32_t id,
+std::unique_ptr<T> makeObject(ProgramServices* owner, int x, int y, std::int32_t id,
                               bool isTemp = false) {
     auto object = std::make_unique<T>(owner);
     object->Create(x, y, id, isTemp);

@@ -77,7 +77,7 @@ std::string Tprogramspace::checkAttributes(const TVisualor& object,
         if (std::string refusal = checkAliasOnLeave(alias); !refusal.empty()) return refusal;
         const TprogramArray* array = arrayOf(object);
         if (lowerAscii(alias) != lowerAscii(object.VisualorAlias)) {
-            for (const auto& e : elements) {
+            for (const auto& e : objects.elements) {
                 if (e.get() == &object || e.get() == array || (array && e.get() == array->Pattern))
                     continue;
                 if (lowerAscii(e->VisualorAlias) == lowerAscii(alias))
@@ -103,7 +103,7 @@ bool Tprogramspace::applyAttributes(TVisualor& object, const AttributeWindow& wi
     }
     const std::string alias = trimmed(window.VisualorAlias);
     if (auto* function = dynamic_cast<TprogramFunction*>(&object);
-        function && alias != function->VisualorAlias && usedByAnyStep(function)) {
+        function && alias != function->VisualorAlias && objects.usedByAnyStep(function)) {
         if (!platform().confirm(cp("函数变量的变化将删除所有与之有关的步骤!") + "\r\n" +
                                 cp("你想继续吗?")))
             return false;
@@ -172,20 +172,20 @@ bool Tprogramspace::applyAttributes(TVisualor& object, const AttributeWindow& wi
 void Tprogramspace::convertToArray(TValueVaribler& variable, int low, int high) {
     RemoveStepsOf(variable);
     std::vector<TprogramVaribler*> indexes;
-    for (const auto& e : elements)
-        if (e.get() != &variable && e->dependsOn(&variable)) collectDependents(*e, indexes);
+    for (const auto& e : objects.elements)
+        if (e.get() != &variable && e->dependsOn(&variable)) objects.collectDependents(*e, indexes);
     for (TprogramVaribler* e : indexes)
         RemoveStepsOf(*e);
     eraseAll(indexes);
 
-    auto array =
-        makeObject<TprogramArray>(this, variable.centreX(), variable.centreY(), ++elementCount);
+    auto array = makeObject<TprogramArray>(this, variable.centreX(), variable.centreY(),
+                                           ++objects.elementCount);
     array->Pattern = &variable;
     array->ArrayLow = low;
     array->ArrayHigh = high;
     array->VisualorAlias = variable.VisualorAlias;
     TprogramArray* made = array.get();
-    elements.push_back(std::move(array));
+    objects.elements.push_back(std::move(array));
     variable.MakeIdle();
     variable.IndexMode = indexmode::Pattern;
     variable.ArrayObject = made;
@@ -222,19 +222,19 @@ void Tprogramspace::makeArrayElements(TprogramArray& array) {
         if (pattern) element->Stores = pattern->Stores;
         element->SetAlias(array.VisualorAlias + "[" + decimal(i) + "]");
         array.Elements.push_back(element.get());
-        elements.push_back(std::move(element));
+        objects.elements.push_back(std::move(element));
     }
 }
 
 void Tprogramspace::removeArrayElements(TprogramArray& array) {
-    for (const auto& c : commanders)
+    for (const auto& c : objects.commanders)
         c->RemoveStepsUsingArray(&array);
     std::vector<TprogramVaribler*> going;
-    for (const auto& e : elements)
+    for (const auto& e : objects.elements)
         if (e.get() != array.Pattern &&
             ((e->IndexMode == indexmode::Element && e->ArrayObject == &array) ||
              e->dependsOn(&array)))
-            collectDependents(*e, going);
+            objects.collectDependents(*e, going);
     for (TprogramVaribler* e : going)
         RemoveStepsOf(*e);
     eraseAll(going);

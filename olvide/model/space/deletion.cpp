@@ -38,14 +38,42 @@ void Tprogramspace::eraseAll(const std::vector<TprogramVaribler*>& going) {
         e->ShowObject(false);
         clearReferencesTo(e);
     }
-    for (TprogramVaribler* e : going) {
-        // Move rather than free: a caller up the stack may still hold the pointer; the
-        // pending list is emptied once the deletion is complete.
-        auto it = std::find_if(elements.begin(), elements.end(),
-                               [e](const auto& p) { return p.get() == e; });
-        if (it == elements.end()) continue;
-        workspace_.pendingRelease.push_back(std::move(*it));
-        elements.erase(it);
+    // Move rather than free: a caller up the stack may still hold the pointer; the pending
+    // list is emptied once the deletion is complete.
+    for (TprogramVaribler* e : going)
+        if (auto taken = objects.takeElement(e))
+            workspace_.pendingRelease.push_back(std::move(taken));
+}
+
+void Tprogramspace::clearReferencesTo(const TVisualor* object) {
+    edit.forget(object);
+    const auto* element = dynamic_cast<const TprogramVaribler*>(object);
+    if (!element) return;
+    for (int i = 0; i < objects.mainCommanderTotal(); ++i)
+        objects.mainCommander(i)->removeArgument(element);
+    workspace_.forgetElement(element);
+    for (const auto& e : objects.elements)
+        if (e.get() != element) {
+            e->forget(element);
+            if (e->ArrayObject == element) e->ArrayObject = nullptr;
+            if (e->PartOf == element) e->PartOf = nullptr;
+        }
+    for (const auto& c : objects.commanders) {
+        if (auto* t = dynamic_cast<TTruecommander*>(c.get()); t && t->Condition == element)
+            t->Condition = nullptr;
+        if (auto* f = dynamic_cast<TFalsecommander*>(c.get()); f && f->Condition == element)
+            f->Condition = nullptr;
+        if (auto* r = dynamic_cast<TForcommander*>(c.get()); r && r->Iteration == element)
+            r->Iteration = nullptr;
+    }
+}
+
+void Tprogramspace::RemoveStepsOf(const TprogramVaribler& element) {
+    for (std::size_t i = 0; i < objects.commanders.size(); ++i) {
+        if (const auto* array = dynamic_cast<const TprogramArray*>(&element))
+            objects.commanders[i]->RemoveStepsUsingArray(array);
+        else
+            objects.commanders[i]->RemoveStepsUsing(&element);
     }
 }
 
@@ -53,9 +81,9 @@ void Tprogramspace::deleteElementNow(TprogramVaribler& element) {
     // A temporary stops being one first, so that removing its steps does not release it.
     element.IsTemp = false;
     std::vector<TprogramVaribler*> going;
-    collectDependents(element, going);
+    objects.collectDependents(element, going);
     if (auto* array = dynamic_cast<TprogramArray*>(&element); array && array->Pattern)
-        collectDependents(*array->Pattern, going);
+        objects.collectDependents(*array->Pattern, going);
     for (TprogramVaribler* e : going)
         e->IsTemp = false;
     for (TprogramVaribler* e : going)
@@ -70,11 +98,11 @@ void Tprogramspace::deleteElementNow(TprogramVaribler& element) {
         }
     }
     eraseAll(going);
-    selected = nullptr;
+    edit.selected = nullptr;
     modified = true;
-    if (activeCommander) {
-        activateCommander(activeCommander);
-        platform().stepsChanged(*activeCommander);
+    if (TCommander* active = edit.activeCommander) {
+        activateCommander(active);
+        platform().stepsChanged(*active);
     }
     workspace_.releasePending();
 }
@@ -83,7 +111,7 @@ bool Tprogramspace::deleteCommander(TCommander& commander) {
     const std::string question = cp("你确实要删除") + oneLine(commander.VisualorAlias) + cp("吗?");
     if (!platform().confirm(question)) return false;
     deleteCommanderNow(commander);
-    activeCommander = nullptr;
+    edit.activeCommander = nullptr;
     workspace_.releasePending();
     return true;
 }
@@ -99,9 +127,10 @@ void Tprogramspace::deleteCommanderNow(TCommander& commander) {
         commander.DeleteStep(n);
 
     const bool main = commander.VisualorStyle == kind::Main;
-    const int storeIndex = main ? storeIndexOf(static_cast<TMaincommander*>(&commander)) : -1;
-    if (activeCommander == &commander) activeCommander = nullptr;
-    for (const auto& other : commanders) {
+    const int storeIndex =
+        main ? objects.storeIndexOf(static_cast<TMaincommander*>(&commander)) : -1;
+    edit.forget(&commander);
+    for (const auto& other : objects.commanders) {
         if (other->Outer == &commander) other->Outer = nullptr;
         if (other->Caller == &commander) other->Caller = nullptr;
         if (other->RootMain == &commander) other->RootMain = nullptr;
@@ -112,29 +141,24 @@ void Tprogramspace::deleteCommanderNow(TCommander& commander) {
     }
     // The temporaries made inside the commander go with it, with their indexes.
     std::vector<TprogramVaribler*> going;
-    for (const auto& e : elements)
-        if (e->IsTemp && e->TempCommanderId == commander.VisualorId && !usedByAnyStep(e.get()))
-            collectDependents(*e, going);
-    std::erase_if(going, [this](TprogramVaribler* e) { return usedByAnyStep(e); });
+    for (const auto& e : objects.elements)
+        if (e->IsTemp && e->TempCommanderId == commander.VisualorId &&
+            !objects.usedByAnyStep(e.get()))
+            objects.collectDependents(*e, going);
+    std::erase_if(going, [this](TprogramVaribler* e) { return objects.usedByAnyStep(e); });
 
-    std::unique_ptr<TCommander> owned;
-    auto it = std::find_if(commanders.begin(), commanders.end(),
-                           [&commander](const auto& c) { return c.get() == &commander; });
-    if (it != commanders.end()) {
-        owned = std::move(*it);
-        commanders.erase(it);
-    }
+    std::unique_ptr<TCommander> owned = objects.takeCommander(&commander);
     eraseAll(going);
     if (storeIndex >= 0)
-        for (const auto& e : elements)
+        for (const auto& e : objects.elements)
             e->forgetStore(storeIndex);
     modified = true;
     if (owned) workspace_.pendingRelease.push_back(std::move(owned));
 }
 
 void Tprogramspace::deleteYin(Tyin& yin) {
-    if (selectedYin == &yin) selectedYin = nullptr;
-    std::erase_if(yins, [&yin](const auto& p) { return p.get() == &yin; });
+    edit.forget(&yin);
+    std::erase_if(objects.yins, [&yin](const auto& p) { return p.get() == &yin; });
     modified = true;
 }
 

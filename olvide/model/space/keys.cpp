@@ -125,41 +125,42 @@ void Tprogramspace::keyDown(int key, KeyModifiers modifiers, bool fromParameterW
         drawingEnabled = !drawingEnabled;
         return;
     }
-    if (key == olvide::key::Escape && operated && operated->OperationState == opstate::Operating) {
+    if (key == olvide::key::Escape && edit.operationWaits()) {
         cancelOperation();
         return;
     }
-    if (!selected) {
-        if (activeCommander && !fromParameterWindow) {
-            activeCommander->KeyDown(key, modifiers);
+    if (!edit.selected) {
+        if (TCommander* active = edit.activeCommander; active && !fromParameterWindow) {
+            active->KeyDown(key, modifiers);
             if (key == olvide::key::Delete)
-                runHandler(activeCommander->VisualorStyle == kind::Main
-                               ? "MainCommanderDeleteClick"
-                               : "flowCommanderDeleteClick");
-        } else if (key == olvide::key::Delete && selectedYin) {
-            deleteYin(*selectedYin);
+                runHandler(active->VisualorStyle == kind::Main ? "MainCommanderDeleteClick"
+                                                               : "flowCommanderDeleteClick");
+        } else if (key == olvide::key::Delete && edit.selectedYin) {
+            deleteYin(*edit.selectedYin);
         }
         return;
     }
-    selected->KeyDown(key, modifiers);
-    if (!selected) return; // the key took the object away ("V" on a temporary)
-    if (activeCommander) activeCommander->KeyDown(key, modifiers);
+    edit.selected->KeyDown(key, modifiers);
+    if (!edit.selected) return; // the key took the object away ("V" on a temporary)
+    if (edit.activeCommander) edit.activeCommander->KeyDown(key, modifiers);
     // The keys of an index act for its array.
-    if (auto* index = dynamic_cast<TprogramIndex*>(selected); index && index->IndexArray) {
-        TVaribler* was = selected;
-        selected = nullptr;
+    if (auto* index = dynamic_cast<TprogramIndex*>(edit.selected); index && index->IndexArray) {
+        TVaribler* was = edit.selected;
+        edit.selected = nullptr;
         was->MakeIdle();
-        Select(index->IndexArray);
+        edit.Select(index->IndexArray);
     }
-    if (const char* handler = handlerForKey(selected->VisualorStyle, key, modifiers))
+    if (const char* handler = handlerForKey(edit.selected->VisualorStyle, key, modifiers))
         runHandler(handler);
 }
 
 bool Tprogramspace::runHandler(std::string_view handler) {
     if (const std::string code = codeOfHandler(handler); !code.empty()) {
-        operate(code);
+        edit.operate(code);
         return true;
     }
+    TVaribler* selected = edit.selected;
+    TCommander* active = edit.activeCommander;
     auto* element = dynamic_cast<TprogramVaribler*>(selected);
     auto* iteration = dynamic_cast<TprogramIteration*>(selected);
     auto* condition = dynamic_cast<Tprogramcondition*>(selected);
@@ -214,28 +215,51 @@ bool Tprogramspace::runHandler(std::string_view handler) {
              if (text) text->showPart(text->FixedLenPart);
          }},
         {"ArrayCallbackClick",
-         [this] {
-             if (auto* array = dynamic_cast<TprogramArray*>(selected)) array->hideIndexes();
+         [this, selected] {
+             if (auto* array = dynamic_cast<TprogramArray*>(selected)) hideIndexesOf(*array);
          }},
         {"outputCallbackClick",
-         [this] {
-             if (auto* output = dynamic_cast<TprogramOutput*>(selected)) output->hideLines();
+         [this, selected] {
+             if (auto* output = dynamic_cast<TprogramOutput*>(selected)) hideLinesOf(*output);
          }},
         {"MainCommanderDeleteClick",
-         [this] {
-             if (activeCommander && activeCommander->VisualorStyle == kind::Main)
-                 deleteCommander(*activeCommander);
+         [this, active] {
+             if (active && active->VisualorStyle == kind::Main) deleteCommander(*active);
          }},
         {"flowCommanderDeleteClick",
-         [this] {
-             if (activeCommander && kind::isFlowCommander(activeCommander->VisualorStyle))
-                 deleteCommander(*activeCommander);
+         [this, active] {
+             if (active && kind::isFlowCommander(active->VisualorStyle)) deleteCommander(*active);
          }},
     };
     const auto found = actions.find(handler);
     if (found == actions.end()) return false;
     found->second();
     return true;
+}
+
+void Tprogramspace::hideIndexesOf(const TprogramArray& array) {
+    for (const auto& element : objects.elements) {
+        const auto* index = dynamic_cast<const TprogramIndex*>(element.get());
+        const bool belongs = (element->IsDerived &&
+                              (element->IndexMode == indexmode::Element ||
+                               element->IndexMode == indexmode::Pattern) &&
+                              element->ArrayObject == &array) ||
+                             (index && index->IndexArray == &array);
+        if (belongs && element->shown()) {
+            element->MakeIdle();
+            element->ShowObject(false);
+        }
+    }
+}
+
+void Tprogramspace::hideLinesOf(const TprogramOutput& output) {
+    for (const auto& element : objects.elements) {
+        auto* line = dynamic_cast<TOutputLineString*>(element.get());
+        if (line && line->LineOutput == &output && line->shown()) {
+            line->MakeIdle();
+            line->ShowObject(false);
+        }
+    }
 }
 
 } // namespace olvide

@@ -1,8 +1,9 @@
 #include "olvide/model/space/menus.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/elements/function.h"
 #include "olvide/model/kinds.h"
-#include "olvide/model/space/programspace.h"
+#include "olvide/model/objects/program_services.h"
 
 #include <initializer_list>
 
@@ -352,7 +353,7 @@ Menu functionCallMenu(const TprogramFunction& function) {
     call.items.clear();
     for (const std::string& alias : function.commanderAliases())
         call.items.push_back(MenuItem{alias, alias, "callCommander", alias, true, {}});
-    call.enabled = function.Owner && function.Owner->activeCommander;
+    call.enabled = function.Owner && function.Owner->activeCommander();
     return built;
 }
 

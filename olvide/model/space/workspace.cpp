@@ -34,7 +34,7 @@ void Workspace::closeProgram(Tprogramspace& program) {
     releasePending();
     if (activeProgram == &program) activeProgram = nullptr;
     // Call bindings of other programs must not keep pointing into the closed one.
-    for (const auto& element : program.elements)
+    for (const auto& element : program.objects.elements)
         forgetElement(element.get());
     std::erase_if(programs_, [&program](const auto& p) { return p.get() == &program; });
 }
@@ -42,6 +42,12 @@ void Workspace::closeProgram(Tprogramspace& program) {
 Tprogramspace* Workspace::findProgram(std::string_view name) const {
     for (const auto& program : programs_)
         if (equalsIgnoreCase(program->programName(), name)) return program.get();
+    return nullptr;
+}
+
+Tprogramspace* Workspace::programOf(const TVisualor& object) const {
+    for (const auto& program : programs_)
+        if (object.Owner == &program->services()) return program.get();
     return nullptr;
 }
 
@@ -69,7 +75,7 @@ Tprogramspace* Workspace::openFunction(const std::string& path, Tprogramspace& c
 
 void Workspace::forgetElement(const TprogramVaribler* element) {
     for (const auto& program : programs_)
-        for (const auto& commander : program->commanders)
+        for (const auto& commander : program->objects.commanders)
             for (const auto& step : commander->Steps)
                 for (TParameter& p : step->Parameters) {
                     if (p.formalInput == element) p.formalInput = nullptr;

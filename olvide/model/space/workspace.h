@@ -35,6 +35,8 @@ public:
     // The open program of that name (file name without folder and extension, or caption),
     // compared without regard to letter case.
     Tprogramspace* findProgram(std::string_view name) const;
+    // The open program that holds the object; none for an object of no open program.
+    Tprogramspace* programOf(const TVisualor& object) const;
     Tprogramspace* activeProgram = nullptr;
 
     // Objects taken out of a program while something may still refer to them; freed by

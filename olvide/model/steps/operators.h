@@ -10,8 +10,8 @@ namespace olvide {
 
 class Toperator : public TVisualor {
 public:
-    Toperator(Tprogramspace* owner, std::string sign) : TVisualor(owner), Sign(std::move(sign)) {}
-    explicit Toperator(Tprogramspace* owner) : TVisualor(owner) {}
+    Toperator(ProgramServices* owner, std::string sign) : TVisualor(owner), Sign(std::move(sign)) {}
+    explicit Toperator(ProgramServices* owner) : TVisualor(owner) {}
     std::string Sign;
     std::uint8_t setvisualorstyle() const override { return kind::Operator; }
     // The signs this kind shows.

@@ -1,9 +1,12 @@
 #include "olvide/model/steps/step.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/commanders/commander.h"
+#include "olvide/model/elements/elements.h"
+#include "olvide/model/objects/constant.h"
+#include "olvide/model/objects/program_services.h"
+#include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
-#include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
@@ -34,7 +37,7 @@ void appendLiteral(std::string& out, std::string_view utf8) {
 
 Tstep::Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramVaribler* y,
              TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner,
-             Tprogramspace* space)
+             ProgramServices* space)
     : StepKind(kind), op(decodeOp(kind, code)), Code(std::move(code)), ObjectX(x), ObjectY(y),
       ObjectZ(z), Constant(constant), OwnerCommander(owner), Space(space),
       info_(&opInfo(kind, op)) {}
@@ -108,7 +111,7 @@ void Tstep::WriteTo(RecordWriter& writer) const {
 }
 
 std::unique_ptr<Tstep> Tstep::ReadFrom(RecordReader& reader, TCommander* owner,
-                                       Tprogramspace* space) {
+                                       ProgramServices* space) {
     const std::int32_t kind = reader.readInteger();
     std::string code = reader.readString();
     const std::int32_t x = reader.readInteger();
@@ -122,7 +125,7 @@ std::unique_ptr<Tstep> Tstep::ReadFrom(RecordReader& reader, TCommander* owner,
     if (stepKind != stepkind::Call) return step;
 
     const std::int32_t count = reader.readInteger();
-    Tprogramspace* called = step->calledProgram();
+    ProgramServices* called = step->calledProgram();
     if (!called && space) space->platform().warning(cp("函数装入错误!"));
     // The bindings are read even when the function is missing, so that the records after
     // this one stay in place.
@@ -139,7 +142,7 @@ std::unique_ptr<Tstep> Tstep::ReadFrom(RecordReader& reader, TCommander* owner,
     return step;
 }
 
-Tprogramspace* Tstep::calledProgram() const {
+ProgramServices* Tstep::calledProgram() const {
     const auto* function = dynamic_cast<const TprogramFunction*>(ObjectX);
     return function ? function->program() : nullptr;
 }

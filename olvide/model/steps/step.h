@@ -14,8 +14,8 @@ class RecordReader;
 class RecordWriter;
 class TCommander;
 class TMaincommander;
+class ProgramServices;
 class Tprogramconstant;
-class Tprogramspace;
 
 namespace stepkind {
 inline constexpr std::uint8_t Head = 0;
@@ -43,7 +43,8 @@ public:
     // The step takes over the constant: it leaves the program space's constant list when the
     // step is freed.
     Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramVaribler* y,
-          TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner, Tprogramspace* space);
+          TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner,
+          ProgramServices* space);
     ~Tstep();
     Tstep(const Tstep&) = delete;
     Tstep& operator=(const Tstep&) = delete;
@@ -61,7 +62,7 @@ public:
     // The operator and constant pictures the step window made for this step.
     std::vector<std::unique_ptr<TVisualor>> Pictures;
     TCommander* OwnerCommander;
-    Tprogramspace* Space;
+    ProgramServices* Space;
 
     // Changes the code (a renamed called commander, a comment) and decodes it again.
     void setCode(std::string code);
@@ -80,12 +81,12 @@ public:
     // shows "函数装入错误!" and keeps no bindings; the bindings are read all the same so that
     // the following records stay in place.
     static std::unique_ptr<Tstep> ReadFrom(RecordReader& reader, TCommander* owner,
-                                           Tprogramspace* space);
+                                           ProgramServices* space);
 
     // Brings the bindings of a call step into line with the called commander's arguments.
     void alignParameters(const TMaincommander& called);
     // The called program and commander of a call step; none when not open.
-    Tprogramspace* calledProgram() const;
+    ProgramServices* calledProgram() const;
     TMaincommander* calledCommander() const;
 
     // Figure of the step in the flow window.

@@ -27,9 +27,9 @@ protected:
     }
     bool noLevelsAnywhere() const {
         for (const auto& program : ws.programs()) {
-            for (const auto& e : program->elements)
+            for (const auto& e : program->objects.elements)
                 if (e->LevelCount() != 0) return false;
-            for (const auto& c : program->commanders)
+            for (const auto& c : program->objects.commanders)
                 if (!c->CallRecords.empty() || c->Caller || c->ProgramCounter != 0) return false;
             if (program->inRun || program->runDepth != 0) return false;
         }
@@ -158,7 +158,7 @@ TEST_F(CallsTest, AReturnStepLeavesTheFunctionFromInsideABranch) {
     run.ProgramRun(m);
     EXPECT_EQ(value(b), "-1");
     EXPECT_EQ(run.ActiveCommander, m);
-    for (const auto& cmd : callee.commanders)
+    for (const auto& cmd : callee.objects.commanders)
         EXPECT_TRUE(cmd->CallRecords.empty());
 }
 

@@ -33,7 +33,7 @@ public:
     explicit Builder(Tprogramspace& space) : p(space) {}
 
     TMaincommander* main(std::string alias = {}) {
-        TMaincommander* m = p.placeMainCommander(300, 40 + 60 * p.mainCommanderTotal());
+        TMaincommander* m = p.placeMainCommander(300, 40 + 60 * p.objects.mainCommanderTotal());
         if (!alias.empty()) m->SetAlias(fromUtf8(alias));
         p.activateCommander(m);
         return m;
@@ -74,29 +74,29 @@ public:
     // A step in the commander being edited; `constant` in UTF-8.
     Tstep* step(std::uint8_t k, std::string code, TprogramVaribler* x, TprogramVaribler* y,
                 TprogramVaribler* z, std::optional<std::string> constant = {}) {
-        Tprogramconstant* c = constant ? p.MakeConstant(fromUtf8(*constant)) : nullptr;
-        return p.AddStep(k, std::move(code), x, y, z, c);
+        Tprogramconstant* c = constant ? p.services().MakeConstant(fromUtf8(*constant)) : nullptr;
+        return p.services().AddStep(k, std::move(code), x, y, z, c);
     }
     void edit(TCommander* commander) { p.activateCommander(commander); }
     // Makes e an argument of the main commander, passed in, out or both ways.
     static void argument(TMaincommander* commander, TValueVaribler* e, bool in, bool out) {
-        const auto store = static_cast<std::size_t>(e->space().storeIndexOf(commander));
+        const auto store = static_cast<std::size_t>(e->services().storeIndexOf(commander));
         e->Stores[store].StoreInput = in;
         e->Stores[store].StoreOutput = out;
         commander->addArgument(e);
     }
     TTruecommander* trueBranch(Tprogramcondition* c) {
-        if (!c->TrueCommander) p.MakeTrueCommander(*c);
+        if (!c->TrueCommander) p.services().MakeTrueCommander(*c);
         edit(c->TrueCommander);
         return c->TrueCommander;
     }
     TFalsecommander* falseBranch(Tprogramcondition* c) {
-        if (!c->FalseCommander) p.MakeFalseCommander(*c);
+        if (!c->FalseCommander) p.services().MakeFalseCommander(*c);
         edit(c->FalseCommander);
         return c->FalseCommander;
     }
     TForcommander* body(TprogramIteration* it) {
-        if (!it->ForCommander) p.MakeForCommander(*it);
+        if (!it->ForCommander) p.services().MakeForCommander(*it);
         edit(it->ForCommander);
         return it->ForCommander;
     }

@@ -388,8 +388,8 @@ TEST(ReadingOperands, XIsReadBeforeYWhateverOrderTheCodeShows) {
     ASSERT_TRUE(p.applyAttributes(*cell, window));
     auto* array = dynamic_cast<TprogramArray*>(cell->ArrayObject);
     ASSERT_NE(array, nullptr);
-    TprogramIndex* byEight = p.IndexElement(*array, *b.number("i", "8"));
-    TprogramIndex* byNine = p.IndexElement(*array, *b.number("j", "9"));
+    TprogramIndex* byEight = p.services().IndexElement(*array, *b.number("i", "8"));
+    TprogramIndex* byNine = p.services().IndexElement(*array, *b.number("j", "9"));
     b.edit(m);
     b.step(stepkind::Binary, "y-x", byEight, byNine, b.number("z"));
     b.step(stepkind::Binary, "x-y", byEight, byNine, b.number("w"));

@@ -55,9 +55,9 @@ TEST_F(InterpreterTest, RunStartsTheRootOfTheEditedCommanderUnlessAnOperationWai
     Tprogramcondition* c = b.condition("c");
     b.trueBranch(c);
     EXPECT_EQ(commanderToStart(prog), m);
-    prog.operated = c;
+    prog.edit.operated = c;
     EXPECT_EQ(commanderToStart(prog), nullptr);
-    prog.operated = nullptr;
+    prog.edit.operated = nullptr;
     run.ProgramRun(commanderToStart(prog));
     EXPECT_EQ(state(), "Ended");
 }
@@ -213,7 +213,7 @@ TEST_F(InterpreterTest, ALoopConditionHandsOverToItsOtherBranch) {
     EXPECT_EQ(value(n), "2");
     EXPECT_EQ(lines(out), (std::vector<std::string>{"false branch", "after"}));
     // Leaving never leaves records behind.
-    for (const auto& commander : prog.commanders)
+    for (const auto& commander : prog.objects.commanders)
         EXPECT_TRUE(commander->CallRecords.empty());
 }
 
@@ -252,7 +252,7 @@ TEST_F(InterpreterTest, AnExitNamingItsLoopLeavesEveryCommanderUpToIt) {
     b.step(stepkind::Flow, "EXF", outer, nullptr, nullptr); // leaves c, inner and outer
     runToEnd(m);
     EXPECT_EQ(lines(out), (std::vector<std::string>{"1", "after"}));
-    for (const auto& commander : prog.commanders)
+    for (const auto& commander : prog.objects.commanders)
         EXPECT_TRUE(commander->CallRecords.empty());
 }
 
@@ -337,9 +337,9 @@ TEST_F(InterpreterTest, StopFromTheInterfaceEndsTheRunAndDropsEveryLevel) {
     run.ProgramRun(m);
     EXPECT_EQ(state(), "Idle");
     EXPECT_LT(run.stepsExecuted(), 60);
-    for (const auto& e : prog.elements)
+    for (const auto& e : prog.objects.elements)
         EXPECT_EQ(e->LevelCount(), 0);
-    for (const auto& c : prog.commanders)
+    for (const auto& c : prog.objects.commanders)
         EXPECT_TRUE(c->CallRecords.empty());
 }
 

@@ -8,20 +8,6 @@ class Arrays : public ModelTest {
 protected:
     void SetUp() override { main = &placeMain(); }
 
-    // Turns the variable into an array through its attribute window, answering OK.
-    TprogramArray* makeArray(TVisualor& variable, int low, int high, const char* value = "0") {
-        AttributeWindow window;
-        space.fillAttributes(variable, window);
-        window.IsArray = true;
-        window.ArrayLowdimension = low;
-        window.ArrayHighdimension = high;
-        window.value = value;
-        platform.ok();
-        EXPECT_TRUE(space.applyAttributes(variable, window));
-        auto* variableElement = dynamic_cast<TprogramVaribler*>(&variable);
-        return variableElement ? variableElement->ArrayObject : nullptr;
-    }
-
     TMaincommander* main = nullptr;
 };
 
@@ -77,14 +63,14 @@ TEST_F(Arrays, ConstantIndexOffersOnlyTheBounds) {
     EXPECT_EQ(asked->low, 3);
     EXPECT_EQ(asked->high, 5);
     TprogramVaribler* element = array->Elements[1];
-    EXPECT_EQ(space.selected, element);
+    EXPECT_EQ(space.edit.selected, element);
     EXPECT_TRUE(element->shown());
     EXPECT_EQ(element->centreX(), array->VisualorImage.left + array->VisualorImage.width / 2);
     EXPECT_EQ(element->centreY(), array->VisualorImage.top + array->VisualorImage.height * 3 / 2);
     // A value outside the bounds (a dialog that let it through) selects nothing new.
     platform.enterIndex(6);
     choose(*array, "ConstantIndexClick");
-    EXPECT_EQ(space.selected, array);
+    EXPECT_EQ(space.edit.selected, array);
 }
 
 TEST_F(Arrays, IndexByANumberIsMadeOnceAndNamedAfterBoth) {
@@ -95,18 +81,18 @@ TEST_F(Arrays, IndexByANumberIsMadeOnceAndNamedAfterBoth) {
     click(*array->Elements[0]); // a derived number is no index variable
     EXPECT_EQ(array->OperationState, opstate::Operating);
     click(i);
-    auto* index = dynamic_cast<TprogramIndex*>(space.selected);
+    auto* index = dynamic_cast<TprogramIndex*>(space.edit.selected);
     ASSERT_NE(index, nullptr);
     EXPECT_EQ(index->VisualorAlias, "Num1[Num2]");
     EXPECT_TRUE(index->IsDerived);
     EXPECT_TRUE(index->shown());
     EXPECT_EQ(index->IndexArray, array);
     EXPECT_EQ(index->IndexVariable, &i);
-    const std::size_t count = space.elements.size();
+    const std::size_t count = space.objects.elements.size();
     choose(*array, "VariblerIndexClick");
     click(i);
-    EXPECT_EQ(space.selected, index);
-    EXPECT_EQ(space.elements.size(), count);
+    EXPECT_EQ(space.edit.selected, index);
+    EXPECT_EQ(space.objects.elements.size(), count);
 
     // The index stands for a number: it takes part in number steps both ways.
     auto& other = place<TprogramNumber>(kind::Number);
@@ -120,7 +106,7 @@ TEST_F(Arrays, IndexReadsTheElementOfItsVariablesValue) {
     auto& values = place<TprogramNumber>(kind::Number);
     auto& i = place<TprogramNumber>(kind::Number);
     TprogramArray* array = makeArray(values, 3, 5);
-    TprogramIndex* index = space.IndexElement(*array, i);
+    TprogramIndex* index = space.services().IndexElement(*array, i);
     i.SetStoreValueText("4");
     AttributeWindow window;
     space.fillAttributes(*index, window);
@@ -152,7 +138,7 @@ TEST_F(Arrays, ChangingBoundsAsksAndRebuildsTheElements) {
     auto& values = place<TprogramNumber>(kind::Number);
     auto& i = place<TprogramNumber>(kind::Number);
     TprogramArray* array = makeArray(values, 1, 3);
-    TprogramIndex* index = space.IndexElement(*array, i);
+    TprogramIndex* index = space.services().IndexElement(*array, i);
     choose(*index, "numberintxClick");
     ASSERT_EQ(main->stepCount(), 2);
 
@@ -174,7 +160,7 @@ TEST_F(Arrays, ChangingBoundsAsksAndRebuildsTheElements) {
     EXPECT_EQ(array->ArrayHigh, 5);
     EXPECT_EQ(values.PatternHigh, 5);
     EXPECT_EQ(main->stepCount(), 1);
-    EXPECT_EQ(space.findElement("Num1[Num2]"), nullptr) << "index objects are gone";
+    EXPECT_EQ(space.objects.findElement("Num1[Num2]"), nullptr) << "index objects are gone";
 }
 
 TEST_F(Arrays, RemovingTheArrayGivesBackThePlainVariable) {
@@ -189,21 +175,21 @@ TEST_F(Arrays, RemovingTheArrayGivesBackThePlainVariable) {
     EXPECT_EQ(values.IndexMode, indexmode::Plain);
     EXPECT_EQ(values.ArrayObject, nullptr);
     EXPECT_TRUE(values.shown());
-    EXPECT_EQ(space.elements.size(), 1u);
+    EXPECT_EQ(space.objects.elements.size(), 1u);
 }
 
 TEST_F(Arrays, DeletingAnArrayTakesElementsPatternAndIndexes) {
     auto& values = place<TprogramString>(kind::String);
     auto& i = place<TprogramNumber>(kind::Number);
     TprogramArray* array = makeArray(values, 1, 4);
-    space.IndexElement(*array, i);
+    space.services().IndexElement(*array, i);
     platform.ok();
     choose(*array, "ArrayDeleteClick");
     EXPECT_EQ(u(platform.last("confirm")->text),
               "删除Str1将去掉所有与之有关的步骤!\r\n你确实要删除它吗?");
     // Only the index number and its own parts stay.
-    ASSERT_EQ(space.elements.size(), 1u);
-    EXPECT_EQ(space.elements[0].get(), &i);
+    ASSERT_EQ(space.objects.elements.size(), 1u);
+    EXPECT_EQ(space.objects.elements[0].get(), &i);
 }
 
 TEST_F(Arrays, TakingBackHidesShownElementsAndIndexes) {
@@ -211,7 +197,7 @@ TEST_F(Arrays, TakingBackHidesShownElementsAndIndexes) {
     auto& i = place<TprogramNumber>(kind::Number);
     TprogramArray* array = makeArray(values, 1, 3);
     array->showElement(2);
-    TprogramIndex* index = space.IndexElement(*array, i);
+    TprogramIndex* index = space.services().IndexElement(*array, i);
     ASSERT_TRUE(array->Elements[1]->shown() && index->shown());
     choose(*array, "ArrayCallbackClick");
     EXPECT_FALSE(array->Elements[1]->shown());

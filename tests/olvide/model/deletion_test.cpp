@@ -48,7 +48,7 @@ TEST_F(Deletion, ANumberTakesItsStepsAndIndexesInEveryCommander) {
     window.ArrayHighdimension = 3;
     platform.ok();
     ASSERT_TRUE(space.applyAttributes(values, window));
-    TprogramIndex* index = space.IndexElement(*values.ArrayObject, number);
+    TprogramIndex* index = space.services().IndexElement(*values.ArrayObject, number);
     platform.enter("2");
     choose(number, "NumberxplusAClick");
     choose(condition, "conditionShowTruemanClick");
@@ -61,10 +61,10 @@ TEST_F(Deletion, ANumberTakesItsStepsAndIndexesInEveryCommander) {
     EXPECT_FALSE(listed(index));
     EXPECT_EQ(main->stepCount(), 1);
     EXPECT_EQ(condition.TrueCommander->stepCount(), 1);
-    EXPECT_EQ(space.selected, nullptr);
+    EXPECT_EQ(space.edit.selected, nullptr);
     EXPECT_TRUE(listed(values.ArrayObject));
     // Every temporary of the removed steps went too; the array's elements stay.
-    for (const auto& e : space.elements)
+    for (const auto& e : space.objects.elements)
         EXPECT_FALSE(e->IsTemp) << e->VisualorAlias;
 }
 
@@ -74,15 +74,15 @@ TEST_F(Deletion, ConditionsAndIterationsTakeTheirCommandersAndParts) {
     choose(condition, "conditionShowTruemanClick");
     choose(condition, "ConditionShowFalsemanClick");
     choose(iteration, "IterationShowFormanClick");
-    ASSERT_EQ(space.commanders.size(), 4u);
+    ASSERT_EQ(space.objects.commanders.size(), 4u);
     platform.ok();
     choose(condition, "conditiondeleteClick");
-    EXPECT_EQ(space.commanders.size(), 2u);
+    EXPECT_EQ(space.objects.commanders.size(), 2u);
     platform.ok();
     choose(iteration, "IterationdeleteClick");
-    EXPECT_EQ(space.commanders.size(), 1u);
-    EXPECT_TRUE(space.elements.empty()) << "the parts went with the iteration";
-    EXPECT_EQ(space.activeCommander, main) << "the edited commander stays";
+    EXPECT_EQ(space.objects.commanders.size(), 1u);
+    EXPECT_TRUE(space.objects.elements.empty()) << "the parts went with the iteration";
+    EXPECT_EQ(space.edit.activeCommander, main) << "the edited commander stays";
 }
 
 TEST_F(Deletion, DerivedObjectsAreNeverOffered) {
@@ -97,7 +97,7 @@ TEST_F(Deletion, DerivedObjectsAreNeverOffered) {
 
 TEST_F(Deletion, AnOutputTakesItsLines) {
     auto& output = place<TprogramOutput>(kind::Output);
-    TprogramOutputIndexAString* line = space.OutputLineA(output, 1);
+    TprogramOutputIndexAString* line = space.services().OutputLineA(output, 1);
     choose(*line, "StringlengthWholeClick");
     platform.ok();
     choose(output, "OutputDeleteClick");
@@ -114,9 +114,9 @@ TEST_F(Deletion, DeletingAMainCommanderMovesTheLaterStoresUp) {
     platform.ok();
     space.keyDown(key::Delete, {});
     EXPECT_EQ(u(platform.last("confirm")->text), "你确实要删除Olvane1吗?");
-    ASSERT_EQ(space.commanders.size(), 1u);
-    EXPECT_EQ(space.commanders[0].get(), second);
-    EXPECT_EQ(space.activeCommander, nullptr);
+    ASSERT_EQ(space.objects.commanders.size(), 1u);
+    EXPECT_EQ(space.objects.commanders[0].get(), second);
+    EXPECT_EQ(space.edit.activeCommander, nullptr);
     EXPECT_EQ(number.Stores[0].StoreValue, "second");
     EXPECT_EQ(number.Stores[7].StoreValue, "0");
 }
@@ -128,21 +128,21 @@ TEST_F(Deletion, AtMostEightMainCommandersAheadOfTheOthers) {
         ASSERT_NE(space.placeMainCommander(10, 10), nullptr);
     EXPECT_EQ(space.placeMainCommander(10, 10), nullptr);
     EXPECT_EQ(u(platform.last("warning")->text), "只允许放置8个流程Olvan!");
-    EXPECT_EQ(space.mainCommanderCount, 8);
-    ASSERT_EQ(space.commanders.size(), 9u);
+    EXPECT_EQ(space.objects.mainCommanderCount, 8);
+    ASSERT_EQ(space.objects.commanders.size(), 9u);
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(space.commanders[i]->VisualorStyle, kind::Main);
-    EXPECT_EQ(space.commanders[8]->VisualorId, 1001);
-    EXPECT_EQ(space.mainCommander(7)->VisualorAlias, "Olvane8");
+        EXPECT_EQ(space.objects.commanders[i]->VisualorStyle, kind::Main);
+    EXPECT_EQ(space.objects.commanders[8]->VisualorId, 1001);
+    EXPECT_EQ(space.objects.mainCommander(7)->VisualorAlias, "Olvane8");
 }
 
 TEST_F(Deletion, VisualObjectsGoWithoutAQuestion) {
     Tyin* yin = space.placeYin(30, 30);
     click(*yin);
-    EXPECT_EQ(space.selectedYin, yin);
-    EXPECT_EQ(space.activeCommander, nullptr) << "selecting a visual object ends the editing";
+    EXPECT_EQ(space.edit.selectedYin, yin);
+    EXPECT_EQ(space.edit.activeCommander, nullptr) << "selecting a visual object ends the editing";
     space.keyDown(key::Delete, {});
-    EXPECT_TRUE(space.yins.empty());
+    EXPECT_TRUE(space.objects.yins.empty());
     EXPECT_EQ(platform.count("confirm"), 0u);
 }
 
@@ -152,8 +152,10 @@ TEST(ProgramSpace, NewProgramStartsUnsavedWithItsCounters) {
     Tprogramspace& space = workspace.newProgram();
     EXPECT_TRUE(space.modified) << "a new program closes with the unsaved question";
     EXPECT_TRUE(space.callLinksIntact);
-    EXPECT_EQ(space.flowCommanderCount, 1000);
-    EXPECT_EQ(space.elementCount + space.constantCount + space.mainCommanderCount, 0);
+    EXPECT_EQ(space.objects.flowCommanderCount, 1000);
+    EXPECT_EQ(space.objects.elementCount + space.objects.constantCount +
+                  space.objects.mainCommanderCount,
+              0);
     EXPECT_EQ(toUtf8(space.programName()), "Olvan编程语言");
     space.fileName = "/home/a/Sum.olv";
     EXPECT_EQ(space.programName(), "Sum");
@@ -171,7 +173,7 @@ TEST_F(Deletion, ATemporaryDeletedByHandIsFreedOnce) {
     auto& number = place<TprogramNumber>(kind::Number);
     platform.enter("1");
     choose(number, "NumberxplusAClick");
-    auto* temp = dynamic_cast<TprogramNumber*>(space.selected);
+    auto* temp = dynamic_cast<TprogramNumber*>(space.edit.selected);
     ASSERT_NE(temp, nullptr);
     platform.ok();
     space.keyDown(key::Delete, {});

@@ -115,7 +115,7 @@ TEST_F(MenuActions, TakingBackHidesTheShownParts) {
     space.keyDown('C', {});
     EXPECT_FALSE(text.LocatePart->shown());
     EXPECT_FALSE(text.MeasurePart->shown());
-    EXPECT_EQ(space.selected, &text);
+    EXPECT_EQ(space.edit.selected, &text);
     auto& iteration = place<TprogramIteration>(kind::Iteration);
     click(iteration);
     space.keyDown('G', {});
@@ -147,10 +147,10 @@ TEST_F(MenuActions, FunctionMenuListsTheCalledProgramsMainCommanders) {
 TEST_F(MenuActions, StepWindowSelectionNeedsAMainCommander) {
     auto& number = place<TprogramNumber>(kind::Number);
     space.SelectObject(number);
-    EXPECT_EQ(space.selected, nullptr);
+    EXPECT_EQ(space.edit.selected, nullptr);
     space.placeMainCommander(5, 5);
     space.SelectObject(number);
-    EXPECT_EQ(space.selected, &number);
+    EXPECT_EQ(space.edit.selected, &number);
     EXPECT_EQ(number.OperationState, opstate::Ready);
 }
 

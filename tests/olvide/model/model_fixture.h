@@ -2,9 +2,9 @@
 // A workspace with one program space on a scripted platform, and helpers to drive it the way
 // the editor does: clicks on pictures, menu handlers, typed constants.
 #include "olvide/model/codepage.h"
-#include "olvide/model/scripted_platform.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
+#include "tests/support/scripted_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -38,10 +38,24 @@ protected:
         return *placed;
     }
 
+    // Turns the variable into an array through its attribute window, answering OK.
+    TprogramArray* makeArray(TVisualor& variable, int low, int high, const char* value = "0") {
+        AttributeWindow window;
+        space.fillAttributes(variable, window);
+        window.IsArray = true;
+        window.ArrayLowdimension = low;
+        window.ArrayHighdimension = high;
+        window.value = value;
+        platform.ok();
+        EXPECT_TRUE(space.applyAttributes(variable, window));
+        auto* variableElement = dynamic_cast<TprogramVaribler*>(&variable);
+        return variableElement ? variableElement->ArrayObject : nullptr;
+    }
+
     // Selects the element and chooses a menu item (by handler name).
     void choose(TVaribler& element, const char* handler) {
-        if (space.selected != &element) click(element);
-        ASSERT_EQ(space.selected, &element);
+        if (space.edit.selected != &element) click(element);
+        ASSERT_EQ(space.edit.selected, &element);
         ASSERT_TRUE(space.runHandler(handler)) << handler;
     }
 
@@ -63,7 +77,8 @@ protected:
                 if (static_cast<const void*>(item.get()) == object) return true;
             return false;
         };
-        return in(space.elements) || in(space.commanders) || in(space.constants) || in(space.yins);
+        return in(space.objects.elements) || in(space.objects.commanders) ||
+               in(space.objects.constants) || in(space.objects.yins);
     }
 };
 

@@ -23,11 +23,11 @@ TEST_F(Names, ElementsShareOneSerialCounterAndUseTheirPrefixes) {
 
 TEST_F(Names, TemporariesTakeTheSecondPrefixAndTheNextSerial) {
     auto& number = place<TprogramNumber>(kind::Number);
-    EXPECT_EQ(space.MakeTempNumber(number)->VisualorAlias, "tempNum2");
-    EXPECT_EQ(space.MakeTempBoolean(number)->VisualorAlias, "tempBool3");
-    EXPECT_EQ(space.MakeTempString(number)->VisualorAlias, "tempStr4");
+    EXPECT_EQ(space.services().MakeTempNumber(number)->VisualorAlias, "tempNum2");
+    EXPECT_EQ(space.services().MakeTempBoolean(number)->VisualorAlias, "tempBool3");
+    EXPECT_EQ(space.services().MakeTempString(number)->VisualorAlias, "tempStr4");
     // A temporary is placed centred at the source's right edge, two heights below its top.
-    TprogramNumber* temp = space.MakeTempNumber(number);
+    TprogramNumber* temp = space.services().MakeTempNumber(number);
     EXPECT_EQ(temp->centreX(), number.VisualorImage.left + number.VisualorImage.width);
     EXPECT_EQ(temp->centreY(), number.VisualorImage.top + 2 * number.VisualorImage.height);
     EXPECT_TRUE(temp->shown());
@@ -61,7 +61,7 @@ TEST_F(Names, StepVariablesArgumentsAndOthers) {
     // Iterations and conditions keep their prefix when temporary.
     EXPECT_EQ(makeObject<TprogramIteration>(nullptr, 0, 0, 6, true)->VisualorName, "Iter6");
     EXPECT_EQ(makeObject<Tprogramcondition>(nullptr, 0, 0, 6, true)->VisualorName, "Cond6");
-    EXPECT_EQ(space.MakeConstant("3.5")->VisualorName, "3.5");
+    EXPECT_EQ(space.services().MakeConstant("3.5")->VisualorName, "3.5");
 }
 
 TEST_F(Names, NewMainCommanderHasItsHeadStep) {
@@ -156,8 +156,8 @@ TEST_F(Names, RenamesRebuildIndexAndOutputLineNames) {
     placeMain();
     auto& output = place<TprogramOutput>(kind::Output);
     auto& line = place<TprogramNumber>(kind::Number);
-    TProgramOutputIndexxString* byNumber = space.OutputLineX(output, line);
-    TprogramOutputIndexAString* byConstant = space.OutputLineA(output, 3);
+    TProgramOutputIndexxString* byNumber = space.services().OutputLineX(output, line);
+    TprogramOutputIndexAString* byConstant = space.services().OutputLineA(output, 3);
     EXPECT_EQ(byNumber->VisualorAlias, "Output1[Num2]");
     EXPECT_EQ(byConstant->VisualorAlias, "Output1[3]");
     AttributeWindow window;
@@ -169,7 +169,7 @@ TEST_F(Names, RenamesRebuildIndexAndOutputLineNames) {
     EXPECT_EQ(byNumber->VisualorAlias, "Report[row]");
     EXPECT_EQ(byConstant->VisualorAlias, "Report[3]");
     // Finding by name ignores letter case: the same object comes back.
-    EXPECT_EQ(space.OutputLineA(output, 3), byConstant);
+    EXPECT_EQ(space.services().OutputLineA(output, 3), byConstant);
 }
 
 TEST_F(Names, PictureAndLabelFollowTheObject) {

@@ -13,36 +13,37 @@ protected:
     // program space in the same order.
     Tprogramspace& roundTrip() {
         RecordWriter writer;
-        for (const auto& e : space.elements)
+        for (const auto& e : space.objects.elements)
             e->save(writer);
-        for (const auto& c : space.constants)
+        for (const auto& c : space.objects.constants)
             c->save(writer);
-        for (const auto& c : space.commanders)
+        for (const auto& c : space.objects.commanders)
             c->save(writer);
         bytes = writer.take();
         Tprogramspace& copy = workspace.newProgram();
         RecordReader reader(bytes);
-        for (std::size_t i = 0; i < space.elements.size(); ++i) {
+        for (std::size_t i = 0; i < space.objects.elements.size(); ++i) {
             const std::int32_t code = reader.readInteger();
             TprogramVaribler* pattern = nullptr;
-            if (code == kind::Array) pattern = copy.ObjectByIndex(reader.readInteger());
-            auto element = copy.createElementForReading(static_cast<std::uint8_t>(code), pattern);
+            if (code == kind::Array) pattern = copy.objects.ObjectByIndex(reader.readInteger());
+            auto element =
+                copy.objects.createElementForReading(static_cast<std::uint8_t>(code), pattern);
             EXPECT_NE(element, nullptr) << code;
             if (!element) return copy;
             element->load(reader);
-            copy.adoptElement(std::move(element));
+            copy.objects.adoptElement(std::move(element));
         }
-        for (std::size_t i = 0; i < space.constants.size(); ++i) {
+        for (std::size_t i = 0; i < space.objects.constants.size(); ++i) {
             EXPECT_EQ(reader.readInteger(), kind::Constant);
-            auto constant = copy.createConstantForReading();
+            auto constant = copy.objects.createConstantForReading();
             constant->load(reader);
-            copy.constants.push_back(std::move(constant));
+            copy.objects.constants.push_back(std::move(constant));
         }
-        for (std::size_t i = 0; i < space.commanders.size(); ++i) {
-            auto commander =
-                copy.createCommanderForReading(static_cast<std::uint8_t>(reader.readInteger()));
+        for (std::size_t i = 0; i < space.objects.commanders.size(); ++i) {
+            auto commander = copy.objects.createCommanderForReading(
+                static_cast<std::uint8_t>(reader.readInteger()));
             commander->load(reader);
-            copy.adoptCommander(std::move(commander));
+            copy.objects.adoptCommander(std::move(commander));
         }
         EXPECT_TRUE(reader.ok()) << reader.error();
         EXPECT_TRUE(reader.atEnd());
@@ -85,7 +86,7 @@ TEST_F(Records, EveryElementKindReadsBack) {
     text.Isfixed = true;
     auto& output = place<TprogramOutput>(kind::Output);
     output.OutputLines = {"a", "b"};
-    space.OutputLineA(output, 2);
+    space.services().OutputLineA(output, 2);
     auto& values = place<TprogramBoolean>(kind::Boolean);
     AttributeWindow window;
     space.fillAttributes(values, window);
@@ -94,8 +95,8 @@ TEST_F(Records, EveryElementKindReadsBack) {
     window.ArrayHighdimension = 4;
     platform.ok();
     ASSERT_TRUE(space.applyAttributes(values, window));
-    TprogramIndex* index = space.IndexElement(*values.ArrayObject, number);
-    TProgramOutputIndexxString* line = space.OutputLineX(output, number);
+    TprogramIndex* index = space.services().IndexElement(*values.ArrayObject, number);
+    TProgramOutputIndexxString* line = space.services().OutputLineX(output, number);
     choose(condition, "conditionShowTruemanClick");
     choose(iteration, "IterationShowFormanClick");
     platform.enter("3");
@@ -104,10 +105,10 @@ TEST_F(Records, EveryElementKindReadsBack) {
     main.addArgument(&number);
 
     Tprogramspace& copy = roundTrip();
-    ASSERT_EQ(copy.elements.size(), space.elements.size());
-    for (std::size_t i = 0; i < space.elements.size(); ++i) {
-        const TprogramVaribler& was = *space.elements[i];
-        const TprogramVaribler& read = *copy.elements[i];
+    ASSERT_EQ(copy.objects.elements.size(), space.objects.elements.size());
+    for (std::size_t i = 0; i < space.objects.elements.size(); ++i) {
+        const TprogramVaribler& was = *space.objects.elements[i];
+        const TprogramVaribler& read = *copy.objects.elements[i];
         EXPECT_EQ(read.VisualorStyle, was.VisualorStyle) << i;
         EXPECT_EQ(read.VisualorAlias, was.VisualorAlias) << i;
         EXPECT_EQ(read.VisualorId, was.VisualorId) << i;
@@ -117,7 +118,7 @@ TEST_F(Records, EveryElementKindReadsBack) {
         EXPECT_EQ(read.StoreValueText(), was.StoreValueText()) << i;
     }
     auto at = [&copy, this](const TVisualor& original) {
-        return copy.ObjectByIndex(TVisualor::SerialOf(&original));
+        return copy.objects.ObjectByIndex(TVisualor::SerialOf(&original));
     };
     EXPECT_EQ(at(number)->VisualorComment, number.VisualorComment);
     auto* readIteration = dynamic_cast<TprogramIteration*>(at(iteration));
@@ -142,25 +143,25 @@ TEST_F(Records, EveryElementKindReadsBack) {
     ASSERT_EQ(readArray->Elements.size(), 3u);
     EXPECT_EQ(readArray->Elements[0]->VisualorAlias,
               values.ArrayObject->Elements[0]->VisualorAlias);
-    auto* readIndex = dynamic_cast<TprogramIndex*>(copy.findElement(index->VisualorAlias));
+    auto* readIndex = dynamic_cast<TprogramIndex*>(copy.objects.findElement(index->VisualorAlias));
     ASSERT_NE(readIndex, nullptr);
     EXPECT_EQ(readIndex->IndexArray, readArray);
     EXPECT_EQ(readIndex->IndexVariable, at(number));
     auto* lineByNumber =
-        dynamic_cast<TProgramOutputIndexxString*>(copy.findElement(line->VisualorAlias));
+        dynamic_cast<TProgramOutputIndexxString*>(copy.objects.findElement(line->VisualorAlias));
     ASSERT_NE(lineByNumber, nullptr);
     EXPECT_EQ(lineByNumber->LineIndex, at(number));
     EXPECT_EQ(lineByNumber->LineOutput, readOutput);
 
-    ASSERT_EQ(copy.commanders.size(), 3u);
-    auto* readMain = dynamic_cast<TMaincommander*>(copy.commanders[0].get());
+    ASSERT_EQ(copy.objects.commanders.size(), 3u);
+    auto* readMain = dynamic_cast<TMaincommander*>(copy.objects.commanders[0].get());
     ASSERT_NE(readMain, nullptr);
     EXPECT_TRUE(readMain->InternalCall);
     EXPECT_EQ(readMain->ArgumentList, std::vector<TprogramVaribler*>{at(number)});
     EXPECT_EQ(texts(*readMain), texts(main));
-    EXPECT_EQ(readMain->Steps.back()->Constant, copy.constants[0].get());
-    EXPECT_EQ(copy.constants[0]->ConstantValue, "3");
-    EXPECT_FALSE(copy.commanders[1]->shown()) << "flow commanders wait for their owner";
+    EXPECT_EQ(readMain->Steps.back()->Constant, copy.objects.constants[0].get());
+    EXPECT_EQ(copy.objects.constants[0]->ConstantValue, "3");
+    EXPECT_FALSE(copy.objects.commanders[1]->shown()) << "flow commanders wait for their owner";
 }
 
 TEST_F(Records, NegativePositionsReadAsZeroAndPartsStayHidden) {
@@ -168,22 +169,22 @@ TEST_F(Records, NegativePositionsReadAsZeroAndPartsStayHidden) {
     iteration.FromPart->ShowObject(true);
     iteration.placeAt(-40, -3);
     Tprogramspace& copy = roundTrip();
-    const TprogramVaribler* read = copy.elements.back().get();
+    const TprogramVaribler* read = copy.objects.elements.back().get();
     EXPECT_EQ(read->VisualorImage.left, 0);
     EXPECT_EQ(read->VisualorImage.top, 0);
     EXPECT_TRUE(read->shown());
-    EXPECT_FALSE(copy.elements[0]->shown()) << "derived objects are hidden after reading";
+    EXPECT_FALSE(copy.objects.elements[0]->shown()) << "derived objects are hidden after reading";
 }
 
 TEST_F(Records, DamagedRecordStopsWithoutAnythingMade) {
     place<TprogramString>(kind::String);
     RecordWriter writer;
-    space.elements.back()->save(writer);
+    space.objects.elements.back()->save(writer);
     std::string cut = writer.take();
     cut.resize(cut.size() / 2);
     RecordReader reader(cut);
     reader.readInteger();
-    auto element = space.createElementForReading(kind::String);
+    auto element = space.objects.createElementForReading(kind::String);
     element->load(reader);
     EXPECT_FALSE(reader.ok());
     EXPECT_EQ(element->clipLocate(), nullptr);
@@ -203,7 +204,7 @@ TEST_F(Records, AFunctionWhoseFileIsMissingBreaksTheCallLinks) {
     record += path.bytes();
     RecordReader reader(record);
     reader.readInteger();
-    auto read = space.createElementForReading(kind::Function);
+    auto read = space.objects.createElementForReading(kind::Function);
     read->load(reader);
     EXPECT_TRUE(reader.ok());
     EXPECT_EQ(u(platform.last("warning")->text), "函数打开错误,文件没发现!");
@@ -220,7 +221,7 @@ TEST_F(Records, AVisualObjectForgetsAMissingPicture) {
     const std::string b = writer.take();
     RecordReader reader(b);
     EXPECT_EQ(reader.readInteger(), kind::Yin);
-    auto read = space.createYinForReading();
+    auto read = space.objects.createYinForReading();
     read->load(reader);
     EXPECT_TRUE(reader.ok());
     EXPECT_EQ(read->pictureFile, "");

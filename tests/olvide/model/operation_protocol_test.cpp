@@ -17,12 +17,12 @@ TEST_F(Protocol, CancelledConstantAddsNothing) {
     platform.cancel();
     choose(number, "NumberxplusAClick");
     EXPECT_EQ(main->stepCount(), 1);
-    EXPECT_TRUE(space.constants.empty());
-    EXPECT_EQ(space.elements.size(), 1u) << "no temporary";
-    EXPECT_EQ(space.selected, &number);
+    EXPECT_TRUE(space.objects.constants.empty());
+    EXPECT_EQ(space.objects.elements.size(), 1u) << "no temporary";
+    EXPECT_EQ(space.edit.selected, &number);
     EXPECT_EQ(number.OperationState, opstate::Ready);
     EXPECT_FALSE(number.BlinkTimer.enabled());
-    EXPECT_EQ(space.operated, nullptr);
+    EXPECT_EQ(space.edit.operated, nullptr);
 }
 
 TEST_F(Protocol, ConstantWindowsFollowTheCode) {
@@ -60,7 +60,7 @@ TEST_F(Protocol, ARefusedOperandLeavesTheOperationWaiting) {
     EXPECT_EQ(number.OperationState, opstate::Operating);
     EXPECT_TRUE(number.BlinkTimer.enabled());
     EXPECT_EQ(main->stepCount(), 1);
-    EXPECT_EQ(space.operated, &number);
+    EXPECT_EQ(space.edit.operated, &number);
     // The blink alternates the picture every tick.
     const bool before = number.VisualorImage.highlighted;
     platform.tickTimers();
@@ -75,8 +75,8 @@ TEST_F(Protocol, EscapeCancelsAWaitingOperation) {
     choose(number, "numberxlessyClick");
     space.keyDown(key::Escape, {});
     EXPECT_EQ(number.OperationState, opstate::Ready);
-    EXPECT_EQ(space.selected, &number);
-    EXPECT_EQ(space.operated, nullptr);
+    EXPECT_EQ(space.edit.selected, &number);
+    EXPECT_EQ(space.edit.operated, nullptr);
     click(place<TprogramNumber>(kind::Number));
     EXPECT_EQ(main->stepCount(), 1);
 }
@@ -92,19 +92,19 @@ TEST_F(Protocol, AnOperationBegunDirectlyEndsToo) {
 
 TEST_F(Protocol, AMenuEntryWithNothingSelectedDoesNothing) {
     place<TprogramNumber>(kind::Number);
-    ASSERT_EQ(space.selected, nullptr);
+    ASSERT_EQ(space.edit.selected, nullptr);
     EXPECT_TRUE(space.runHandler("NumberxplusAClick"));
-    EXPECT_EQ(space.operated, nullptr);
+    EXPECT_EQ(space.edit.operated, nullptr);
     EXPECT_TRUE(platform.requests.empty() || platform.count("askNumber") == 0);
     EXPECT_FALSE(space.runHandler("NoSuchClick"));
 }
 
 TEST_F(Protocol, WithoutACommanderBeingEditedNoStepIsMade) {
-    space.activeCommander = nullptr;
+    space.edit.activeCommander = nullptr;
     auto& number = place<TprogramNumber>(kind::Number);
     choose(number, "numberintxClick");
     EXPECT_EQ(main->stepCount(), 1);
-    EXPECT_EQ(space.elements.size(), 1u);
+    EXPECT_EQ(space.objects.elements.size(), 1u);
     EXPECT_EQ(number.OperationState, opstate::Ready);
 }
 
@@ -163,19 +163,20 @@ TEST_F(Protocol, OutputsTakeLinesAndStrings) {
     EXPECT_EQ(lastText(), "Str3 add to Output1");
     platform.enterIndex(2);
     choose(output, "OutputIndexAClick");
-    auto* line = dynamic_cast<TprogramOutputIndexAString*>(space.selected);
+    auto* line = dynamic_cast<TprogramOutputIndexAString*>(space.edit.selected);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->VisualorAlias, "Output1[2]");
     EXPECT_TRUE(line->shown());
     choose(output, "OutputIndexxClick");
     click(number);
-    auto* byNumber = dynamic_cast<TProgramOutputIndexxString*>(space.selected);
+    auto* byNumber = dynamic_cast<TProgramOutputIndexxString*>(space.edit.selected);
     ASSERT_NE(byNumber, nullptr);
     EXPECT_EQ(byNumber->LineIndex, &number);
     // A line string takes part in string steps.
     choose(*line, "StringaddxClick");
     click(text);
-    EXPECT_EQ(lastText(), "Output1[2] + Str3 => tempStr" + std::to_string(space.elementCount));
+    EXPECT_EQ(lastText(),
+              "Output1[2] + Str3 => tempStr" + std::to_string(space.objects.elementCount));
 }
 
 TEST_F(Protocol, KeysSendTheSameCodesAsMenus) {

@@ -47,11 +47,11 @@ TEST_F(ProgramBuild, SumOneToTenIntoAnOutput) {
     ASSERT_NE(body, nullptr);
     EXPECT_TRUE(body->shown());
     click(*body);
-    EXPECT_EQ(space.activeCommander, body);
+    EXPECT_EQ(space.edit.activeCommander, body);
     choose(sum, "numberxplusyClick");
     EXPECT_EQ(sum.OperationState, opstate::Operating);
     click(iteration);
-    auto* total = dynamic_cast<TprogramNumber*>(space.selected);
+    auto* total = dynamic_cast<TprogramNumber*>(space.edit.selected);
     ASSERT_NE(total, nullptr);
     EXPECT_TRUE(total->IsTemp);
     choose(*total, "NumberSetClick");
@@ -60,7 +60,7 @@ TEST_F(ProgramBuild, SumOneToTenIntoAnOutput) {
     // Back in the main commander: the sum as a string added to the output.
     click(main);
     choose(sum, "numberstrxClick");
-    auto* text = dynamic_cast<TprogramString*>(space.selected);
+    auto* text = dynamic_cast<TprogramString*>(space.edit.selected);
     ASSERT_NE(text, nullptr);
     choose(output, "OutputAddLinexClick");
     click(*text);
@@ -75,9 +75,9 @@ TEST_F(ProgramBuild, SumOneToTenIntoAnOutput) {
 
     // Objects made on the way: four constants, two temporaries with their life spans, the
     // flow commander with its serial and alias, the derived parts with theirs.
-    ASSERT_EQ(space.constants.size(), 4u);
-    EXPECT_EQ(space.constants[1]->ConstantValue, "10");
-    EXPECT_EQ(space.constantCount, 4);
+    ASSERT_EQ(space.objects.constants.size(), 4u);
+    EXPECT_EQ(space.objects.constants[1]->ConstantValue, "10");
+    EXPECT_EQ(space.objects.constantCount, 4);
     EXPECT_EQ(body->VisualorId, 1001);
     EXPECT_EQ(body->VisualorAlias, "Iter1\r\nForman");
     EXPECT_EQ(body->Iteration, &iteration);
@@ -90,12 +90,12 @@ TEST_F(ProgramBuild, SumOneToTenIntoAnOutput) {
     EXPECT_FALSE(total->shown());
     EXPECT_EQ(text->TempCommanderId, 1);
     EXPECT_EQ(text->TempFirstStep, 7);
-    EXPECT_EQ(space.elementCount, 5);
-    EXPECT_EQ(space.commanders.size(), 2u);
+    EXPECT_EQ(space.objects.elementCount, 5);
+    EXPECT_EQ(space.objects.commanders.size(), 2u);
     // The last step's operation ended and the output is the selected object again.
     EXPECT_EQ(output.OperationState, opstate::Ready);
-    EXPECT_EQ(space.selected, &output);
-    EXPECT_EQ(space.operated, nullptr);
+    EXPECT_EQ(space.edit.selected, &output);
+    EXPECT_EQ(space.edit.operated, nullptr);
     EXPECT_EQ(platform.unanswered, 0);
     EXPECT_TRUE(space.modified);
 }

@@ -21,8 +21,8 @@ protected:
         z->SetAlias("z1");
     }
     std::string text(std::uint8_t kind, const char* code, bool withY = true, bool withX = true) {
-        Tstep step(kind, code, withX ? x : nullptr, withY ? y : nullptr, z, space.MakeConstant("5"),
-                   main, &space);
+        Tstep step(kind, code, withX ? x : nullptr, withY ? y : nullptr, z,
+                   space.services().MakeConstant("5"), main, &space);
         return u(step.DisplayText());
     }
     TMaincommander* main = nullptr;
@@ -116,7 +116,7 @@ TEST_F(Steps, BreakpointsOfTheStepOrOfItsObjects) {
 }
 
 TEST_F(Steps, RecordWritesSerialsAndReadsThemBack) {
-    Tprogramconstant* constant = space.MakeConstant("5");
+    Tprogramconstant* constant = space.services().MakeConstant("5");
     Tstep step(1, "x+A", x, nullptr, z, constant, main, &space);
     RecordWriter writer;
     step.WriteTo(writer);

@@ -17,7 +17,7 @@ protected:
     TprogramNumber* addConstant(TVaribler& x, const char* value = "1") {
         platform.enter(value);
         choose(x, "NumberxplusAClick");
-        return dynamic_cast<TprogramNumber*>(space.selected);
+        return dynamic_cast<TprogramNumber*>(space.edit.selected);
     }
     TMaincommander* main = nullptr;
     TprogramNumber* number = nullptr;
@@ -40,7 +40,7 @@ TEST_F(Temporaries, InsertsAndDeletesBeforeItMoveItsSpan) {
     const int first = temp->TempFirstStep;
     const int last = temp->TempLastStep;
     main->SetPosition(1);
-    space.AddStep(stepkind::Comment, "note", nullptr, nullptr, nullptr, nullptr);
+    space.services().AddStep(stepkind::Comment, "note", nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(temp->TempFirstStep, first + 1);
     EXPECT_EQ(temp->TempLastStep, last + 1);
     main->DeleteStep(2);
@@ -52,11 +52,11 @@ TEST_F(Temporaries, InsertsAndDeletesBeforeItMoveItsSpan) {
 TEST_F(Temporaries, OneNoStepUsesLeavesTheProgram) {
     TprogramNumber* temp = addConstant(*number);
     ASSERT_TRUE(listed(temp));
-    const std::size_t constants = space.constants.size();
+    const std::size_t constants = space.objects.constants.size();
     main->DeleteStep(2);
     EXPECT_FALSE(listed(temp));
-    EXPECT_EQ(space.constants.size(), constants - 1) << "the step's constant goes with it";
-    EXPECT_EQ(space.selected, nullptr);
+    EXPECT_EQ(space.objects.constants.size(), constants - 1) << "the step's constant goes with it";
+    EXPECT_EQ(space.edit.selected, nullptr);
     ASSERT_EQ(workspace.pendingRelease.size(), 1u);
     EXPECT_FALSE(platform.destroyed.contains(temp));
     workspace.releasePending();
@@ -74,12 +74,12 @@ TEST_F(Temporaries, AStillUsedTemporaryStays) {
 
 TEST_F(Temporaries, ATemporaryStringGoesWithItsParts) {
     choose(*number, "numberstrxClick");
-    auto* text = dynamic_cast<TprogramString*>(space.selected);
+    auto* text = dynamic_cast<TprogramString*>(space.edit.selected);
     ASSERT_NE(text, nullptr);
     ASSERT_NE(text->LocatePart, nullptr);
-    const std::size_t before = space.elements.size();
+    const std::size_t before = space.objects.elements.size();
     main->DeleteStep(2);
-    EXPECT_EQ(space.elements.size(), before - 4);
+    EXPECT_EQ(space.objects.elements.size(), before - 4);
 }
 
 TEST_F(Temporaries, DeselectedTemporaryIsHiddenAgain) {
@@ -95,11 +95,11 @@ TEST_F(Temporaries, KeyVHidesAShownTemporaryAndReleasesAnUnusedOne) {
     space.keyDown('V', {});
     EXPECT_FALSE(used->shown());
     EXPECT_TRUE(listed(used));
-    TprogramNumber* unused = space.MakeTempNumber(*number);
+    TprogramNumber* unused = space.services().MakeTempNumber(*number);
     click(*unused);
     space.keyDown('V', {});
     EXPECT_FALSE(listed(unused));
-    EXPECT_EQ(space.selected, nullptr);
+    EXPECT_EQ(space.edit.selected, nullptr);
 }
 
 TEST_F(Temporaries, DeletingACommanderFreesItsTemporaries) {
@@ -110,14 +110,14 @@ TEST_F(Temporaries, DeletingACommanderFreesItsTemporaries) {
     TprogramNumber* temp = addConstant(*number);
     ASSERT_EQ(temp->TempCommanderId, 1001);
     click(*body); // activating the commander deselects the temporary
-    ASSERT_EQ(space.selected, nullptr);
+    ASSERT_EQ(space.edit.selected, nullptr);
     platform.ok();
     space.keyDown(key::Delete, {});
     EXPECT_EQ(u(platform.last("confirm")->text), "你确实要删除Iter2_Forman吗?");
     EXPECT_FALSE(listed(temp));
     EXPECT_EQ(iteration.ForCommander, nullptr);
-    EXPECT_EQ(space.activeCommander, nullptr);
-    EXPECT_EQ(space.commanders.size(), 1u);
+    EXPECT_EQ(space.edit.activeCommander, nullptr);
+    EXPECT_EQ(space.objects.commanders.size(), 1u);
 }
 
 TEST_F(Temporaries, LifeSpanSurvivesTheObjectRecord) {
@@ -127,7 +127,7 @@ TEST_F(Temporaries, LifeSpanSurvivesTheObjectRecord) {
     const std::string bytes = writer.take();
     RecordReader reader(bytes);
     ASSERT_EQ(reader.readInteger(), kind::Number);
-    auto read = space.createElementForReading(kind::Number);
+    auto read = space.objects.createElementForReading(kind::Number);
     read->load(reader);
     ASSERT_TRUE(reader.ok());
     EXPECT_TRUE(read->IsTemp);

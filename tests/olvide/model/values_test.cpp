@@ -135,9 +135,9 @@ TEST_F(Values, OutputLinesReadTheirLineOrTheOutOfRangeText) {
     auto& output = place<TprogramOutput>(kind::Output);
     auto& row = place<TprogramNumber>(kind::Number);
     output.OutputLines = {"one", "two"};
-    TprogramOutputIndexAString* second = space.OutputLineA(output, 2);
-    TprogramOutputIndexAString* third = space.OutputLineA(output, 3);
-    TProgramOutputIndexxString* byRow = space.OutputLineX(output, row);
+    TprogramOutputIndexAString* second = space.services().OutputLineA(output, 2);
+    TprogramOutputIndexAString* third = space.services().OutputLineA(output, 3);
+    TProgramOutputIndexxString* byRow = space.services().OutputLineX(output, row);
     EXPECT_EQ(second->GetValue(), "two");
     EXPECT_EQ(third->GetValue(), " Out of output range!          ");
     EXPECT_EQ(third->GetValue().size(), 31u);

@@ -80,7 +80,7 @@ TEST_F(ProgramDocumentsTest, OpeningReadsTheProgramAndFindsAnOpenOneByNameIgnori
     Tprogramspace* opened = openProgramFile(other, path("Sum.olv"), &error);
     ASSERT_NE(opened, nullptr) << error;
     EXPECT_EQ(error, "");
-    EXPECT_EQ(opened->elements.size(), 1u);
+    EXPECT_EQ(opened->objects.elements.size(), 1u);
     EXPECT_EQ(opened->fileName, path("Sum.olv"));
     EXPECT_FALSE(opened->modified);
     EXPECT_EQ(openProgramFile(other, path("SUM.olv")), opened);
@@ -106,7 +106,7 @@ TEST_F(ProgramDocumentsTest, ADrawingFileWithElementsIsReportedAndTheProgramStil
     platform.clear();
     Tprogramspace* opened = openProgramFile(other, path("Pic.olv"));
     ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->elements.size(), 1u);
+    EXPECT_EQ(opened->objects.elements.size(), 1u);
     EXPECT_EQ(platform.count("warning"), 1u);
 }
 

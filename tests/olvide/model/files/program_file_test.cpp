@@ -41,17 +41,17 @@ protected:
         auto& out = place<TprogramOutput>(kind::Output);
         out.OutputLines = {"a", std::string(300, 'x')};
         space.activateCommander(&main);
-        Tprogramconstant* k = space.MakeConstant("2");
-        TprogramNumber* temp = space.MakeTempNumber(n);
-        space.AddStep(stepkind::WithConstant, "x*A", &n, nullptr, temp, k);
-        space.AddStep(stepkind::Flow, "DOC", &c, nullptr, nullptr, nullptr);
-        space.AddStep(stepkind::Flow, "DOI", &it, nullptr, nullptr, nullptr);
-        space.MakeTrueCommander(c);
+        Tprogramconstant* k = space.services().MakeConstant("2");
+        TprogramNumber* temp = space.services().MakeTempNumber(n);
+        space.services().AddStep(stepkind::WithConstant, "x*A", &n, nullptr, temp, k);
+        space.services().AddStep(stepkind::Flow, "DOC", &c, nullptr, nullptr, nullptr);
+        space.services().AddStep(stepkind::Flow, "DOI", &it, nullptr, nullptr, nullptr);
+        space.services().MakeTrueCommander(c);
         space.activateCommander(c.TrueCommander);
-        space.AddStep(stepkind::Binary, "O+S", &out, &s, nullptr, nullptr);
-        space.MakeForCommander(it);
+        space.services().AddStep(stepkind::Binary, "O+S", &out, &s, nullptr, nullptr);
+        space.services().MakeForCommander(it);
         space.activateCommander(it.ForCommander);
-        space.AddStep(stepkind::Flow, "EXF", nullptr, nullptr, nullptr, nullptr);
+        space.services().AddStep(stepkind::Flow, "EXF", nullptr, nullptr, nullptr, nullptr);
         main.addArgument(&n);
         n.Stores[0].StoreInput = true;
     }
@@ -69,9 +69,9 @@ TEST_F(ProgramFileTest, AProgramReadBackIsWrittenAgainByteForByte) {
     ProgramReadResult result;
     Tprogramspace& copy = read(first, &result);
     EXPECT_TRUE(result.ok()) << result.error;
-    EXPECT_EQ(copy.elements.size(), space.elements.size());
-    EXPECT_EQ(copy.constants.size(), space.constants.size());
-    EXPECT_EQ(copy.commanders.size(), space.commanders.size());
+    EXPECT_EQ(copy.objects.elements.size(), space.objects.elements.size());
+    EXPECT_EQ(copy.objects.constants.size(), space.objects.constants.size());
+    EXPECT_EQ(copy.objects.commanders.size(), space.objects.commanders.size());
     EXPECT_FALSE(copy.modified);
     // Reading hides the temporary and moves pictures at negative positions to 0; from then
     // on the file stays the same.
@@ -83,16 +83,16 @@ TEST_F(ProgramFileTest, AProgramReadBackIsWrittenAgainByteForByte) {
 TEST_F(ProgramFileTest, ReadingRestoresLinksPartsAndLifeSpans) {
     buildSample();
     Tprogramspace& copy = read(write(space));
-    auto* temp = copy.elements.back().get();
+    auto* temp = copy.objects.elements.back().get();
     ASSERT_TRUE(temp->IsTemp);
-    const TprogramVaribler* original = space.elements.back().get();
+    const TprogramVaribler* original = space.objects.elements.back().get();
     EXPECT_EQ(temp->TempFirstStep, original->TempFirstStep);
     EXPECT_EQ(temp->TempLastStep, original->TempLastStep);
     EXPECT_EQ(temp->TempCommanderId, original->TempCommanderId);
     EXPECT_FALSE(temp->shown()); // temporaries are hidden after reading
     Tprogramcondition* c = nullptr;
     TprogramIteration* it = nullptr;
-    for (const auto& e : copy.elements) {
+    for (const auto& e : copy.objects.elements) {
         if (!c) c = dynamic_cast<Tprogramcondition*>(e.get());
         if (!it) it = dynamic_cast<TprogramIteration*>(e.get());
     }
@@ -103,13 +103,13 @@ TEST_F(ProgramFileTest, ReadingRestoresLinksPartsAndLifeSpans) {
     ASSERT_NE(it->ForCommander, nullptr);
     ASSERT_NE(it->FromPart, nullptr);
     EXPECT_EQ(it->FromPart->VisualorAlias,
-              space.elements[6]->VisualorAlias.substr(0, 0) + it->FromPart->VisualorAlias);
-    const auto* main = dynamic_cast<TMaincommander*>(copy.commanders.front().get());
+              space.objects.elements[6]->VisualorAlias.substr(0, 0) + it->FromPart->VisualorAlias);
+    const auto* main = dynamic_cast<TMaincommander*>(copy.objects.commanders.front().get());
     ASSERT_NE(main, nullptr);
     ASSERT_EQ(main->ArgumentList.size(), 1u);
     EXPECT_EQ(main->step(2)->ObjectZ, temp);
     EXPECT_EQ(toUtf8(main->step(2)->DisplayText()),
-              toUtf8(space.commanders.front()->step(2)->DisplayText()));
+              toUtf8(space.objects.commanders.front()->step(2)->DisplayText()));
 }
 
 TEST_F(ProgramFileTest, ArraysAreWrittenPatternArrayElementsAndRebuiltInFileOrder) {
@@ -125,14 +125,14 @@ TEST_F(ProgramFileTest, ArraysAreWrittenPatternArrayElementsAndRebuiltInFileOrde
     auto* array = dynamic_cast<TprogramArray*>(n.ArrayObject);
     ASSERT_NE(array, nullptr);
     Tprogramspace& copy = read(write(space));
-    ASSERT_EQ(copy.elements.size(), 5u); // pattern, array, three elements
-    auto* readArray = dynamic_cast<TprogramArray*>(copy.elements[1].get());
+    ASSERT_EQ(copy.objects.elements.size(), 5u); // pattern, array, three elements
+    auto* readArray = dynamic_cast<TprogramArray*>(copy.objects.elements[1].get());
     ASSERT_NE(readArray, nullptr);
-    EXPECT_EQ(readArray->Pattern, copy.elements[0].get());
-    EXPECT_EQ(copy.elements[0]->ArrayObject, readArray); // restored by the array
+    EXPECT_EQ(readArray->Pattern, copy.objects.elements[0].get());
+    EXPECT_EQ(copy.objects.elements[0]->ArrayObject, readArray); // restored by the array
     ASSERT_EQ(readArray->Elements.size(), 3u);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(readArray->Elements[i], copy.elements[2 + i].get());
+        EXPECT_EQ(readArray->Elements[i], copy.objects.elements[2 + i].get());
     EXPECT_EQ(readArray->ArrayLow, 3);
     EXPECT_EQ(readArray->ArrayHigh, 5);
 }
@@ -169,9 +169,9 @@ TEST_F(ProgramFileTest, AReferencePastWhatWasReadGetsNoObject) {
     ProgramReadResult result;
     Tprogramspace& copy = read(w.bytes(), &result);
     EXPECT_TRUE(result.ok()) << result.error;
-    ASSERT_EQ(copy.elements.size(), 1u);
-    EXPECT_EQ(copy.elements[0]->ArrayObject, nullptr);
-    EXPECT_EQ(copy.elements[0]->VisualorImage.top, 0);
+    ASSERT_EQ(copy.objects.elements.size(), 1u);
+    EXPECT_EQ(copy.objects.elements[0]->ArrayObject, nullptr);
+    EXPECT_EQ(copy.objects.elements[0]->VisualorImage.top, 0);
 }
 
 TEST_F(ProgramFileTest, AWrongHeaderShowsItsMessageAndReadsNothing) {
@@ -181,7 +181,7 @@ TEST_F(ProgramFileTest, AWrongHeaderShowsItsMessageAndReadsNothing) {
     Tprogramspace& a = read(bytes, &result);
     EXPECT_FALSE(result.headerOk);
     EXPECT_EQ(u(platform.last("warning")->text), "Not Olvane format!");
-    EXPECT_TRUE(a.elements.empty());
+    EXPECT_TRUE(a.objects.elements.empty());
     std::string fifth = write(space);
     fifth[fifth.find("FILE.CHRT")] = 'X';
     read(fifth, &result);
@@ -199,11 +199,11 @@ TEST_F(ProgramFileTest, ATruncatedFileStopsWhereItEndsAndKeepsWhatWasRead) {
         ASSERT_FALSE(result.ok()) << cut;
         EXPECT_TRUE(result.headerOk);
         EXPECT_EQ(result.error, RecordReader::kReadError) << cut;
-        EXPECT_GE(copy.elements.size(), previousElements) << cut;
-        previousElements = copy.elements.size();
+        EXPECT_GE(copy.objects.elements.size(), previousElements) << cut;
+        previousElements = copy.objects.elements.size();
         workspace.closeProgram(copy);
     }
-    EXPECT_EQ(previousElements, space.elements.size());
+    EXPECT_EQ(previousElements, space.objects.elements.size());
 }
 
 TEST_F(ProgramFileTest, AnUnknownKindCodeStopsReadingThere) {
@@ -219,8 +219,8 @@ TEST_F(ProgramFileTest, AnUnknownKindCodeStopsReadingThere) {
     ProgramReadResult result;
     Tprogramspace& copy = read(bytes, &result);
     EXPECT_NE(result.error.find("Unknown kind code 99"), std::string::npos) << result.error;
-    EXPECT_EQ(copy.elements.size(), 1u);
-    EXPECT_TRUE(copy.commanders.empty());
+    EXPECT_EQ(copy.objects.elements.size(), 1u);
+    EXPECT_TRUE(copy.objects.commanders.empty());
 }
 
 TEST_F(ProgramFileTest, AValueWithAnUnexpectedTagStopsReading) {

@@ -211,7 +211,7 @@ class FlowFigures : public ModelTest {
 protected:
     Tstep* add(std::uint8_t kind, std::string code, TprogramVaribler* x = nullptr,
                TprogramVaribler* y = nullptr) {
-        return space.AddStep(kind, std::move(code), x, y, nullptr, nullptr);
+        return space.services().AddStep(kind, std::move(code), x, y, nullptr, nullptr);
     }
     std::string figureOfFirst(TCommander* commander) { return commander->step(1)->flowFigure(); }
 };
@@ -252,11 +252,11 @@ TEST_F(FlowFigures, ConditionsShowWhetherTheyLoop) {
     EXPECT_EQ(add(8, "DOC", &looping)->flowFigure(), "iForFlow.bmp");
     EXPECT_EQ(add(8, "DOI", &iteration)->flowFigure(), "ForFlow.bmp");
     // The head step of a flow commander shows which one it starts.
-    EXPECT_EQ(figureOfFirst(space.MakeTrueCommander(plain)), "staFlow4.bmp");
-    EXPECT_EQ(figureOfFirst(space.MakeFalseCommander(plain)), "staFlow5.bmp");
-    EXPECT_EQ(figureOfFirst(space.MakeTrueCommander(looping)), "staFlow1.bmp");
-    EXPECT_EQ(figureOfFirst(space.MakeFalseCommander(looping)), "staFlow2.bmp");
-    EXPECT_EQ(figureOfFirst(space.MakeForCommander(iteration)), "staFlow3.bmp");
+    EXPECT_EQ(figureOfFirst(space.services().MakeTrueCommander(plain)), "staFlow4.bmp");
+    EXPECT_EQ(figureOfFirst(space.services().MakeFalseCommander(plain)), "staFlow5.bmp");
+    EXPECT_EQ(figureOfFirst(space.services().MakeTrueCommander(looping)), "staFlow1.bmp");
+    EXPECT_EQ(figureOfFirst(space.services().MakeFalseCommander(looping)), "staFlow2.bmp");
+    EXPECT_EQ(figureOfFirst(space.services().MakeForCommander(iteration)), "staFlow3.bmp");
 }
 
 } // namespace

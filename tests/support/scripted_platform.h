@@ -1,5 +1,5 @@
 #pragma once
-// A platform for tests and scripted runs: it records every request and answers questions and
+// A platform for the model's tests: it records every request and answers questions and
 // entry windows from a queue filled beforehand. With the queue empty a question is answered
 // with its cancelling choice and counted as unanswered.
 #include "olvide/model/platform.h"
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace olvide {
+namespace olvide::testing {
 
 class ScriptedPlatform : public Platform {
 public:
@@ -87,4 +87,4 @@ private:
     std::deque<Reply> replies_;
 };
 
-} // namespace olvide
+} // namespace olvide::testing

@@ -1,8 +1,8 @@
-#include "olvide/model/scripted_platform.h"
+#include "tests/support/scripted_platform.h"
 
 #include "olvide/model/objects/timer.h"
 
-namespace olvide {
+namespace olvide::testing {
 
 void ScriptedPlatform::record(std::string kind, std::string text) {
     Request request;
@@ -128,4 +128,4 @@ void ScriptedPlatform::timerDestroyed(Timer& timer) {
     runningTimers.erase(&timer);
 }
 
-} // namespace olvide
+} // namespace olvide::testing

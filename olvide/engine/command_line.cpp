@@ -34,8 +34,14 @@ constexpr const char* kHelp =
     "  --help               print this text\n"
     "\n"
     "--run prints every output of the program as a line [ALIAS] followed by its lines; messages\n"
-    "go to the error stream. Exit status: 0 the program ended, 1 a file that cannot be read or\n"
-    "a bad option, 2 a step stopped the run with an error, 3 --max-steps stopped it.\n";
+    "go to the error stream.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the program ended (--dump: the program was printed)\n"
+    "  1  a bad option, or a program file that cannot be read: missing, a folder or a device,\n"
+    "     or damaged\n"
+    "  2  a step stopped the run with an error, calls or flows nested too deep among them\n"
+    "  3  --max-steps stopped the run\n";
 
 struct RunOptions {
     std::string file;
@@ -163,7 +169,8 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     interpreter.setStepLimit(o.maxSteps);
     interpreter.ProgramRun(main);
     // Nobody is there to answer a breakpoint: the run goes on until it ends or the limit.
-    while (buttons.enabled(RunButton::ProgramRun) && !interpreter.stepLimitReached())
+    while (interpreter.Running() && buttons.enabled(RunButton::ProgramRun) &&
+           !interpreter.stepLimitReached())
         interpreter.ProgramRun(nullptr);
 
     printRun(*program, o.values, out);

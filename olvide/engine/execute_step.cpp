@@ -182,6 +182,7 @@ StepEffect Interpreter::executeCall(const Tstep& step) {
         platform_.warning(cp("函数调用出错!"));
         return StepEffect::Done;
     }
+    if (nestingFull()) return stopNesting("函数调用嵌套太深,程序停止运行!");
     EnterCall(*called, step);
     return StepEffect::CallEntered;
 }
@@ -210,6 +211,7 @@ StepEffect Interpreter::doCondition(const Tstep& step) {
                              ? static_cast<TCommander*>(condition->TrueCommander)
                              : static_cast<TCommander*>(condition->FalseCommander);
     if (!hasBody(branch)) return StepEffect::Done;
+    if (nestingFull()) return stopNesting("流程嵌套太深,程序停止运行!");
     Enter(*branch);
     return StepEffect::Entered;
 }
@@ -221,6 +223,7 @@ StepEffect Interpreter::doIteration(const Tstep& step) {
     scratch_ = valueOf(iteration->FromPart);
     iteration->SetValue(scratch_);
     if (!iterationGoesOn(*iteration)) return StepEffect::Done;
+    if (nestingFull()) return stopNesting("流程嵌套太深,程序停止运行!");
     Enter(*body);
     return StepEffect::Entered;
 }

@@ -41,7 +41,14 @@ enum class StepEffect {
     ExitNowhere, // an exit with nowhere to go: the program has ended
     Return,      // "...": run control leaves the function
     Halt,        // an error that stops the run (its message was shown)
+    Abort,       // an error that stops the run and resets it as Stop does
 };
+
+// The deepest nesting of entered commanders (calls, and the branches and bodies that "DOC"
+// and "DOI" enter) that a run may reach. Every level keeps a call record and, for a call, a
+// value of every element of the called program; a program that nests without end is stopped
+// here instead of using up the memory.
+inline constexpr int kMaxNestingDepth = 10000;
 
 class Interpreter {
 public:
@@ -105,6 +112,10 @@ private:
     StepEffect doIteration(const Tstep& step);
     StepEffect executeCall(const Tstep& step);
     StepEffect writeFaulted(Faulted result, TprogramVaribler* z);
+    // Entering one more commander would pass kMaxNestingDepth.
+    bool nestingFull() const { return nesting_ >= kMaxNestingDepth; }
+    // Shows the message and stops the run as Stop does.
+    StepEffect stopNesting(const char* message);
 
     Workspace& workspace_;
     Platform& platform_;
@@ -112,6 +123,7 @@ private:
     std::string scratch_; // reused result text: a running loop does not allocate
     std::int64_t executed_ = 0;
     std::int64_t stepLimit_ = 0;
+    int nesting_ = 0; // call records held by the commanders of the run
     bool halted_ = false;
 };
 

@@ -2,6 +2,7 @@
 #include "olvide/engine/interpreter.h"
 
 #include "olvide/engine/flow_rules.h"
+#include "olvide/model/codepage.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
@@ -19,6 +20,7 @@ bool Interpreter::Running() const {
 
 void Interpreter::Enter(TCommander& commander) {
     commander.CallRecords.push_back({commander.ProgramCounter, commander.Outer});
+    ++nesting_;
     commander.Outer = ActiveCommander;
     commander.FunctionMain = ActiveCommander ? ActiveCommander->FunctionMain : nullptr;
     ActiveCommander = &commander;
@@ -29,6 +31,7 @@ void Interpreter::popRecord(TCommander& commander) {
     if (commander.CallRecords.empty()) return;
     const TCalledrecorder record = commander.CallRecords.back();
     commander.CallRecords.pop_back();
+    if (nesting_ > 0) --nesting_;
     commander.ProgramCounter = record.ProgramCounter;
     if (commander.VisualorStyle == kind::Main)
         commander.Caller = record.link;
@@ -43,6 +46,7 @@ void Interpreter::LeaveTo(TCommander* target) {
 
 void Interpreter::EnterCall(TMaincommander& called, const Tstep& callStep) {
     called.CallRecords.push_back({called.ProgramCounter, called.Caller});
+    ++nesting_;
     called.Caller = ActiveCommander;
     ActiveCommander = &called;
     ShownSpace = workspace_.programOf(called);
@@ -65,6 +69,14 @@ void Interpreter::ReturnTo(TCommander* caller) {
     if (ActiveCommander && ActiveCommander->FunctionMain) popRecord(*ActiveCommander->FunctionMain);
     ActiveCommander = caller;
     if (caller) ShownSpace = workspace_.programOf(*caller);
+}
+
+StepEffect Interpreter::stopNesting(const char* message) {
+    platform_.warning(cp(message));
+    halted_ = true;
+    // Thousands of levels are of no use to look at: every one is given back at once.
+    ProgramStop();
+    return StepEffect::Abort;
 }
 
 // ---- Parameters ----
@@ -266,6 +278,8 @@ RunResult Interpreter::RunSteps(TCommander& commander) {
             programEnded();
             ShowCurrentStep(commander);
             return RunResult::Stopped;
+        case StepEffect::Abort:
+            return RunResult::Stopped;
         case StepEffect::Return:
             if (commander.FunctionMain && commander.FunctionMain->Caller) {
                 const RunResult r = returnFromFunction(commander);
@@ -325,6 +339,8 @@ void Interpreter::StepOnce(TCommander& commander) {
             programEnded();
             ShowCurrentStep(commander);
             return;
+        case StepEffect::Abort:
+            return;
         case StepEffect::Return:
             if (commander.FunctionMain && commander.FunctionMain->Caller) {
                 returnFromFunction(commander);
@@ -359,6 +375,7 @@ void Interpreter::start(TMaincommander& main) {
     workspace_.Running = true;
     halted_ = false;
     executed_ = 0;
+    nesting_ = 0;
     ActiveCommander = &main;
     main.Caller = nullptr;
     main.Outer = nullptr;
@@ -385,6 +402,7 @@ void Interpreter::programpause() {
 void Interpreter::ProgramStop() {
     workspace_.Running = false;
     ActiveCommander = nullptr;
+    nesting_ = 0;
     // Every program the run touched gives up its value levels, and every commander its
     // counter, links and records (the caller chain of a recursion included).
     for (const auto& program : workspace_.programs()) {

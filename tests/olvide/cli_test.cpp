@@ -54,8 +54,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    Result olvide(const std::vector<std::string>& args) {
-        std::string command = quote(program.string());
+    // `limits` goes before the program: shell words that bound its time or memory.
+    Result olvide(const std::vector<std::string>& args, const std::string& limits = {}) {
+        std::string command = limits + quote(program.string());
         for (const std::string& a : args)
             command.append(1, ' ').append(quote(a));
         command.append(" >").append(quote((dir / "out.txt").string()));
@@ -193,6 +194,34 @@ TEST_F(CommandLine, TwoLineAliasesPrintJoinedByAnUnderscore) {
     const Result r = olvide({"--run", (dir / "two.olv").string(), "--values"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "[out_put]\n7\nfirst_second = 7\n");
+}
+
+// Every input that once broke olvide ends in time, within bounded memory, with a documented
+// status, in both modes, run as a teacher would run it: with no bound on its steps.
+TEST_F(CommandLine, EveryInputThatOnceBrokeOlvideEndsWithADocumentedStatus) {
+    const std::string bounded = "ulimit -v 2000000; timeout 60 ";
+    int checked = 0;
+    for (const auto& entry : fs::directory_iterator(OLVIDE_CORPUS_DIR)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string file = entry.path().string();
+        Result r = olvide({"--run", file}, bounded);
+        EXPECT_TRUE(r.status >= 0 && r.status <= 2) << file << ": " << r.status << "\n" << r.err;
+        r = olvide({"--dump", file}, bounded);
+        EXPECT_TRUE(r.status == 0 || r.status == 1) << file << ": " << r.status << "\n" << r.err;
+        ++checked;
+    }
+    EXPECT_GE(checked, 2);
+}
+
+TEST_F(CommandLine, AFolderOrADeviceIsNamedForWhatItIs) {
+    fs::create_directories(dir / "lessons.olv");
+    Result r = olvide({"--run", (dir / "lessons.olv").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("a folder, not a program file"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("not found"), std::string::npos) << r.err;
+    r = olvide({"--dump", "/dev/null"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
 }
 
 TEST_F(CommandLine, HelpListsTheOptions) {

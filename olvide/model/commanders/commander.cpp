@@ -236,14 +236,15 @@ void TCommander::saveSteps(RecordWriter& writer) const {
 void TCommander::loadSteps(RecordReader& reader) {
     const std::int32_t count = reader.readInteger();
     for (std::int32_t i = 0; i < count && reader.ok(); ++i) {
-        auto read = Tstep::ReadFrom(reader, this, Owner);
+        StepRecord record = Tstep::ReadRecord(reader);
         if (!reader.ok()) break;
         if (i == 0) {
-            // The stored head step only gives its text to the existing one; it owns nothing.
-            if (!Steps.empty()) Steps.front()->setCode(read->Code);
+            // The stored head step only gives its text to the existing one; whatever else
+            // the record names stays where it is.
+            if (!Steps.empty()) Steps.front()->setCode(std::move(record.code));
             continue;
         }
-        appendStep(std::move(read));
+        appendStep(Tstep::FromRecord(std::move(record), this, Owner));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "file_store.h"
 
+#include "olvide/model/text.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +14,14 @@
 namespace olvide {
 
 namespace fs = std::filesystem;
+
+FileKind fileKindOf(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) return FileKind::Missing;
+    if (fs::is_directory(status)) return FileKind::Folder;
+    return fs::is_regular_file(status) ? FileKind::Regular : FileKind::Special;
+}
 
 std::optional<std::string> readWholeFile(const fs::path& path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
@@ -89,12 +99,14 @@ bool keepBackup(const fs::path& path, std::string& error) {
 }
 
 std::optional<fs::path> drawingPathFor(const std::string& programPath) {
-    std::string lower = programPath;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    const std::size_t at = lower.find(".olv");
-    if (at == std::string::npos) return std::nullopt;
-    return fs::path(programPath.substr(0, at) + ".peg");
+    // Only the file name's own extension counts: a folder called "lessons.olvide" must not
+    // make the drawing of "lessons.olvide/fact.olv" land on lessons.peg.
+    const fs::path path(programPath);
+    if (!path.has_stem() || !equalsIgnoreCase(path.extension().string(), ".olv"))
+        return std::nullopt;
+    fs::path drawing = path;
+    drawing.replace_extension(".peg");
+    return drawing;
 }
 
 } // namespace olvide

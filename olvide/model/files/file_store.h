@@ -10,6 +10,11 @@
 
 namespace olvide {
 
+// What a path names. Only a regular file is read: a folder cannot be, and a device or a pipe
+// may never end or never answer.
+enum class FileKind { Regular, Missing, Folder, Special };
+FileKind fileKindOf(const std::filesystem::path& path);
+
 // The whole file, or none when it cannot be read (error says why).
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& error);
 
@@ -23,8 +28,8 @@ std::filesystem::path backupPath(const std::filesystem::path& path);
 // Copies an existing file to its ".BAK" companion (nothing when the file does not exist).
 bool keepBackup(const std::filesystem::path& path, std::string& error);
 
-// The drawing file's path: the path before ".olv" (found without regard to case) with
-// ".peg"; none when the path holds no ".olv".
+// The drawing file's path, for opening and saving alike: the program path with its extension
+// ".olv" (in any case) replaced by ".peg"; none when the file name has another extension.
 std::optional<std::filesystem::path> drawingPathFor(const std::string& programPath);
 
 } // namespace olvide

@@ -34,16 +34,27 @@ void setError(std::string* error, std::string text) {
 // drawing file holding some stops at the first with a message.
 void readDrawing(Tprogramspace& program, const std::string& path) {
     const std::optional<fs::path> drawing = drawingPathFor(path);
-    std::error_code ec;
-    if (!drawing || !fs::exists(*drawing, ec)) return;
+    if (!drawing) return;
+    const auto problem = [&](const std::string& what) {
+        program.platform().warning(cp("图形文件读入出错: ") + what + " (" + drawing->string() +
+                                   ")");
+    };
+    switch (fileKindOf(*drawing)) {
+    case FileKind::Missing:
+        return;
+    case FileKind::Folder:
+        return problem(cp("是文件夹,不是图形文件"));
+    case FileKind::Special:
+        return problem(cp("不是普通文件"));
+    case FileKind::Regular:
+        break;
+    }
     std::string error;
     const std::optional<std::string> bytes = readWholeFile(*drawing, error);
     if (!bytes) return;
     RecordReader reader(*bytes);
     const DrawingReadResult result = readDrawingFile(reader, {});
-    if (!result.error.empty())
-        program.platform().warning(cp("图形文件读入出错: ") + result.error + " (" +
-                                   drawing->string() + ")");
+    if (!result.error.empty()) problem(result.error);
 }
 
 // A new program space read from an existing file; none when the file cannot be read.
@@ -81,11 +92,21 @@ Tprogramspace* loadProgram(Workspace& workspace, const std::string& path, std::s
 
 Tprogramspace* openProgramFile(Workspace& workspace, const std::string& path, std::string* error) {
     if (Tprogramspace* open = workspace.findProgram(programNameOf(path))) return open;
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
+    switch (fileKindOf(path)) {
+    case FileKind::Missing:
         workspace.platform().warning(cp("函数打开错误,没有发现文件") + path + "!");
         setError(error, "file not found: " + path);
         return nullptr;
+    case FileKind::Folder:
+        workspace.platform().warning(notAProgramFileWarning(path, true));
+        setError(error, "a folder, not a program file: " + path);
+        return nullptr;
+    case FileKind::Special:
+        workspace.platform().warning(notAProgramFileWarning(path, false));
+        setError(error, "not a regular file: " + path);
+        return nullptr;
+    case FileKind::Regular:
+        break;
     }
     return loadProgram(workspace, path, error);
 }
@@ -93,8 +114,7 @@ Tprogramspace* openProgramFile(Workspace& workspace, const std::string& path, st
 void installProgramOpener(Workspace& workspace) {
     workspace.setProgramOpener([](Workspace& ws, const std::string& path) -> Tprogramspace* {
         if (Tprogramspace* open = ws.findProgram(programNameOf(path))) return open;
-        std::error_code ec;
-        if (!fs::is_regular_file(path, ec)) return nullptr;
+        if (fileKindOf(path) != FileKind::Regular) return nullptr;
         return loadProgram(ws, path, nullptr);
     });
 }

@@ -6,6 +6,8 @@
 
 namespace olvide {
 
+class Tstep;
+
 class Tconstant : public TVisualor {
 public:
     using TVisualor::TVisualor;
@@ -20,6 +22,9 @@ public:
 class Tprogramconstant : public Tconstant {
 public:
     using Tconstant::Tconstant;
+    // The step that owns the constant and gives it back when it is freed; none until a step
+    // takes it.
+    const Tstep* Holder = nullptr;
 };
 
 // The picture of a step's constant: a number plainly, a text in single quotes.

@@ -179,7 +179,7 @@ void Tprogramspace::convertToArray(TValueVaribler& variable, int low, int high) 
     eraseAll(indexes);
 
     auto array = makeObject<TprogramArray>(this, variable.centreX(), variable.centreY(),
-                                           ++objects.elementCount);
+                                           nextSerial(objects.elementCount));
     array->Pattern = &variable;
     array->ArrayLow = low;
     array->ArrayHigh = high;

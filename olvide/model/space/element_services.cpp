@@ -13,14 +13,14 @@ Tprogramconstant* Tprogramspace::MakeConstant(std::string text) {
     auto constant = std::make_unique<Tprogramconstant>(this);
     constant->ConstantValue = std::move(text);
     // Placed where the file reader places it, so that a saved position reads back the same.
-    constant->Create(24, 24, ++objects.constantCount);
+    constant->Create(24, 24, nextSerial(objects.constantCount));
     objects.constants.push_back(std::move(constant));
     return objects.constants.back().get();
 }
 
 template <class T> T* Tprogramspace::makeTemp(TVisualor& x) {
     // The derived parts a temporary makes take serial 0 and do not move the counter.
-    const std::int32_t id = ++objects.elementCount;
+    const std::int32_t id = nextSerial(objects.elementCount);
     const int cx = x.VisualorImage.left + x.VisualorImage.width;
     const int cy = x.VisualorImage.top + 2 * x.VisualorImage.height;
     T* temp = addElement(makeObject<T>(this, cx, cy, id, true));
@@ -91,8 +91,8 @@ TprogramOutputIndexAString* Tprogramspace::OutputLineA(TprogramOutput& output, i
     if (auto* found = dynamic_cast<TprogramOutputIndexAString*>(objects.findElement(name)))
         return showLine(found);
     const int cx = output.VisualorImage.left + output.VisualorImage.width * 3 / 2;
-    auto line =
-        makeObject<TprogramOutputIndexAString>(this, cx, output.centreY(), ++objects.elementCount);
+    auto line = makeObject<TprogramOutputIndexAString>(this, cx, output.centreY(),
+                                                       nextSerial(objects.elementCount));
     line->LineOutput = &output;
     line->LineNumber = n;
     TprogramOutputIndexAString* made = addElement(std::move(line));
@@ -106,8 +106,8 @@ TProgramOutputIndexxString* Tprogramspace::OutputLineX(TprogramOutput& output,
     if (auto* found = dynamic_cast<TProgramOutputIndexxString*>(objects.findElement(name)))
         return showLine(found);
     const int cx = output.VisualorImage.left + output.VisualorImage.width * 3 / 2;
-    auto line =
-        makeObject<TProgramOutputIndexxString>(this, cx, output.centreY(), ++objects.elementCount);
+    auto line = makeObject<TProgramOutputIndexxString>(this, cx, output.centreY(),
+                                                       nextSerial(objects.elementCount));
     line->LineOutput = &output;
     line->LineIndex = &x;
     TProgramOutputIndexxString* made = addElement(std::move(line));
@@ -131,7 +131,7 @@ template <class T, class Owner>
 T* Tprogramspace::makeFlowCommander(Owner& owner, const char* suffix) {
     const int cx = owner.VisualorImage.left + owner.VisualorImage.width;
     const int cy = owner.VisualorImage.top + 2 * owner.VisualorImage.height;
-    auto commander = makeObject<T>(this, cx, cy, ++objects.flowCommanderCount);
+    auto commander = makeObject<T>(this, cx, cy, nextSerial(objects.flowCommanderCount));
     commander->VisualorAlias = owner.VisualorAlias + "\r\n" + suffix;
     commander->Steps.front()->setCode(commander->headText(false));
     T* made = commander.get();

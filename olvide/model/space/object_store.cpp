@@ -4,6 +4,7 @@
 #include "olvide/model/text.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace olvide {
 
@@ -33,6 +34,11 @@ std::unique_ptr<typename List::value_type::element_type> takeFrom(List& list,
 }
 
 } // namespace
+
+std::int32_t nextSerial(std::int32_t& counter) {
+    if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
+    return counter;
+}
 
 // Look-ups.
 

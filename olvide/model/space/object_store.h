@@ -15,6 +15,10 @@ namespace olvide {
 
 class ProgramServices;
 
+// Counts a serial counter up and answers the new serial. A counter read from a damaged file
+// may already stand at the largest serial; it stays there.
+std::int32_t nextSerial(std::int32_t& counter);
+
 // A drawing element of the program space; its kinds come with the drawing panel.
 class TPaintElement {
 public:

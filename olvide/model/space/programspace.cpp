@@ -70,7 +70,7 @@ TMaincommander* Tprogramspace::placeMainCommander(int x, int y) {
         platform().warning(cp("只允许放置8个流程Olvan!"));
         return nullptr;
     }
-    auto main = makeObject<TMaincommander>(this, x, y, ++objects.mainCommanderCount);
+    auto main = makeObject<TMaincommander>(this, x, y, nextSerial(objects.mainCommanderCount));
     TMaincommander* placed = main.get();
     objects.adoptCommander(std::move(main));
     placed->ShowObject(true);
@@ -92,9 +92,8 @@ TprogramVaribler* Tprogramspace::placeElement(std::uint8_t elementKind, int x, i
     default:
         return nullptr;
     }
-    const std::int32_t id = objects.elementCount + 1;
+    const std::int32_t id = nextSerial(objects.elementCount);
     TprogramVaribler* placed = addElement(objects.makeElement(elementKind, x, y, id));
-    objects.elementCount = std::max(objects.elementCount, id);
     placed->ShowObject(true);
     return placed;
 }

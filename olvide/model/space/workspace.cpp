@@ -1,12 +1,12 @@
 #include "olvide/model/space/workspace.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/files/file_store.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <system_error>
 
 namespace olvide {
 
@@ -16,6 +16,10 @@ std::string programNameOf(std::string_view path) {
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
     return std::string(name);
+}
+
+std::string notAProgramFileWarning(const std::string& path, bool folder) {
+    return cp("函数打开错误,") + path + cp(folder ? "是文件夹,不是程序文件!" : "不是普通文件!");
 }
 
 Workspace::Workspace(Platform& platform) : platform_(platform) {}
@@ -57,16 +61,18 @@ void Workspace::releasePending() {
 
 Tprogramspace* Workspace::openFunction(const std::string& path, Tprogramspace& caller) {
     if (Tprogramspace* open = findProgram(programNameOf(path))) return open;
-    std::error_code error;
     std::string found = path;
     // A program moved to another folder together with its functions finds them beside itself.
-    if (!std::filesystem::is_regular_file(found, error) && !caller.fileName.empty()) {
+    if (fileKindOf(found) == FileKind::Missing && !caller.fileName.empty()) {
         const std::filesystem::path beside = std::filesystem::path(caller.fileName).parent_path() /
                                              std::filesystem::path(path).filename();
-        if (std::filesystem::is_regular_file(beside, error)) found = beside.string();
+        if (fileKindOf(beside) == FileKind::Regular) found = beside.string();
     }
-    if (!std::filesystem::is_regular_file(found, error)) {
-        platform_.warning(cp("函数打开错误,文件没发现!"));
+    const FileKind kind = fileKindOf(found);
+    if (kind != FileKind::Regular) {
+        platform_.warning(kind == FileKind::Missing
+                              ? cp("函数打开错误,文件没发现!")
+                              : notAProgramFileWarning(found, kind == FileKind::Folder));
         caller.callLinksIntact = false;
         return nullptr;
     }

@@ -63,6 +63,10 @@ private:
     ProgramOpener opener_;
 };
 
+// The warning for a program path that names a folder ("是文件夹") or something else that is no
+// regular file ("不是普通文件"), in the code page.
+std::string notAProgramFileWarning(const std::string& path, bool folder);
+
 // The program name of a path: the file name without folder and extension.
 std::string programNameOf(std::string_view path);
 

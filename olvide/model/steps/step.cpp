@@ -33,17 +33,28 @@ void appendLiteral(std::string& out, std::string_view utf8) {
         out += cp(utf8.data());
 }
 
+// The constant a new step takes: a copy when another step holds it already.
+Tprogramconstant* ownConstant(Tprogramconstant* constant, ProgramServices* space) {
+    if (constant && constant->Holder && space) return space->MakeConstant(constant->ConstantValue);
+    return constant;
+}
+
 } // namespace
 
 Tstep::Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramVaribler* y,
              TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner,
              ProgramServices* space)
     : StepKind(kind), op(decodeOp(kind, code)), Code(std::move(code)), ObjectX(x), ObjectY(y),
-      ObjectZ(z), Constant(constant), OwnerCommander(owner), Space(space),
-      info_(&opInfo(kind, op)) {}
+      ObjectZ(z), Constant(ownConstant(constant, space)), OwnerCommander(owner), Space(space),
+      info_(&opInfo(kind, op)) {
+    if (Constant && !Constant->Holder) Constant->Holder = this;
+}
 
 Tstep::~Tstep() {
-    if (Constant && Space) Space->removeConstant(Constant);
+    // A constant this step only names (outside any program space) stays with its holder.
+    if (!Constant || Constant->Holder != this) return;
+    Constant->Holder = nullptr;
+    if (Space) Space->removeConstant(Constant);
 }
 
 void Tstep::setCode(std::string code) {
@@ -110,36 +121,50 @@ void Tstep::WriteTo(RecordWriter& writer) const {
     }
 }
 
-std::unique_ptr<Tstep> Tstep::ReadFrom(RecordReader& reader, TCommander* owner,
-                                       ProgramServices* space) {
-    const std::int32_t kind = reader.readInteger();
-    std::string code = reader.readString();
-    const std::int32_t x = reader.readInteger();
-    const std::int32_t y = reader.readInteger();
-    const std::int32_t z = reader.readInteger();
-    const std::int32_t c = reader.readInteger();
-    auto object = [space](std::int32_t n) { return space ? space->ObjectByIndex(n) : nullptr; };
-    const auto stepKind = static_cast<std::uint8_t>(kind >= 0 && kind <= 8 ? kind : 6);
-    auto step = std::make_unique<Tstep>(stepKind, std::move(code), object(x), object(y), object(z),
-                                        space ? space->ConstantByIndex(c) : nullptr, owner, space);
-    if (stepKind != stepkind::Call) return step;
-
+StepRecord Tstep::ReadRecord(RecordReader& reader) {
+    StepRecord record;
+    record.kind = reader.readInteger();
+    record.code = reader.readString();
+    record.x = reader.readInteger();
+    record.y = reader.readInteger();
+    record.z = reader.readInteger();
+    record.constant = reader.readInteger();
+    if (record.kind != stepkind::Call) return record;
+    // A damaged count ends with the data: a failed read adds nothing.
     const std::int32_t count = reader.readInteger();
-    ProgramServices* called = step->calledProgram();
-    if (!called && space) space->platform().warning(cp("函数装入错误!"));
-    // The bindings are read even when the function is missing, so that the records after
-    // this one stay in place.
     for (std::int32_t i = 0; i < count && reader.ok(); ++i) {
-        const std::int32_t formalIn = reader.readInteger();
-        const std::int32_t formalOut = reader.readInteger();
-        const std::int32_t actualIn = reader.readInteger();
-        const std::int32_t actualOut = reader.readInteger();
-        if (!called || !reader.ok()) continue;
+        std::array<std::int32_t, 4> binding{};
+        for (std::int32_t& serial : binding)
+            serial = reader.readInteger();
+        if (reader.ok()) record.bindings.push_back(binding);
+    }
+    return record;
+}
+
+std::unique_ptr<Tstep> Tstep::FromRecord(StepRecord record, TCommander* owner,
+                                         ProgramServices* space) {
+    auto object = [space](std::int32_t n) { return space ? space->ObjectByIndex(n) : nullptr; };
+    const auto stepKind =
+        static_cast<std::uint8_t>(record.kind >= 0 && record.kind <= 8 ? record.kind : 6);
+    auto step = std::make_unique<Tstep>(
+        stepKind, std::move(record.code), object(record.x), object(record.y), object(record.z),
+        space ? space->ConstantByIndex(record.constant) : nullptr, owner, space);
+    if (stepKind != stepkind::Call) return step;
+    ProgramServices* called = step->calledProgram();
+    if (!called) {
+        if (space) space->platform().warning(cp("函数装入错误!"));
+        return step;
+    }
+    for (const auto& [formalIn, formalOut, actualIn, actualOut] : record.bindings)
         step->Parameters.push_back({called->ObjectByIndex(formalIn),
                                     called->ObjectByIndex(formalOut), object(actualIn),
                                     object(actualOut)});
-    }
     return step;
+}
+
+std::unique_ptr<Tstep> Tstep::ReadFrom(RecordReader& reader, TCommander* owner,
+                                       ProgramServices* space) {
+    return FromRecord(ReadRecord(reader), owner, space);
 }
 
 ProgramServices* Tstep::calledProgram() const {

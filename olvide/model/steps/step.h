@@ -3,6 +3,7 @@
 #include "olvide/model/elements/program_varibler.h"
 #include "olvide/model/steps/opcode.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,10 +39,20 @@ struct TParameter {
     TprogramVaribler* actualOutput = nullptr;
 };
 
+// A step record as stored: the kind, the code, serials of x, y, z and the constant, and for a
+// call the four serials of every binding.
+struct StepRecord {
+    std::int32_t kind = 0;
+    std::string code;
+    std::int32_t x = 0, y = 0, z = 0, constant = 0;
+    std::vector<std::array<std::int32_t, 4>> bindings;
+};
+
 class Tstep {
 public:
     // The step takes over the constant: it leaves the program space's constant list when the
-    // step is freed.
+    // step is freed. A constant that another step holds already (only a damaged file names
+    // one twice) is copied, so that every step owns its own.
     Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramVaribler* y,
           TprogramVaribler* z, Tprogramconstant* constant, TCommander* owner,
           ProgramServices* space);
@@ -82,6 +93,11 @@ public:
     // the following records stay in place.
     static std::unique_ptr<Tstep> ReadFrom(RecordReader& reader, TCommander* owner,
                                            ProgramServices* space);
+    // The two halves of ReadFrom: reading a record makes nothing, so a record that is not
+    // used (a stored head step, one cut short by a damaged file) claims no constant.
+    static StepRecord ReadRecord(RecordReader& reader);
+    static std::unique_ptr<Tstep> FromRecord(StepRecord record, TCommander* owner,
+                                             ProgramServices* space);
 
     // Brings the bindings of a call step into line with the called commander's arguments.
     void alignParameters(const TMaincommander& called);

@@ -271,5 +271,50 @@ TEST_F(CallsTest, AnInternalMainCommanderSharesOneLevelForItsNestedCalls) {
     EXPECT_EQ(total->LevelCount(), 1); // only main's level
 }
 
+// A run that nests without end stops with a message and is left as Stop leaves it. The step
+// budget only keeps a run that never stops from running on.
+class EndlessNestingTest : public CallsTest {
+protected:
+    void runWithinBudget(TMaincommander* m) {
+        run.setStepLimit(2'000'000);
+        run.ProgramRun(m);
+        EXPECT_FALSE(run.stepLimitReached()) << "the nesting was not stopped";
+        EXPECT_TRUE(run.halted());
+        EXPECT_FALSE(ws.Running);
+        EXPECT_EQ(run.ActiveCommander, nullptr);
+        EXPECT_TRUE(noLevelsAnywhere());
+        EXPECT_TRUE(buttons.enabled(RunButton::ProgramRun));
+        EXPECT_FALSE(buttons.enabled(RunButton::ProgramStop));
+    }
+};
+
+TEST_F(EndlessNestingTest, AFunctionCallingItselfWithoutEndStops) {
+    TMaincommander* m = c.main("main");
+    auto* self = c.element<TprogramFunction>(kind::Function, "Caller");
+    TprogramNumber* count = c.number("count", "0");
+    c.step(stepkind::WithConstant, "x+A", count, nullptr, count, "1");
+    c.step(stepkind::Call, "main", self, nullptr, nullptr);
+    runWithinBudget(m);
+    EXPECT_EQ(platform.warnings, std::vector<std::string>{"函数调用嵌套太深,程序停止运行!"});
+    // Three steps a level, the head step with them: every call up to the deepest level was
+    // made and the next one refused.
+    EXPECT_EQ(run.stepsExecuted(), 3 * (kMaxNestingDepth + 1));
+    // A new run starts from scratch and stops the same way.
+    const std::int64_t steps = run.stepsExecuted();
+    platform.warnings.clear();
+    runWithinBudget(m);
+    EXPECT_EQ(run.stepsExecuted(), steps);
+}
+
+TEST_F(EndlessNestingTest, ABranchEnteringItselfWithoutEndStops) {
+    TMaincommander* m = c.main("main");
+    Tprogramcondition* again = c.condition("again", "TRUE");
+    c.step(stepkind::Flow, "DOC", again, nullptr, nullptr);
+    c.trueBranch(again);
+    c.step(stepkind::Flow, "DOC", again, nullptr, nullptr);
+    runWithinBudget(m);
+    EXPECT_EQ(platform.warnings, std::vector<std::string>{"流程嵌套太深,程序停止运行!"});
+}
+
 } // namespace
 } // namespace olvide::testing

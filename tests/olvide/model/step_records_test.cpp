@@ -131,8 +131,10 @@ TEST_F(Steps, RecordWritesSerialsAndReadsThemBack) {
     EXPECT_EQ(read->ObjectX, x);
     EXPECT_EQ(read->ObjectY, nullptr);
     EXPECT_EQ(read->ObjectZ, z);
-    EXPECT_EQ(read->Constant, constant);
-    read->Constant = nullptr; // both steps name one constant; only one gives it back
+    // The constant is the first step's: the step read back holds a copy of its own.
+    ASSERT_NE(read->Constant, nullptr);
+    EXPECT_NE(read->Constant, constant);
+    EXPECT_EQ(read->constantText(), "5");
 }
 
 TEST_F(Steps, SerialsPastTheListReadAsNone) {

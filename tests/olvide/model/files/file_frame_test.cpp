@@ -161,6 +161,15 @@ TEST(FileStore, DrawingPathReplacesTheProgramExtensionWithoutRegardToCase) {
     EXPECT_EQ(drawingPathFor("/a/b/Sum.OLV")->string(), "/a/b/Sum.peg");
     EXPECT_FALSE(drawingPathFor("/a/b/Sum.txt").has_value());
     EXPECT_EQ(backupPath("/a/Sum.olv").string(), "/a/Sum.BAK");
+    // Only the file name's own extension counts: ".olv" elsewhere in the path is no
+    // extension, and a drawing path there would be another program's or nobody's file.
+    EXPECT_EQ(drawingPathFor("/a/lessons.olvide/fact.olv")->string(), "/a/lessons.olvide/fact.peg");
+    EXPECT_EQ(drawingPathFor("/a/x.olv/Sum.Olv")->string(), "/a/x.olv/Sum.peg");
+    EXPECT_EQ(drawingPathFor("Sum.olv.olv")->string(), "Sum.olv.peg");
+    EXPECT_FALSE(drawingPathFor("/a/Sum.olv.txt").has_value());
+    EXPECT_FALSE(drawingPathFor("/a/Sum.olvx").has_value());
+    EXPECT_FALSE(drawingPathFor("/a/b.olv/Sum").has_value());
+    EXPECT_FALSE(drawingPathFor("/a/.olv").has_value());
 }
 
 } // namespace

@@ -72,6 +72,24 @@ TEST_F(ProgramDocumentsTest, AFailedSaveKeepsTheOldFileAndTheUnsavedMark) {
     EXPECT_EQ(contents(path("Keep.olv")), before);
 }
 
+TEST_F(ProgramDocumentsTest, TheDrawingFileLiesBesideTheProgramWhateverItsFolderIsCalled) {
+    // lessons.peg is the drawing of another program; the folder only looks like one.
+    fs::create_directories(dir / "lessons.olvide");
+    std::string error;
+    ASSERT_TRUE(replaceFile(dir / "lessons.peg", "not a drawing", error));
+    Tprogramspace& p = saved("lessons.olvide/fact.olv");
+    EXPECT_EQ(contents(path("lessons.peg")), "not a drawing");
+    EXPECT_FALSE(fs::exists(path("lessons.BAK")));
+    EXPECT_TRUE(fs::exists(path("lessons.olvide/fact.peg")));
+    // Opening reads the drawing beside the program, not lessons.peg.
+    ASSERT_TRUE(replaceFile(dir / "lessons.peg", "not a drawing", error));
+    Workspace other(platform);
+    installProgramOpener(other);
+    platform.clear();
+    ASSERT_NE(openProgramFile(other, p.fileName), nullptr);
+    EXPECT_EQ(platform.count("warning"), 0u);
+}
+
 TEST_F(ProgramDocumentsTest, OpeningReadsTheProgramAndFindsAnOpenOneByNameIgnoringCase) {
     saved("Sum.olv");
     Workspace other(platform);
@@ -95,19 +113,52 @@ TEST_F(ProgramDocumentsTest, OpeningAMissingFileWarnsAndOpensNothing) {
     EXPECT_EQ(workspace.programs().size(), before);
 }
 
-TEST_F(ProgramDocumentsTest, ADrawingFileWithElementsIsReportedAndTheProgramStillRead) {
+TEST_F(ProgramDocumentsTest, AFolderOrADeviceGivenAsAProgramSaysWhatItIs) {
+    const std::size_t before = workspace.programs().size();
+    fs::create_directories(dir / "Lessons.olv");
+    std::string error;
+    EXPECT_EQ(openProgramFile(workspace, path("Lessons.olv"), &error), nullptr);
+    EXPECT_EQ(u(platform.last("warning")->text),
+              "函数打开错误," + path("Lessons.olv") + "是文件夹,不是程序文件!");
+    EXPECT_NE(error.find("a folder"), std::string::npos) << error;
+    EXPECT_EQ(openProgramFile(workspace, "/dev/null", &error), nullptr);
+    EXPECT_EQ(u(platform.last("warning")->text), "函数打开错误,/dev/null不是普通文件!");
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_EQ(workspace.programs().size(), before);
+    // A function element naming a folder says so too, and the call links are lost.
+    EXPECT_EQ(workspace.openFunction(path("Lessons.olv"), space), nullptr);
+    EXPECT_EQ(u(platform.last("warning")->text),
+              "函数打开错误," + path("Lessons.olv") + "是文件夹,不是程序文件!");
+    EXPECT_FALSE(space.callLinksIntact);
+}
+
+// A drawing file that cannot be read is reported once; the program is read all the same.
+TEST_F(ProgramDocumentsTest, ADrawingFileThatCannotBeReadIsReportedAndTheProgramStillRead) {
+    const auto openingWarns = [this](const char* name) {
+        Workspace other(platform);
+        installProgramOpener(other);
+        platform.clear();
+        Tprogramspace* opened = openProgramFile(other, path(name));
+        EXPECT_TRUE(opened && opened->objects.elements.size() == 1u) << name;
+        EXPECT_EQ(platform.count("warning"), 1u) << name;
+        return platform.last("warning") ? u(platform.last("warning")->text) : std::string();
+    };
     saved("Pic.olv");
     RecordWriter w;
     writeDrawingFile(w, 1, [](RecordWriter& out, int) { out.writeInteger(2); });
     std::string error;
     ASSERT_TRUE(replaceFile(path("Pic.peg"), w.bytes(), error));
-    Workspace other(platform);
-    installProgramOpener(other);
-    platform.clear();
-    Tprogramspace* opened = openProgramFile(other, path("Pic.olv"));
-    ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->objects.elements.size(), 1u);
-    EXPECT_EQ(platform.count("warning"), 1u);
+    EXPECT_NE(openingWarns("Pic.olv").find("图形文件读入出错"), std::string::npos);
+    // A folder or a device where the drawing file belongs is never read.
+    saved("Folder.olv");
+    fs::remove(path("Folder.peg"));
+    fs::create_directories(path("Folder.peg"));
+    EXPECT_EQ(openingWarns("Folder.olv"),
+              "图形文件读入出错: 是文件夹,不是图形文件 (" + path("Folder.peg") + ")");
+    saved("Dev.olv");
+    fs::remove(path("Dev.peg"));
+    fs::create_symlink("/dev/null", path("Dev.peg"));
+    EXPECT_EQ(openingWarns("Dev.olv"), "图形文件读入出错: 不是普通文件 (" + path("Dev.peg") + ")");
 }
 
 TEST_F(ProgramDocumentsTest, AFunctionIsOpenedWithTheProgramThatCallsIt) {

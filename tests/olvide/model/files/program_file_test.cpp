@@ -3,6 +3,8 @@
 #include "olvide/model/files/file_header.h"
 #include "olvide/model/files/program_file.h"
 
+#include <limits>
+
 namespace olvide::testing {
 namespace {
 
@@ -234,6 +236,91 @@ TEST_F(ProgramFileTest, AValueWithAnUnexpectedTagStopsReading) {
     ProgramReadResult result;
     read(bytes, &result);
     EXPECT_EQ(result.error, RecordReader::kInvalidValue);
+}
+
+// A damaged file may name one constant from several step records. Two main commanders: the
+// first sets N from the constant "7", the second from "8"; `constantSerialAt` finds the byte
+// that holds the constant serial of the step record whose code is the nth `code`.
+class SharedConstantTest : public ProgramFileTest {
+protected:
+    void SetUp() override {
+        first = &placeMain();
+        n = &place<TprogramNumber>(kind::Number);
+        space.activateCommander(first);
+        space.services().AddStep(stepkind::SetFromConstant, "A->x", n, nullptr, nullptr,
+                                 space.services().MakeConstant("7"));
+        second = &placeMain(100, 300);
+        space.activateCommander(second);
+        space.services().AddStep(stepkind::SetFromConstant, "A->x", n, nullptr, nullptr,
+                                 space.services().MakeConstant("8"));
+        bytes = write(space);
+    }
+    // The record is kind, code, three object serials and the constant serial, all short.
+    std::size_t constantSerialAt(std::string_view code, int nth) const {
+        std::size_t at = 0;
+        for (int i = 0; i <= nth; ++i) {
+            at = bytes.find(code, i == 0 ? 0 : at + 1);
+            EXPECT_NE(at, std::string::npos) << "record " << nth << " of a step";
+        }
+        return at + code.size() + 7;
+    }
+    // The constant text of step `position` of the commander at `index` of a program read back.
+    static std::string constantOf(const Tprogramspace& program, int index, int position) {
+        const Tstep* step = program.objects.commanders[index]->step(position);
+        return step ? step->constantText() : "(no step)";
+    }
+
+    TMaincommander* first = nullptr;
+    TMaincommander* second = nullptr;
+    TprogramNumber* n = nullptr;
+    std::string bytes;
+};
+
+TEST_F(SharedConstantTest, AHeadStepRecordNamingAConstantLeavesItToTheStepThatUsesIt) {
+    bytes[constantSerialAt(cp("Olvane2 开始一个流程"), 0)] = 1;
+    ProgramReadResult result;
+    Tprogramspace& copy = read(bytes, &result);
+    EXPECT_TRUE(result.ok()) << result.error;
+    ASSERT_EQ(copy.objects.constants.size(), 2u);
+    EXPECT_EQ(constantOf(copy, 0, 2), "7");
+    EXPECT_EQ(constantOf(copy, 1, 2), "8");
+    EXPECT_EQ(toUtf8(copy.objects.commanders[1]->step(1)->DisplayText()), "Olvane2 开始一个流程");
+}
+
+TEST_F(SharedConstantTest, TwoStepsNamingOneConstantEachGetTheirOwn) {
+    // The copy takes the next serial of a counter that already stands at the largest.
+    space.objects.constantCount = std::numeric_limits<std::int32_t>::max();
+    bytes = write(space);
+    bytes[constantSerialAt("A->x", 1)] = 1;
+    Tprogramspace& copy = read(bytes);
+    EXPECT_EQ(copy.objects.constantCount, std::numeric_limits<std::int32_t>::max());
+    const Tstep* kept = copy.objects.commanders[0]->step(2);
+    const Tstep* twin = copy.objects.commanders[1]->step(2);
+    ASSERT_TRUE(kept && twin);
+    EXPECT_EQ(kept->constantText(), "7");
+    EXPECT_EQ(twin->constantText(), "7");
+    ASSERT_NE(kept->Constant, twin->Constant);
+    // Deleting one of them leaves the other its constant, and a save names each once.
+    copy.objects.commanders[1]->DeleteStep(2);
+    EXPECT_EQ(constantOf(copy, 0, 2), "7");
+    EXPECT_EQ(copy.objects.IndexOf(kept->Constant), 0);
+    Tprogramspace& again = read(write(copy));
+    EXPECT_EQ(constantOf(again, 0, 2), "7");
+}
+
+TEST_F(SharedConstantTest, AStepCutShortByTheEndOfTheFileFreesNoConstantInUse) {
+    // The second commander's step becomes a call naming the first one's constant, and the
+    // file ends before its bindings.
+    const std::size_t serial = constantSerialAt("A->x", 1);
+    bytes[serial] = 1;
+    bytes[bytes.rfind("A->x", serial) - 3] = stepkind::Call;
+    bytes.resize(serial + 1);
+    ProgramReadResult result;
+    Tprogramspace& copy = read(bytes, &result);
+    EXPECT_EQ(result.error, RecordReader::kReadError);
+    ASSERT_FALSE(copy.objects.commanders.empty());
+    EXPECT_EQ(constantOf(copy, 0, 2), "7");
+    EXPECT_EQ(copy.objects.IndexOf(copy.objects.commanders[0]->step(2)->Constant), 0);
 }
 
 } // namespace

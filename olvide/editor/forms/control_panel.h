@@ -1,8 +1,8 @@
 #pragma once
 // TControlPanel "编程元": the tool window from which new objects are placed. It stays on top,
-// has no border icons, and holds nine toggle buttons of one group that may all be up. A
-// button going down releases the drawing panel's buttons and leaves an add pending until a
-// program space takes it (on its next mouse-down) or releaseAll() puts it up.
+// has no border icons, and holds nine toggle buttons of one group: at most one is down, and
+// all may be up. A button going down releases the drawing panel's buttons and leaves an add
+// pending until a program space takes it (on its next mouse-down) or releaseAll() puts it up.
 #include "olvide/editor/forms/add_button.h"
 
 #include <QWidget>

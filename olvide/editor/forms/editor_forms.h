@@ -100,6 +100,9 @@ public:
     // consequential changes); Cancel changes nothing. True when the values were taken.
     // Objects without an attribute dialog (constants, operators, step objects) open nothing.
     bool editAttributes(TVisualor& object, Tprogramspace& space);
+    // The dialog editAttributes opens, set up and filled for the object but not shown; none
+    // for objects without one.
+    TvisualorAttributeDialog* prepareAttributes(TVisualor& object, Tprogramspace& space);
 
     // The about box, modal.
     void showAbout();

@@ -1,11 +1,7 @@
 #include "pendrel/engine/object.h"
 
-#include "pendrel/engine/array.h"
-#include "pendrel/engine/list.h"
-#include "pendrel/engine/stream.h"
 #include "pendrel/engine/strings.h"
 #include "pendrel/engine/sys.h"
-#include "pendrel/engine/text.h"
 
 #include <cstring>
 
@@ -142,6 +138,11 @@ VFUNC vClassLookup(const CLASSdum* cls, int slot) {
         if (!isEmpty(c->functions[slot])) return c->functions[slot];
     }
     return nullptr;
+}
+
+void vvClassClearRegistry() {
+    for (auto& entry : registry)
+        entry = nullptr;
 }
 
 CLASSdum* vClassGetClass(int index) {
@@ -356,13 +357,4 @@ vOBJECT* vCallFunction(int function, vOBJECT** argv) {
     if (!argv || !argv[0] || function < kFirstOperationSlot) return nullptr;
     auto f = reinterpret_cast<vOperationFunc>(vClassLookup(argv[0]->cls, function));
     return f ? f(argv) : nullptr;
-}
-
-int vClassCoreInitialize() {
-    for (auto& entry : registry)
-        entry = nullptr;
-    if (!vObjectInitialize() || !vTextInitialize() || !vListInitialize() || !vArrayInitialize() ||
-        !vStreamInitialize())
-        return 0;
-    return 1;
 }

@@ -3,6 +3,7 @@
 #include "program_fixture.h"
 
 #include "pendrel/engine/array.h"
+#include "pendrel/engine/engine.h"
 #include "pendrel/framework/gdata.h"
 #include "pendrel/framework/gsys.h"
 

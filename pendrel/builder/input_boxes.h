@@ -3,7 +3,7 @@
 // through their program view (the path of their one connection, or the head of their fan-out
 // chain).
 #include "pendrel/builder/box.h"
-#include "pendrel/framework/gdata.h"
+#include "pendrel/builder/gdata.h"
 #include "pendrel/framework/gstring.h"
 
 #include <span>

@@ -1,6 +1,6 @@
 #include "pendrel/builder/property_choice.h"
 
-#include "pendrel/builder/gpopupview.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/properties.h"
 
 namespace {
@@ -10,7 +10,7 @@ constexpr int kLastChoice = 39;
 
 GGraphic* ShowPropertyChoices(GGraphic& box, const G0* holder, long* target) {
     for (G0* object : box.Objects())
-        if (object->GetClassID() == gpopupid::kPopupView) static_cast<GPopupView*>(object)->Close();
+        if (object->GetClassID() == gid::kPopupView) static_cast<GPopupView*>(object)->Close();
     auto* popup = MakeOwned<GPopupView>(box, 100, 50, 100 | gsize::kPixels, 200 | gsize::kPixels);
     if (holder == nullptr) return popup;
     for (int number = kFirstChoice; number <= kLastChoice; ++number) {

@@ -2,9 +2,9 @@
 
 #include "pendrel/builder/box.h"
 #include "pendrel/builder/engine_values.h"
-#include "pendrel/builder/gpopupview.h"
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/program_view.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gsurface.h"
 #include "pendrel/framework/gtextbox.h"
@@ -275,7 +275,7 @@ public:
             return;
         }
         auto* tie = static_cast<GVPLInputTie*>(FindOwnershipFrom(vplid::kInputTie));
-        auto* popup = static_cast<GPopupView*>(FindOwnershipFrom(gpopupid::kPopupView));
+        auto* popup = static_cast<GPopupView*>(FindOwnershipFrom(gid::kPopupView));
         if (tie != nullptr) tie->DepositInputValue(CurrentLine());
         if (popup != nullptr) popup->Close();
     }
@@ -285,7 +285,7 @@ public:
 
 GGraphic* GVPLInputTie::ShowInsertPopup() {
     for (G0* object : Objects())
-        if (object->GetClassID() == gpopupid::kPopupView) static_cast<GPopupView*>(object)->Close();
+        if (object->GetClassID() == gid::kPopupView) static_cast<GPopupView*>(object)->Close();
     auto* popup = MakeOwned<GPopupView>(*this, kSize | ganchor::kPixels, kSize | ganchor::kPixels,
                                         160 | gsize::kPixels, 30 | gsize::kPixels);
     auto field =

@@ -4,7 +4,7 @@
 // connection between two ties of the same class is a link across a user-function boundary:
 // the outer tie sits on the user function, the inner one on a box inside it.
 #include "pendrel/builder/builder_ids.h"
-#include "pendrel/framework/gdata.h"
+#include "pendrel/builder/gdata.h"
 #include "pendrel/framework/primitives.h"
 
 #include <memory>

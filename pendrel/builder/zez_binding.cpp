@@ -1,9 +1,9 @@
 #include "pendrel/builder/zez_binding.h"
 
+#include "pendrel/builder/gdata.h"
 #include "pendrel/builder/run_log.h"
 #include "pendrel/engine/engine.h"
 #include "pendrel/engine/net_language.h"
-#include "pendrel/framework/gdata.h"
 
 #include <algorithm>
 #include <limits>

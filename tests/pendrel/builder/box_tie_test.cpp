@@ -2,9 +2,9 @@
 // tie commands, and the input and output boxes at run time.
 #include "program_fixture.h"
 
+#include "pendrel/builder/gdata.h"
 #include "pendrel/engine/array.h"
 #include "pendrel/engine/engine.h"
-#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/gsys.h"
 
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "pendrel/framework/back_buffer.h"
 #include "pendrel/framework/focus.h"
-#include "pendrel/framework/gdevwin.h"
 #include "pendrel/framework/gstring.h"
-#include "pendrel/framework/gsyswin.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
+#include "pendrel/framework/qt/back_buffer.h"
+#include "pendrel/framework/qt/gdevwin.h"
+#include "pendrel/framework/qt/gsyswin.h"
 
 #include <QApplication>
 #include <QClipboard>

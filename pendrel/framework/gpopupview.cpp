@@ -1,4 +1,4 @@
-#include "pendrel/builder/gpopupview.h"
+#include "pendrel/framework/gpopupview.h"
 
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gwindow.h"
@@ -107,6 +107,6 @@ void gpopupActionText::MouseEvent(int type, long x, long y) {
     }
     if (target_ != nullptr) *target_ = value_;
     GList* owner = Owner();
-    if (owner != nullptr && owner->GetClassID() == gpopupid::kPopupView)
+    if (owner != nullptr && owner->GetClassID() == gid::kPopupView)
         static_cast<GPopupView*>(owner)->Close();
 }

@@ -16,6 +16,7 @@ void RegisterBuilderClasses() {
                   std::make_unique<GVPLInputTie>(GVPLInputTie::Model{}));
     RegisterClass(vplid::kOutputTie, vplid::kTie, std::make_unique<GVPLOutputTie>());
     RegisterClass(vplid::kTieLine, gid::kGraphic, std::make_unique<GVPLTieLine>());
+    RegisterClass(vplid::kTieTool, gid::kTool, nullptr); // never stored
     RegisterClass(vplid::kProView, gid::kObjectView, std::make_unique<GVPLProView>());
     RegisterClass(vplid::kFuncProView, vplid::kProView, std::make_unique<GVPLFuncProView>());
     RegisterClass(vplid::kBox, gid::kView, std::make_unique<GVPLBox>());

@@ -7,12 +7,12 @@
 #include "pendrel/engine/net_runner.h"
 #include "pendrel/engine/process.h"
 
-class GData;
-
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class GData;
 
 namespace vpl {
 
@@ -39,7 +39,7 @@ public:
     ZezBinding();
     ZezBinding(const ZezBinding&) = delete;
     ZezBinding& operator=(const ZezBinding&) = delete;
-    virtual ~ZezBinding();
+    ~ZezBinding();
 
     // Starts the engine (once for the whole program), builds the outer path and the process
     // with the built-in functions, and the tick array. Later calls do nothing. False when the

@@ -18,7 +18,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GPopupView>();
     }
-    GClassID GetClassID() const override { return gid::kPopupView; }
+    static constexpr GClassID kClassID = gid::kPopupView;
+    GClassID GetClassID() const override { return kClassID; }
 
     // A choice at (4, 5) below the previous ones: black when *target already equals value,
     // else grey. The target must live as long as the pop-up (its owner's field).
@@ -49,6 +50,9 @@ private:
     GArrow* pointer_ = nullptr;
 };
 
+// Closes every pop-up the list holds.
+void ClosePopupsIn(GList& owner);
+
 class gpopupActionText : public GText {
 public:
     gpopupActionText() = default;
@@ -56,7 +60,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<gpopupActionText>();
     }
-    GClassID GetClassID() const override { return gid::kActionText; }
+    static constexpr GClassID kClassID = gid::kActionText;
+    GClassID GetClassID() const override { return kClassID; }
 
     // A press stores the value (even when it is the current one) and closes the pop-up.
     void MouseEvent(int type, long x, long y) override;

@@ -7,16 +7,9 @@
 
 namespace {
 
-int Popups(const GList& list) {
-    int n = 0;
-    for (G0* object : list.Objects())
-        n += object->GetClassID() == gid::kPopupView;
-    return n;
-}
-
 GPopupView* FirstPopup(const GList& list) {
     for (G0* object : list.Objects())
-        if (object->GetClassID() == gid::kPopupView) return static_cast<GPopupView*>(object);
+        if (auto* popup = As<GPopupView>(object)) return popup;
     return nullptr;
 }
 
@@ -31,7 +24,7 @@ TEST_F(ProgramTest, DepositFieldShowsAndTakesTheHeldValue) {
     ASSERT_NE(popup, nullptr);
     GInputBox* field = nullptr;
     for (G0* object : popup->Objects())
-        if (object->GetClassID() == gid::kInputBox) field = static_cast<GInputBox*>(object);
+        if (auto* box = As<GInputBox>(object)) field = box;
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->GetText(), "old");
     for (int i = 0; i < 3; ++i)
@@ -39,11 +32,11 @@ TEST_F(ProgramTest, DepositFieldShowsAndTakesTheHeldValue) {
     for (char c : std::string("42\r"))
         field->KeyEvent(c);
     EXPECT_EQ(tie->HeldValueText(), "42");
-    EXPECT_EQ(Popups(*tie), 0);
+    EXPECT_EQ(FirstPopup(*tie), nullptr);
     // Output boxes take no deposits.
     auto* out = Add<GVPLOutputBox>(100, 0, 40, 20);
     out->InputTie(1)->MenuEvent(vplcmd::kDepositInputValue);
-    EXPECT_EQ(Popups(*out->InputTie(1)), 0);
+    EXPECT_EQ(FirstPopup(*out->InputTie(1)), nullptr);
 }
 
 TEST_F(ProgramTest, SensorsChooseTheirPropertyFromAList) {
@@ -55,8 +48,8 @@ TEST_F(ProgramTest, SensorsChooseTheirPropertyFromAList) {
     std::vector<std::string> names;
     gpopupActionText* height = nullptr;
     for (G0* object : popup->Objects()) {
-        if (object->GetClassID() != gid::kActionText) continue;
-        auto* item = static_cast<gpopupActionText*>(object);
+        auto* item = As<gpopupActionText>(object);
+        if (item == nullptr) continue;
         names.push_back(item->Text());
         if (item->Value() == 14) height = item;
     }

@@ -36,6 +36,18 @@ TEST(PopupView, PlacedAboveTheAskedPointWithItsPointer) {
     EXPECT_TRUE(left->IsSet(0x10040)); // never stored
 }
 
+TEST(PopupView, PopupsAreViewsAndTheirChoicesTexts) {
+    GView owner(0, 0, 300, 300);
+    long target = 0;
+    auto* popup = MakeOwned<GPopupView>(owner, 0, 0, 80, 60);
+    GText* choice = popup->AddActionItem("one", &target, 1);
+    // Walks over graphics find both through the class tables.
+    EXPECT_EQ(As<GView>(static_cast<G0*>(popup)), popup);
+    EXPECT_EQ(As<GText>(static_cast<G0*>(choice)), choice);
+    EXPECT_EQ(As<GPopupView>(static_cast<G0*>(choice)), nullptr);
+    EXPECT_EQ(choice->FindOwnershipFrom<GPopupView>(), popup);
+}
+
 TEST(PopupView, ChoicesAreListedAndStoreTheirValue) {
     GView owner(0, 0, 300, 300);
     long target = 2;

@@ -80,8 +80,8 @@ public:
     long TimerCounter() const { return timerCounter_; }
     // Every net text sent since the last reset, in order.
     const std::vector<std::string>& SentCommands() const { return sent_; }
-    vPROC* Process() const { return runner_ ? runner_->process() : nullptr; }
-    vPATH* UifPath() const { return runner_ ? runner_->uifPath() : nullptr; }
+    vPROC* Process() const { return runner_ ? runner_->Process() : nullptr; }
+    vPATH* UifPath() const { return runner_ ? runner_->UifPath() : nullptr; }
 
 private:
     vPATH* FindPublicPath(std::string_view name) const;

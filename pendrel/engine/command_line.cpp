@@ -114,7 +114,7 @@ bool readAll(const std::string& file, std::istream& in, std::string& text) {
 
 } // namespace
 
-int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
     Options o;
     std::string reason;
@@ -136,35 +136,35 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return 1;
     }
     NetRunner runner([&out](std::string_view name, vOBJECT* obj) {
-        out << name << ": " << resultText(obj) << "\n";
+        out << name << ": " << ResultText(obj) << "\n";
     });
-    if (!runner.ok()) {
+    if (!runner.IsOK()) {
         err << "pendrel: the engine could not be started\n";
         return 1;
     }
     for (const std::string& name : o.outs)
-        runner.registerPath(name);
-    runner.sendCommands(text);
-    runner.run();
+        runner.RegisterPath(name);
+    runner.SendCommands(text);
+    runner.Run();
 
     long budget = o.maxCalls;
     // Runs the queue empty within the budget; false when the budget ran out first.
     auto drain = [&]() {
-        budget -= runner.runQueue(budget);
-        return runner.queueEmpty() && !runner.flooded();
+        budget -= runner.RunQueue(budget);
+        return runner.QueueEmpty() && !runner.IsFlooded();
     };
     bool finished = drain();
     for (size_t i = 0; finished && i < o.sends.size(); ++i) {
         const auto& [name, data] = o.sends[i];
-        if (!runner.send(name, data)) err << "pendrel: no path '" << name << "' to send to\n";
+        if (!runner.Send(name, data)) err << "pendrel: no path '" << name << "' to send to\n";
         finished = drain();
     }
     for (long t = 0; finished && t < o.ticks; ++t) {
-        runner.tick(1);
+        runner.Tick(1);
         finished = drain();
     }
     out.flush();
-    if (runner.flooded()) {
+    if (runner.IsFlooded()) {
         err << "pendrel: stopped: more than " << NetRunner::kMaxWaitingCalls
             << " calls waiting at once" << std::endl;
         return 3;

@@ -19,7 +19,7 @@ Outcome runWith(std::vector<std::string> args, const std::string& input = "") {
         argv.push_back(a.c_str());
     std::istringstream in(input);
     std::ostringstream out, err;
-    int status = pendrel::runCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    int status = pendrel::RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -87,21 +87,21 @@ TEST_F(CommandLine, CallLimitStopsANetThatFeedsItself) {
 TEST_F(CommandLine, TwoRunnersKeepTheirResultsApart) {
     std::vector<std::string> first, second;
     pendrel::NetRunner a([&](std::string_view n, vOBJECT* o) {
-        first.push_back(std::string(n) + "=" + pendrel::resultText(o));
+        first.push_back(std::string(n) + "=" + pendrel::ResultText(o));
     });
     pendrel::NetRunner b([&](std::string_view n, vOBJECT* o) {
-        second.push_back(std::string(n) + "=" + pendrel::resultText(o));
+        second.push_back(std::string(n) + "=" + pendrel::ResultText(o));
     });
-    a.registerPath("out");
-    b.registerPath("out");
-    a.sendCommands("<in> 1 ADD <out>");
-    b.sendCommands("<in> 2 ADD <out>");
-    a.run();
-    b.run();
-    EXPECT_TRUE(a.send("in", "1"));
-    EXPECT_TRUE(b.send("in", "1"));
-    a.runQueue(100);
-    b.runQueue(100);
+    a.RegisterPath("out");
+    b.RegisterPath("out");
+    a.SendCommands("<in> 1 ADD <out>");
+    b.SendCommands("<in> 2 ADD <out>");
+    a.Run();
+    b.Run();
+    EXPECT_TRUE(a.Send("in", "1"));
+    EXPECT_TRUE(b.Send("in", "1"));
+    a.RunQueue(100);
+    b.RunQueue(100);
     EXPECT_EQ(first, (std::vector<std::string>{"out=2"}));
     EXPECT_EQ(second, (std::vector<std::string>{"out=3"}));
 }
@@ -109,13 +109,13 @@ TEST_F(CommandLine, TwoRunnersKeepTheirResultsApart) {
 TEST_F(CommandLine, ATickArrayReachesTheTimerPath) {
     std::vector<std::string> got;
     pendrel::NetRunner r(
-        [&](std::string_view, vOBJECT* o) { got.push_back(pendrel::resultText(o)); });
-    r.registerPath("t");
-    r.sendCommands("<Timer> xM <t>");
-    r.tick(7);
+        [&](std::string_view, vOBJECT* o) { got.push_back(pendrel::ResultText(o)); });
+    r.RegisterPath("t");
+    r.SendCommands("<Timer> xM <t>");
+    r.Tick(7);
     EXPECT_EQ(got, (std::vector<std::string>{"7"}));
-    r.reset();
-    r.tick(1); // no net any more: the tick waits on the timer path alone
+    r.Reset();
+    r.Tick(1); // no net any more: the tick waits on the timer path alone
     EXPECT_EQ(got.size(), 1u);
 }
 
@@ -134,14 +134,14 @@ TEST_F(CommandLine, TeeOrMoveFeedingItselfDoesNotRecurseWithoutEnd) {
 TEST_F(CommandLine, ANetWhoseCallsMultiplyIsStopped) {
     // Every object on a becomes two: the waiting calls double each round.
     pendrel::NetRunner r([](std::string_view, vOBJECT*) {});
-    r.setWaitingLimit(1000);
-    r.sendCommands("<a> <!b> xT <c>\n<b> 1 ADD <a>\n<c> 1 ADD <a>\n");
-    r.run();
-    r.send("a", "1");
-    long calls = r.runQueue(1'000'000);
-    EXPECT_TRUE(r.flooded());
+    r.SetWaitingLimit(1000);
+    r.SendCommands("<a> <!b> xT <c>\n<b> 1 ADD <a>\n<c> 1 ADD <a>\n");
+    r.Run();
+    r.Send("a", "1");
+    long calls = r.RunQueue(1'000'000);
+    EXPECT_TRUE(r.IsFlooded());
     EXPECT_LT(calls, 5000);
-    EXPECT_EQ(r.runQueue(10), 0);
+    EXPECT_EQ(r.RunQueue(10), 0);
 }
 
 } // namespace

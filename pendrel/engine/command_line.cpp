@@ -39,7 +39,7 @@ struct Options {
     long maxCalls = 10'000'000;
 };
 
-bool parseCount(std::string_view text, long& value) {
+bool ParseCount(std::string_view text, long& value) {
     long v = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (error != std::errc() || end != text.data() + text.size() || v < 0) return false;
@@ -48,7 +48,7 @@ bool parseCount(std::string_view text, long& value) {
 }
 
 // Fills the options; on a bad option returns false with the reason.
-bool parse(int argc, const char* const* argv, Options& o, std::string& reason) {
+bool Parse(int argc, const char* const* argv, Options& o, std::string& reason) {
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         auto value = [&](std::string_view& v) {
@@ -83,7 +83,7 @@ bool parse(int argc, const char* const* argv, Options& o, std::string& reason) {
             o.sends.emplace_back(std::string(v.substr(0, eq)), std::string(v.substr(eq + 1)));
         } else if (arg == "--ticks" || arg == "--max-calls") {
             if (!value(v)) return false;
-            if (!parseCount(v, arg == "--ticks" ? o.ticks : o.maxCalls)) {
+            if (!ParseCount(v, arg == "--ticks" ? o.ticks : o.maxCalls)) {
                 reason = std::string(arg) + " needs a whole number of 0 or more, got '" +
                          std::string(v) + "'";
                 return false;
@@ -96,7 +96,7 @@ bool parse(int argc, const char* const* argv, Options& o, std::string& reason) {
     return true;
 }
 
-bool readAll(const std::string& file, std::istream& in, std::string& text) {
+bool ReadAll(const std::string& file, std::istream& in, std::string& text) {
     if (file == "-") {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         return !in.bad();
@@ -118,7 +118,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                    std::ostream& err) {
     Options o;
     std::string reason;
-    if (!parse(argc, argv, o, reason)) {
+    if (!Parse(argc, argv, o, reason)) {
         err << "pendrel: " << reason << "\n";
         return 1;
     }
@@ -131,7 +131,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return 1;
     }
     std::string text;
-    if (!readAll(o.file, in, text)) {
+    if (!ReadAll(o.file, in, text)) {
         err << "pendrel: cannot read '" << o.file << "'\n";
         return 1;
     }

@@ -13,7 +13,7 @@ struct Outcome {
     std::string err;
 };
 
-Outcome runWith(std::vector<std::string> args, const std::string& input = "") {
+Outcome RunWith(std::vector<std::string> args, const std::string& input = "") {
     std::vector<const char*> argv{"pendrel"};
     for (const std::string& a : args)
         argv.push_back(a.c_str());
@@ -26,10 +26,10 @@ Outcome runWith(std::vector<std::string> args, const std::string& input = "") {
 using CommandLine = EngineTest;
 
 TEST_F(CommandLine, HelpAndUsage) {
-    Outcome help = runWith({"--help"});
+    Outcome help = RunWith({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--net FILE"), std::string::npos);
-    Outcome none = runWith({});
+    Outcome none = RunWith({});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("usage:"), std::string::npos);
     EXPECT_TRUE(none.out.empty());
@@ -47,7 +47,7 @@ TEST_F(CommandLine, BadOptionsGiveOneLineReasons) {
                                                {"--net", "-", "--out", ""},
                                                {"--net", "/nonexistent/dir/net.txt"},
                                                {"--net", "/"}}) {
-        Outcome r = runWith(args);
+        Outcome r = RunWith(args);
         EXPECT_EQ(r.status, 1) << args.back();
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.err.rfind("pendrel: ", 0), 0u) << r.err;
@@ -56,31 +56,31 @@ TEST_F(CommandLine, BadOptionsGiveOneLineReasons) {
 
 TEST_F(CommandLine, RunsANetFromStandardInput) {
     Outcome r =
-        runWith({"--net", "-", "--out", "r", "--send", "a=[250,1,2] 3"}, "<a> 10 ADD <r>\n");
+        RunWith({"--net", "-", "--out", "r", "--send", "a=[250,1,2] 3"}, "<a> 10 ADD <r>\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "r: 260,11,12\nr: 13\n");
 }
 
 TEST_F(CommandLine, LineFeedsInResultsArePrintedEscaped) {
-    Outcome r = runWith({"--net", "-", "--out", "r", "--send", "a=\"two\\nlines\""}, "<a> xM <r>");
+    Outcome r = RunWith({"--net", "-", "--out", "r", "--send", "a=\"two\\nlines\""}, "<a> xM <r>");
     EXPECT_EQ(r.out, "r: two\\nlines\n");
 }
 
 TEST_F(CommandLine, MessagesFromDataOut) {
-    Outcome r = runWith({"--net", "-", "--send", "a=4"}, "<a> RAMP <DataOut>");
+    Outcome r = RunWith({"--net", "-", "--send", "a=4"}, "<a> RAMP <DataOut>");
     EXPECT_EQ(r.out, "Message: CLASS: Array\\nDIMS : 1 (4)Long\\n  1  2  3  4\n");
 }
 
 TEST_F(CommandLine, SendingToAMissingPathIsReported) {
-    Outcome r = runWith({"--net", "-", "--send", "nowhere=1"}, "");
+    Outcome r = RunWith({"--net", "-", "--send", "nowhere=1"}, "");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("nowhere"), std::string::npos);
 }
 
 TEST_F(CommandLine, CallLimitStopsANetThatFeedsItself) {
-    Outcome r = runWith({"--net", "-", "--send", "a=1", "--max-calls", "100"}, "<a> 1 ADD <a>");
+    Outcome r = RunWith({"--net", "-", "--send", "a=1", "--max-calls", "100"}, "<a> 1 ADD <a>");
     EXPECT_EQ(r.status, 3);
-    Outcome enough = runWith({"--net", "-", "--send", "a=1", "--max-calls", "1"}, "<a> 1 ADD <b>");
+    Outcome enough = RunWith({"--net", "-", "--send", "a=1", "--max-calls", "1"}, "<a> 1 ADD <b>");
     EXPECT_EQ(enough.status, 0);
 }
 
@@ -124,9 +124,9 @@ TEST_F(CommandLine, ATickArrayReachesTheTimerPath) {
 namespace {
 
 TEST_F(CommandLine, TeeOrMoveFeedingItselfDoesNotRecurseWithoutEnd) {
-    Outcome move = runWith({"--net", "-", "--send", "a=1"}, "<a> xM <a>");
+    Outcome move = RunWith({"--net", "-", "--send", "a=1"}, "<a> xM <a>");
     EXPECT_EQ(move.status, 0);
-    Outcome tee = runWith({"--net", "-", "--send", "a=1", "--out", "r"}, "<a> <!r> xT <a>");
+    Outcome tee = RunWith({"--net", "-", "--send", "a=1", "--out", "r"}, "<a> <!r> xT <a>");
     EXPECT_EQ(tee.status, 0);
     EXPECT_FALSE(tee.out.empty());
 }

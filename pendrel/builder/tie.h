@@ -100,12 +100,12 @@ public:
     void SetHoldFlag(short hold) { hold_ = hold; }
     GData* GetHeldData() const { return held_.get(); }
     void SetHeldData(std::unique_ptr<GData> value) { held_ = std::move(value); }
-    // Takes a copy of the object waiting on the tie's path into the held value.
+    // Held values move between the tie and the net of the program it was last set up in, and
+    // only for a tie that holds its value. Takes a copy of the object waiting on the tie's
+    // path into the held value:
     void SaveHeldData();
     // Sends the held value to the tie's path.
     void RestoreHeldData();
-    // Both act on the net of the program the tie was set up in, and only for a tie that
-    // holds its value.
     // "Deposit Input Value": the typed text's first quoted text or constant becomes the held
     // value; while the program runs it is sent at once. False when the text holds no value.
     bool DepositInputValue(std::string_view text);

@@ -129,9 +129,7 @@ template <class T> T* As(G0* object) {
     return object != nullptr && object->IsFrom(T::kClassID) ? static_cast<T*>(object) : nullptr;
 }
 template <class T> const T* As(const G0* object) {
-    static_assert(kHasOwnClassID<T>, "As<T> needs a class with its own class identifier");
-    return object != nullptr && object->IsFrom(T::kClassID) ? static_cast<const T*>(object)
-                                                            : nullptr;
+    return As<T>(const_cast<G0*>(object));
 }
 // Takes over an object that is a T; any other object is destroyed.
 template <class T> std::unique_ptr<T> As(std::unique_ptr<G0> object) {

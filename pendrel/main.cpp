@@ -11,5 +11,5 @@ int main(int argc, char** argv) {
         const std::vector<std::string_view> words(argv + 2, argv + argc);
         return vpl::RunZezCommand(words, std::cout, std::cerr);
     }
-    return pendrel::runCommandLine(argc, argv, std::cin, std::cout, std::cerr);
+    return pendrel::RunCommandLine(argc, argv, std::cin, std::cout, std::cerr);
 }

@@ -29,8 +29,8 @@ struct Inputs {
 
     Inputs() {
         vEngineInitialize();
-        a = hold(vArrayCreate1(kTypeF, kElements));
-        b = hold(vArrayCreate1(kTypeF, kElements));
+        a = Hold(vArrayCreate1(kTypeF, kElements));
+        b = Hold(vArrayCreate1(kTypeF, kElements));
         auto* pa = static_cast<float*>(a->data);
         auto* pb = static_cast<float*>(b->data);
         for (unsigned long i = 0; i < kElements; ++i) {
@@ -38,25 +38,25 @@ struct Inputs {
             pb[i] = static_cast<float>(i % 777) * 0.11f + 1.0f;
         }
         unsigned long dims[2] = {kWidth, kHeight};
-        image = hold(vArrayCreate(kTypeUC, 2, dims));
+        image = Hold(vArrayCreate(kTypeUC, 2, dims));
         auto* pi = static_cast<std::uint8_t*>(image->data);
         for (unsigned long i = 0; i < kWidth * kHeight; ++i)
             pi[i] = static_cast<std::uint8_t>(i * 2654435761u >> 24);
-        plainResultF = hold(vArrayCreate1(kTypeF, kElements));
-        plainResultB = hold(vArrayCreate1(kTypeBoolean, kElements));
-        plainResultUC = hold(vArrayCreate1(kTypeUC, kElements));
-        plainImage = hold(vArrayCreate(kTypeUC, 2, dims));
+        plainResultF = Hold(vArrayCreate1(kTypeF, kElements));
+        plainResultB = Hold(vArrayCreate1(kTypeBoolean, kElements));
+        plainResultUC = Hold(vArrayCreate1(kTypeUC, kElements));
+        plainImage = Hold(vArrayCreate(kTypeUC, 2, dims));
     }
-    static vARRAY* hold(vARRAY* x) { return static_cast<vARRAY*>(vvIncOwners(x)); }
+    static vARRAY* Hold(vARRAY* x) { return static_cast<vARRAY*>(vvIncOwners(x)); }
 };
 
-Inputs& inputs() {
+Inputs& SharedInputs() {
     static Inputs in;
     return in;
 }
 
 // One engine operation per iteration: the result is made (zero-filled) and destroyed again.
-void runOperation(benchmark::State& state, vOBJECT* (*op)(vOBJECT**), vOBJECT* x, vOBJECT* y) {
+void RunOperation(benchmark::State& state, vOBJECT* (*op)(vOBJECT**), vOBJECT* x, vOBJECT* y) {
     vOBJECT* argv[] = {x, y, nullptr};
     for (auto _ : state) {
         vOBJECT* r = op(argv);
@@ -66,7 +66,7 @@ void runOperation(benchmark::State& state, vOBJECT* (*op)(vOBJECT**), vOBJECT* x
     state.SetItemsProcessed(state.iterations() * static_cast<long>(vGetSize(x)));
 }
 
-template <class F> void runPlain(benchmark::State& state, F loop) {
+template <class F> void RunPlain(benchmark::State& state, F loop) {
     for (auto _ : state) {
         loop();
         benchmark::ClobberMemory();
@@ -75,84 +75,84 @@ template <class F> void runPlain(benchmark::State& state, F loop) {
 }
 
 void BM_Add_Engine(benchmark::State& s) {
-    runOperation(s, &vvARRAYadd, inputs().a, inputs().b);
+    RunOperation(s, &vvARRAYadd, SharedInputs().a, SharedInputs().b);
 }
 void BM_Add_PlainLoop(benchmark::State& s) {
-    auto* a = static_cast<const float*>(inputs().a->data);
-    auto* b = static_cast<const float*>(inputs().b->data);
-    auto* r = static_cast<float*>(inputs().plainResultF->data);
-    runPlain(s, [&] {
+    auto* a = static_cast<const float*>(SharedInputs().a->data);
+    auto* b = static_cast<const float*>(SharedInputs().b->data);
+    auto* r = static_cast<float*>(SharedInputs().plainResultF->data);
+    RunPlain(s, [&] {
         for (unsigned long i = 0; i < kElements; ++i)
             r[i] = a[i] + b[i];
     });
 }
 
 void BM_Mul_Engine(benchmark::State& s) {
-    runOperation(s, &vvARRAYmultiply, inputs().a, inputs().b);
+    RunOperation(s, &vvARRAYmultiply, SharedInputs().a, SharedInputs().b);
 }
 void BM_Mul_PlainLoop(benchmark::State& s) {
-    auto* a = static_cast<const float*>(inputs().a->data);
-    auto* b = static_cast<const float*>(inputs().b->data);
-    auto* r = static_cast<float*>(inputs().plainResultF->data);
-    runPlain(s, [&] {
+    auto* a = static_cast<const float*>(SharedInputs().a->data);
+    auto* b = static_cast<const float*>(SharedInputs().b->data);
+    auto* r = static_cast<float*>(SharedInputs().plainResultF->data);
+    RunPlain(s, [&] {
         for (unsigned long i = 0; i < kElements; ++i)
             r[i] = a[i] * b[i];
     });
 }
 
 void BM_Div_Engine(benchmark::State& s) {
-    runOperation(s, &vvARRAYdivide, inputs().a, inputs().b);
+    RunOperation(s, &vvARRAYdivide, SharedInputs().a, SharedInputs().b);
 }
 void BM_Div_PlainLoop(benchmark::State& s) {
-    auto* a = static_cast<const float*>(inputs().a->data);
-    auto* b = static_cast<const float*>(inputs().b->data);
-    auto* r = static_cast<float*>(inputs().plainResultF->data);
-    runPlain(s, [&] {
+    auto* a = static_cast<const float*>(SharedInputs().a->data);
+    auto* b = static_cast<const float*>(SharedInputs().b->data);
+    auto* r = static_cast<float*>(SharedInputs().plainResultF->data);
+    RunPlain(s, [&] {
         for (unsigned long i = 0; i < kElements; ++i)
             r[i] = a[i] / b[i];
     });
 }
 
 void BM_GreaterThan_Engine(benchmark::State& s) {
-    runOperation(s, &vvARRAYgreaterthan, inputs().a, inputs().b);
+    RunOperation(s, &vvARRAYgreaterthan, SharedInputs().a, SharedInputs().b);
 }
 void BM_GreaterThan_PlainLoop(benchmark::State& s) {
-    auto* a = static_cast<const float*>(inputs().a->data);
-    auto* b = static_cast<const float*>(inputs().b->data);
-    auto* r = static_cast<std::uint8_t*>(inputs().plainResultB->data);
-    runPlain(s, [&] {
+    auto* a = static_cast<const float*>(SharedInputs().a->data);
+    auto* b = static_cast<const float*>(SharedInputs().b->data);
+    auto* r = static_cast<std::uint8_t*>(SharedInputs().plainResultB->data);
+    RunPlain(s, [&] {
         for (unsigned long i = 0; i < kElements; ++i)
             r[i] = a[i] > b[i];
     });
 }
 
 void BM_ConvertFtoUC_Engine(benchmark::State& s) {
-    runOperation(s, &vvARRAYuchar, inputs().a, nullptr);
+    RunOperation(s, &vvARRAYuchar, SharedInputs().a, nullptr);
 }
 void BM_ConvertFtoUC_PlainLoop(benchmark::State& s) {
-    auto* a = static_cast<const float*>(inputs().a->data);
-    auto* r = static_cast<std::uint8_t*>(inputs().plainResultUC->data);
-    runPlain(s, [&] {
+    auto* a = static_cast<const float*>(SharedInputs().a->data);
+    auto* r = static_cast<std::uint8_t*>(SharedInputs().plainResultUC->data);
+    RunPlain(s, [&] {
         for (unsigned long i = 0; i < kElements; ++i)
             r[i] = static_cast<std::uint8_t>(static_cast<std::int64_t>(a[i]));
     });
 }
 
 void BM_Smooth3_Engine(benchmark::State& s) {
-    vOBJECT* image = inputs().image; // starts the engine
+    vOBJECT* image = SharedInputs().image; // starts the engine
     vARRAY* three = vArrayCreate1(kTypeL, 1);
     *static_cast<std::int32_t*>(three->data) = 3;
     vvIncOwners(three);
-    runOperation(s, &vvARRAYsmooth, image, three);
+    RunOperation(s, &vvARRAYsmooth, image, three);
     vvRelease(three);
 }
 // The 3x3 box mean written directly for a two-dimensional image, divisor read at run time.
 void BM_Smooth3_PlainLoop(benchmark::State& s) {
-    auto* src = static_cast<const std::uint8_t*>(inputs().image->data);
-    auto* dst = static_cast<std::uint8_t*>(inputs().plainImage->data);
+    auto* src = static_cast<const std::uint8_t*>(SharedInputs().image->data);
+    auto* dst = static_cast<std::uint8_t*>(SharedInputs().plainImage->data);
     volatile std::uint32_t divisorSource = 9;
     std::uint32_t divisor = divisorSource;
-    runPlain(s, [&] {
+    RunPlain(s, [&] {
         for (unsigned long y = 1; y + 1 < kHeight; ++y) {
             const std::uint8_t* r0 = src + (y - 1) * kWidth;
             const std::uint8_t* r1 = r0 + kWidth;
@@ -182,13 +182,13 @@ void BM_NetChainedBlocks(benchmark::State& s) {
         s.PauseTiming();
         auto runner =
             std::make_unique<pendrel::NetRunner>([&](std::string_view, vOBJECT*) { ++results; });
-        runner->registerPath(std::string("p").append(std::to_string(kBlocks)));
-        runner->sendCommands(net);
-        runner->run();
+        runner->RegisterPath(std::string("p").append(std::to_string(kBlocks)));
+        runner->SendCommands(net);
+        runner->Run();
         s.ResumeTiming();
         for (int k = 0; k < kObjects; ++k)
-            runner->send("p0", "1");
-        calls += runner->runQueue(10'000'000);
+            runner->Send("p0", "1");
+        calls += runner->RunQueue(10'000'000);
         s.PauseTiming();
         runner.reset();
         s.ResumeTiming();

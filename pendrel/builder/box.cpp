@@ -1,6 +1,5 @@
 #include "pendrel/builder/box.h"
 
-#include "pendrel/builder/program_view.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
@@ -32,7 +31,8 @@ std::vector<GVPLOutputTie*> GVPLBox::OutputTies() const {
 void GVPLBox::PlaceTies(GList& ties, long x) {
     const int n = ties.Length();
     for (int i = 1; i <= n; ++i) {
-        auto* tie = static_cast<GVPLTie*>(ties.At(i));
+        auto* tie = As<GVPLTie>(ties.At(i));
+        if (tie == nullptr) continue;
         const bool locked = tie->IsSet(gprop::kPositionLocked);
         tie->ResetProperty(gprop::kPositionLocked);
         tie->MoveAbs(x, 100 / (n + 1) * i);
@@ -71,10 +71,6 @@ GVPLTie* GVPLBox::GetBestTie(GClassID id) const {
 }
 
 void GVPLBox::BuildCommand(GString&) {}
-
-GVPLProgramView* GVPLBox::ProgramView() const {
-    return static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
-}
 
 GText* GVPLBox::AddCentredText(std::string_view text, long x, long y) {
     auto* shown = MakeOwned<GText>(*this, x | ganchor::kCentre, y | ganchor::kCentre, 60, 30, text);

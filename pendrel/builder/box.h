@@ -4,15 +4,14 @@
 // Its sub-graphics (name texts, fields, icons) are rebuilt after reading; only the box part is
 // stored: header, position, size and the two tie lists.
 #include "pendrel/builder/builder_ids.h"
+#include "pendrel/builder/run_context.h"
 #include "pendrel/builder/tie.h"
 #include "pendrel/framework/gstring.h"
 #include "pendrel/framework/gview.h"
 
 #include <vector>
 
-class GVPLProgramView;
-
-class GVPLBox : public GView {
+class GVPLBox : public GView, public vpl::RunParticipant {
 public:
     GVPLBox();
     GVPLBox(long x, long y, long width, long height);
@@ -20,15 +19,16 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLBox>();
     }
-    GClassID GetClassID() const override { return vplid::kBox; }
+    static constexpr GClassID kClassID = vplid::kBox;
+    GClassID GetClassID() const override { return kClassID; }
 
     // Removes ties past n, creates missing ones and puts them all in place.
     void InitializeInputs(int n);
     void InitializeOutputs(int n);
     int NumInputs() const { return inputTies_.Length(); }
     int NumOutputs() const { return outputTies_.Length(); }
-    GVPLInputTie* InputTie(int i) const { return static_cast<GVPLInputTie*>(inputTies_.At(i)); }
-    GVPLOutputTie* OutputTie(int i) const { return static_cast<GVPLOutputTie*>(outputTies_.At(i)); }
+    GVPLInputTie* InputTie(int i) const { return As<GVPLInputTie>(inputTies_.At(i)); }
+    GVPLOutputTie* OutputTie(int i) const { return As<GVPLOutputTie>(outputTies_.At(i)); }
     std::vector<GVPLInputTie*> InputTies() const;
     std::vector<GVPLOutputTie*> OutputTies() const;
     // The first input tie for 135, the first output tie for 136, else whichever exists.
@@ -38,7 +38,6 @@ public:
     virtual void BuildCommand(GString& text);
     // Rebuilds the sub-graphics that are not stored.
     virtual void InitializeOwnedObjects() {}
-    GVPLProgramView* ProgramView() const;
 
     void Send(GStream& stream) const override;
     bool Receive(GStream& stream) override;
@@ -62,9 +61,10 @@ private:
 // with `intoUserFunctions` false the inside of user functions is skipped.
 template <class F> void ForEachGraphic(GList& list, bool intoUserFunctions, F&& visit) {
     for (G0* object : list.Objects()) {
-        if (object == nullptr || !object->IsGraphic()) continue;
+        auto* graphic = As<GGraphic>(object);
+        if (graphic == nullptr) continue;
         visit(object);
-        if (!intoUserFunctions && object->IsFrom(vplid::kUserFunction)) continue;
-        ForEachGraphic(*static_cast<GList*>(object), intoUserFunctions, visit);
+        if (!intoUserFunctions && graphic->IsFrom(vplid::kUserFunction)) continue;
+        ForEachGraphic(*graphic, intoUserFunctions, visit);
     }
 }

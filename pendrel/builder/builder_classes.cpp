@@ -1,6 +1,7 @@
 #include "pendrel/builder/builder_classes.h"
 
 #include "pendrel/builder/function_boxes.h"
+#include "pendrel/builder/gdata.h"
 #include "pendrel/builder/input_boxes.h"
 #include "pendrel/builder/output_boxes.h"
 #include "pendrel/builder/program_view.h"
@@ -9,11 +10,13 @@ void RegisterBuilderClasses() {
     static bool registered = false;
     if (registered) return;
     registered = true;
+    RegisterClass(gid::kData, gid::kG0, std::make_unique<GData>());
     RegisterClass(vplid::kTie, gid::kRectangle, std::make_unique<GVPLTie>());
     RegisterClass(vplid::kInputTie, vplid::kTie,
                   std::make_unique<GVPLInputTie>(GVPLInputTie::Model{}));
     RegisterClass(vplid::kOutputTie, vplid::kTie, std::make_unique<GVPLOutputTie>());
     RegisterClass(vplid::kTieLine, gid::kGraphic, std::make_unique<GVPLTieLine>());
+    RegisterClass(vplid::kTieTool, gid::kTool, nullptr); // never stored
     RegisterClass(vplid::kProView, gid::kObjectView, std::make_unique<GVPLProView>());
     RegisterClass(vplid::kFuncProView, vplid::kProView, std::make_unique<GVPLFuncProView>());
     RegisterClass(vplid::kBox, gid::kView, std::make_unique<GVPLBox>());

@@ -4,6 +4,7 @@
 #include "pendrel/framework/class_ids.h"
 
 namespace vplid {
+inline constexpr GClassID kTieTool = 92;
 inline constexpr GClassID kTie = 134;
 inline constexpr GClassID kInputTie = 135;
 inline constexpr GClassID kOutputTie = 136;

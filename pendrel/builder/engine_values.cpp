@@ -1,8 +1,8 @@
 #include "pendrel/builder/engine_values.h"
 
+#include "pendrel/builder/gdata.h"
 #include "pendrel/engine/array.h"
 #include "pendrel/engine/engine.h"
-#include "pendrel/framework/gdata.h"
 
 namespace vpl {
 

@@ -1,7 +1,7 @@
 #include "pendrel/builder/function_boxes.h"
 
 #include "pendrel/builder/net_text.h"
-#include "pendrel/builder/program_view.h"
+#include "pendrel/builder/zez_binding.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
@@ -25,6 +25,11 @@ std::vector<long> DeliveriesOf(const GVPLBox& box) {
 }
 
 } // namespace
+
+GVPLBox* TranslatedBox(G0* object) {
+    if (auto* function = As<GVPLFunction>(object)) return function;
+    return As<GVPLTimer>(object);
+}
 
 // ---- GVPLFunction ----
 
@@ -122,14 +127,21 @@ void GVPLTimer::KeyEvent(int key) {
 }
 
 void GVPLTimer::BuildCommand(GString& text) {
-    GVPLProgramView* view = ProgramView();
+    vpl::RunContext* run = GetRunContext();
     const std::vector<long> outputs = DeliveriesOf(*this);
-    if (view == nullptr || outputs.empty()) return;
-    text.Append(vplnet::TimerText(view->NextTimerNumber(), period_, outputs));
+    if (run == nullptr || outputs.empty()) return;
+    text.Append(vplnet::TimerText(run->Binding().NextTimerNumber(), period_, outputs));
 }
 
 void GVPLTimer::InitializeOwnedObjects() {
     if (periodText_ == nullptr) periodText_ = AddCentredText(period_, 50, 50);
+}
+
+// ---- GVPLFuncProView ----
+
+void GVPLFuncProView::AcceptDrop(GGraphic* graphic) {
+    GVPLProView::AcceptDrop(graphic);
+    if (auto* function = As<GVPLUserFunction>(Owner())) function->InitializeAllTies();
 }
 
 // ---- GVPLUserFunction ----
@@ -177,21 +189,21 @@ namespace {
 void FindProgramTies(GList& list, std::vector<GVPLInputTie*>& inputs,
                      std::vector<GVPLOutputTie*>& outputs) {
     for (G0* object : list.Objects()) {
-        if (object == nullptr || !object->IsGraphic()) continue;
-        if (object->IsFrom(vplid::kProView)) continue;
-        if (object->IsFrom(vplid::kTie)) {
-            auto* tie = static_cast<GVPLTie*>(object);
-            bool free = true;
-            for (GVPLTie* other : tie->Connections())
-                if (other->GetClassID() != tie->GetClassID()) free = false;
-            if (!free) continue;
-            if (tie->GetClassID() == vplid::kInputTie)
-                inputs.push_back(static_cast<GVPLInputTie*>(tie));
-            else if (tie->GetClassID() == vplid::kOutputTie)
-                outputs.push_back(static_cast<GVPLOutputTie*>(tie));
+        auto* graphic = As<GGraphic>(object);
+        if (graphic == nullptr || As<GVPLProView>(graphic) != nullptr) continue;
+        auto* tie = As<GVPLTie>(graphic);
+        if (tie == nullptr) {
+            FindProgramTies(*graphic, inputs, outputs);
             continue;
         }
-        FindProgramTies(*static_cast<GList*>(object), inputs, outputs);
+        bool free = true;
+        for (GVPLTie* other : tie->Connections())
+            if (other->GetClassID() != tie->GetClassID()) free = false;
+        if (!free) continue;
+        if (auto* input = As<GVPLInputTie>(tie))
+            inputs.push_back(input);
+        else if (auto* output = As<GVPLOutputTie>(tie))
+            outputs.push_back(output);
     }
 }
 
@@ -243,9 +255,10 @@ void GVPLUserFunction::PlaceName() {
 
 void GVPLUserFunction::BuildCommand(GString& text) {
     ForEachGraphic(*inside_, false, [&text](G0* object) {
-        if (!object->IsFrom(vplid::kFunction) && !object->IsFrom(vplid::kTimer)) return;
+        GVPLBox* box = TranslatedBox(object);
+        if (box == nullptr) return;
         GString part;
-        static_cast<GVPLBox*>(object)->BuildCommand(part);
+        box->BuildCommand(part);
         text.Append(part);
         text.Append("\n");
     });

@@ -3,11 +3,15 @@
 // a unique prefix of its keyword), timers, and user functions, whose inside is a drawing of
 // its own whose free ties become the user function's ties.
 #include "pendrel/builder/box.h"
+#include "pendrel/builder/pro_view.h"
 
 #include <string>
 
 class GText;
-class GVPLFuncProView;
+
+// The boxes that become net text of their own: function boxes (user functions among them) and
+// timers; none for anything else.
+GVPLBox* TranslatedBox(G0* object);
 
 class GVPLFunction : public GVPLBox {
 public:
@@ -18,7 +22,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLFunction>();
     }
-    GClassID GetClassID() const override { return vplid::kFunction; }
+    static constexpr GClassID kClassID = vplid::kFunction;
+    GClassID GetClassID() const override { return kClassID; }
 
     int FunctionNumber() const { return function_; }
     // Takes the function: its keyword as the name, as many inputs as it takes, one output.
@@ -58,7 +63,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLTimer>();
     }
-    GClassID GetClassID() const override { return vplid::kTimer; }
+    static constexpr GClassID kClassID = vplid::kTimer;
+    GClassID GetClassID() const override { return kClassID; }
 
     const std::string& Period() const { return period_; }
     void SetPeriod(std::string_view period);
@@ -73,6 +79,18 @@ private:
     GText* periodText_ = nullptr;
 };
 
+class GVPLFuncProView : public GVPLProView {
+public:
+    using GVPLProView::GVPLProView;
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<GVPLFuncProView>();
+    }
+    static constexpr GClassID kClassID = vplid::kFuncProView;
+    GClassID GetClassID() const override { return kClassID; }
+    // A graphic dropped inside gives the user function its ties again.
+    void AcceptDrop(GGraphic* graphic) override;
+};
+
 class GVPLUserFunction : public GVPLFunction {
 public:
     GVPLUserFunction();
@@ -81,7 +99,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLUserFunction>();
     }
-    GClassID GetClassID() const override { return vplid::kUserFunction; }
+    static constexpr GClassID kClassID = vplid::kUserFunction;
+    GClassID GetClassID() const override { return kClassID; }
 
     GVPLFuncProView& Inside() const { return *inside_; }
     const std::string& Name() const { return name_; }

@@ -1,8 +1,8 @@
 #include "pendrel/builder/input_boxes.h"
 
 #include "pendrel/builder/net_text.h"
-#include "pendrel/builder/program_view.h"
 #include "pendrel/builder/property_choice.h"
+#include "pendrel/builder/zez_binding.h"
 #include "pendrel/engine/array.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gwindow.h"
@@ -69,18 +69,19 @@ void GVPLInput::BuildCommand(GString& text) {
 }
 
 bool GVPLInput::SendText(std::string_view text) {
-    GVPLProgramView* view = ProgramView();
-    return view != nullptr && view->IsRunning() && view->zez_send(pathName_.Text(), text);
+    vpl::RunContext* run = GetRunContext();
+    return run != nullptr && run->IsRunning() && run->Binding().zez_send(pathName_.Text(), text);
 }
 
 bool GVPLInput::SendObject(vOBJECT* obj) {
-    GVPLProgramView* view = ProgramView();
-    return view != nullptr && view->IsRunning() && view->zez_sendobject(pathName_.Text(), obj);
+    vpl::RunContext* run = GetRunContext();
+    return run != nullptr && run->IsRunning() &&
+           run->Binding().zez_sendobject(pathName_.Text(), obj);
 }
 
 bool GVPLInput::PathIsBusy() const {
-    GVPLProgramView* view = ProgramView();
-    return view != nullptr && view->zez_pathsize(pathName_.Text()) > 0;
+    vpl::RunContext* run = GetRunContext();
+    return run != nullptr && run->Binding().zez_pathsize(pathName_.Text()) > 0;
 }
 
 void GVPLInput::Send(GStream& stream) const {
@@ -90,9 +91,7 @@ void GVPLInput::Send(GStream& stream) const {
 
 bool GVPLInput::Receive(GStream& stream) {
     if (!ReceiveBox(stream)) return false;
-    std::unique_ptr<G0> name = stream.ReceiveObject();
-    if (name != nullptr && name->GetClassID() == gid::kString)
-        pathName_ = static_cast<GString&>(*name);
+    if (std::unique_ptr<GString> name = As<GString>(stream.ReceiveObject())) pathName_ = *name;
     InitializeOwnedObjects();
     if (!IsSet(gprop::kShown)) ResetPropertyDeepForGroup(gprop::kShown, vplgroup::kEditable);
     return stream.IsOK();

@@ -3,7 +3,7 @@
 // through their program view (the path of their one connection, or the head of their fan-out
 // chain).
 #include "pendrel/builder/box.h"
-#include "pendrel/framework/gdata.h"
+#include "pendrel/builder/gdata.h"
 #include "pendrel/framework/gstring.h"
 
 #include <span>
@@ -19,7 +19,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLInput>();
     }
-    GClassID GetClassID() const override { return vplid::kInput; }
+    static constexpr GClassID kClassID = vplid::kInput;
+    GClassID GetClassID() const override { return kClassID; }
 
     void SetPathName();
     const GString& PathName() const { return pathName_; }
@@ -51,7 +52,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLInputData>();
     }
-    GClassID GetClassID() const override { return vplid::kInputData; }
+    static constexpr GClassID kClassID = vplid::kInputData;
+    GClassID GetClassID() const override { return kClassID; }
 
     void KeyEvent(int key) override;
     // Paste: the clipboard text as a nested array constant (a table of numbers) or a quoted
@@ -88,7 +90,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLFileInputData>();
     }
-    GClassID GetClassID() const override { return vplid::kFileInputData; }
+    static constexpr GClassID kClassID = vplid::kFileInputData;
+    GClassID GetClassID() const override { return kClassID; }
 
     static std::string FileNameFor(std::string_view typed);
     // The file's bytes as a one-dimensional UC array; none when it cannot be read.
@@ -106,7 +109,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLInputSwitch>();
     }
-    GClassID GetClassID() const override { return vplid::kInputSwitch; }
+    static constexpr GClassID kClassID = vplid::kInputSwitch;
+    GClassID GetClassID() const override { return kClassID; }
 
     bool State() const { return state_; }
     char Style() const { return style_; }
@@ -132,7 +136,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLInputSlider>();
     }
-    GClassID GetClassID() const override { return vplid::kInputSlider; }
+    static constexpr GClassID kClassID = vplid::kInputSlider;
+    GClassID GetClassID() const override { return kClassID; }
 
     long Position() const { return position_; }
     // Moves the knob; true when the position was sent.
@@ -151,7 +156,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLPropertySensor>();
     }
-    GClassID GetClassID() const override { return vplid::kPropertySensor; }
+    static constexpr GClassID kClassID = vplid::kPropertySensor;
+    GClassID GetClassID() const override { return kClassID; }
 
     long Property() const { return property_; }
     void SetPropertyNumber(long property) { property_ = property; }

@@ -1,9 +1,9 @@
 #include "pendrel/builder/output_boxes.h"
 
+#include "pendrel/builder/gdata.h"
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/property_choice.h"
 #include "pendrel/engine/array.h"
-#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gtextbox.h"
 #include "pendrel/framework/primitives.h"

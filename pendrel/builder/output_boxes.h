@@ -23,7 +23,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLOutput>();
     }
-    GClassID GetClassID() const override { return vplid::kOutput; }
+    static constexpr GClassID kClassID = vplid::kOutput;
+    GClassID GetClassID() const override { return kClassID; }
 
     // The key: the path named after the line number of the input tie.
     void SetPathName();
@@ -40,7 +41,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLOutputBox>();
     }
-    GClassID GetClassID() const override { return vplid::kOutputBox; }
+    static constexpr GClassID kClassID = vplid::kOutputBox;
+    GClassID GetClassID() const override { return kClassID; }
 
     // The result's text, cut to 255 characters, replaces what the one-line box showed.
     void SendZEZObject(GData* data) override;
@@ -58,7 +60,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLAnimator>();
     }
-    GClassID GetClassID() const override { return vplid::kAnimator; }
+    static constexpr GClassID kClassID = vplid::kAnimator;
+    GClassID GetClassID() const override { return kClassID; }
 
     long Property() const { return property_; }
     void SetPropertyNumber(long property) { property_ = property; }
@@ -87,7 +90,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLImageBox>();
     }
-    GClassID GetClassID() const override { return vplid::kImageBox; }
+    static constexpr GClassID kClassID = vplid::kImageBox;
+    GClassID GetClassID() const override { return kClassID; }
 
     // Width is dimension 0, height dimension 1; C and UC data are taken as they are, any other
     // type is scaled to 0..255.
@@ -114,7 +118,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLPlottingBox>();
     }
-    GClassID GetClassID() const override { return vplid::kPlottingBox; }
+    static constexpr GClassID kClassID = vplid::kPlottingBox;
+    GClassID GetClassID() const override { return kClassID; }
 
     // Results of more than two elements become the plotted line.
     void SendZEZObject(GData* data) override;

@@ -20,36 +20,31 @@ constexpr long kRunProtected = 0x10020;
 constexpr long kRunControls = 0x20001;
 constexpr int kIdleRounds = 3;
 
-bool IsOutputBox(const G0* object) {
-    return object->IsFrom(vplid::kOutputBox) || object->IsFrom(vplid::kAnimator);
+// The outputs that show results: text, image and plot boxes, and animators.
+GVPLOutput* ShowingOutput(G0* object) {
+    if (As<GVPLOutputBox>(object) == nullptr && As<GVPLAnimator>(object) == nullptr) return nullptr;
+    return As<GVPLOutput>(object);
 }
 
 } // namespace
 
-void GVPLFuncProView::AcceptDrop(GGraphic* graphic) {
-    GVPLProView::AcceptDrop(graphic);
-    if (GList* owner = Owner(); owner != nullptr && owner->IsFrom(vplid::kUserFunction))
-        static_cast<GVPLUserFunction*>(owner)->InitializeAllTies();
-}
-
 std::vector<GGraphic*> GVPLProgramView::SelectedGraphics() const {
     std::vector<GGraphic*> graphics;
     for (G0* object : Selection().Objects())
-        if (object != nullptr && object->IsGraphic())
-            graphics.push_back(static_cast<GGraphic*>(object));
+        if (auto* graphic = As<GGraphic>(object)) graphics.push_back(graphic);
     return graphics;
 }
 
 GVPLProgramView::GVPLProgramView() {
     RegisterBuilderClasses();
-    zez_main();
+    binding_.zez_main();
     vpl::AddResultReceiver(this);
 }
 
 GVPLProgramView::GVPLProgramView(long x, long y, long width, long height)
     : GVPLProView(x, y, width, height) {
     RegisterBuilderClasses();
-    zez_main();
+    binding_.zez_main();
     vpl::AddResultReceiver(this);
 }
 
@@ -64,7 +59,11 @@ void GVPLProgramView::SetTickSource(const vpl::TickSource* ticks) {
 }
 
 void GVPLProgramView::SetupProgram() {
-    zez_reset();
+    binding_.zez_reset();
+    ForEachGraphic(*this, true, [this](G0* object) {
+        if (auto* box = As<GVPLBox>(object)) box->SetRunContext(this);
+        if (auto* tie = As<GVPLTie>(object)) tie->SetRunContext(this);
+    });
     SetAllOutputs();
     SetAllFunctions();
     SetAllInputs();
@@ -75,31 +74,32 @@ void GVPLProgramView::SetAllOutputs() {
     // Outputs are registered before any text is sent, so that the net finds their paths in
     // the outer path instead of making new ones.
     ForEachGraphic(*this, true, [this](G0* object) {
-        if (!IsOutputBox(object)) return;
-        auto* output = static_cast<GVPLOutput*>(object);
+        GVPLOutput* output = ShowingOutput(object);
+        if (output == nullptr) return;
         output->SetPathName();
         outputs_.Insert(output);
-        zez_registerpath(output->Key());
+        binding_.zez_registerpath(output->Key());
     });
 }
 
 void GVPLProgramView::SetAllFunctions() {
     ForEachGraphic(*this, false, [this](G0* object) {
-        if (!object->IsFrom(vplid::kFunction) && !object->IsFrom(vplid::kTimer)) return;
+        GVPLBox* box = TranslatedBox(object);
+        if (box == nullptr) return;
         GString text;
-        static_cast<GVPLBox*>(object)->BuildCommand(text);
-        zez_sendcommands(text.Text());
+        box->BuildCommand(text);
+        binding_.zez_sendcommands(text.Text());
     });
 }
 
 void GVPLProgramView::SetAllInputs() {
     ForEachGraphic(*this, true, [this](G0* object) {
-        if (!object->IsFrom(vplid::kInput)) return;
-        auto* input = static_cast<GVPLInput*>(object);
+        auto* input = As<GVPLInput>(object);
+        if (input == nullptr) return;
         input->SetPathName();
         GString text;
         input->BuildCommand(text);
-        if (!text.IsEmpty()) zez_sendcommands(text.Text());
+        if (!text.IsEmpty()) binding_.zez_sendcommands(text.Text());
     });
 }
 
@@ -116,28 +116,28 @@ void GVPLProgramView::RunProgram() {
     EnableDoIdle();
     // Sensors watch their property from idle processing while the program runs.
     ForEachGraphic(*this, true, [](G0* object) {
-        if (object->IsFrom(vplid::kPropertySensor)) static_cast<GVPLBox*>(object)->EnableDoIdle();
+        if (auto* sensor = As<GVPLPropertySensor>(object)) sensor->EnableDoIdle();
     });
-    zez_run(Now());
+    binding_.zez_run(Now());
     SetPropertyDeepForGroup(kRunEditable, vplgroup::kEditable);
     SetPropertyDeep(kRunProtected);
     SetPropertyDeepForGroup(kRunControls, vplgroup::kRunControls);
 }
 
 void GVPLProgramView::Halt() {
-    zez_halt();
+    binding_.zez_halt();
     SaveAllHeldData();
     ClearProgram();
 }
 
 void GVPLProgramView::ClearProgram() {
     if (running_) {
-        zez_halt();
+        binding_.zez_halt();
         outputs_.RemoveAll();
     }
     running_ = false;
     ForEachGraphic(*this, true, [](G0* object) {
-        if (object->IsFrom(vplid::kPropertySensor)) static_cast<GVPLBox*>(object)->DisableDoIdle();
+        if (auto* sensor = As<GVPLPropertySensor>(object)) sensor->DisableDoIdle();
     });
     DisableDoIdle();
     ResetPropertyDeepForGroup(kRunEditable, vplgroup::kEditable);
@@ -147,23 +147,21 @@ void GVPLProgramView::ClearProgram() {
 
 void GVPLProgramView::SaveAllHeldData() {
     ForEachGraphic(*this, true, [](G0* object) {
-        if (object->GetClassID() == vplid::kInputTie)
-            static_cast<GVPLInputTie*>(object)->SaveHeldData();
+        if (auto* tie = As<GVPLInputTie>(object)) tie->SaveHeldData();
     });
 }
 
 void GVPLProgramView::RestoreAllHeldData() {
     ForEachGraphic(*this, true, [](G0* object) {
-        if (object->GetClassID() == vplid::kInputTie)
-            static_cast<GVPLInputTie*>(object)->RestoreHeldData();
+        if (auto* tie = As<GVPLInputTie>(object)) tie->RestoreHeldData();
     });
 }
 
 void GVPLProgramView::DoIdle() {
     if (running_) {
         for (int round = 0; round < kIdleRounds; ++round) {
-            if (!zez_checkque(Now())) break;
-            zez_doidle();
+            if (!binding_.zez_checkque(Now())) break;
+            binding_.zez_doidle();
         }
     }
     GVPLProView::DoIdle();
@@ -188,7 +186,7 @@ GGraphic* GVPLProgramView::CreateUserFunction(const std::vector<GGraphic*>& sele
         function->AddInside(g);
     // Connections to what stayed outside cannot cross the new boundary.
     ForEachGraphic(function->Inside(), true, [](G0* object) {
-        if (object->IsFrom(vplid::kTie)) static_cast<GVPLTie*>(object)->CleanupInvalidTies();
+        if (auto* tie = As<GVPLTie>(object)) tie->CleanupInvalidTies();
     });
     function->InitializeAllTies();
     function->SetProperty(gprop::kShown);
@@ -243,7 +241,8 @@ void GVPLProgramView::DoSetupMenus(GEventHandler* focus) {
 
 GVPLOutput* GVPLProgramView::FindOutput(std::string_view key) const {
     for (G0* object : outputs_.Objects())
-        if (object != nullptr && object->IsKey(key)) return static_cast<GVPLOutput*>(object);
+        if (auto* output = As<GVPLOutput>(object); output != nullptr && output->IsKey(key))
+            return output;
     return nullptr;
 }
 
@@ -276,8 +275,7 @@ bool GVPLProgramView::Receive(GStream& stream) {
 void GVPLProgramView::FinishReading(GStream& stream) {
     stream.ResolveAllReferences();
     ForEachGraphic(*this, true, [](G0* object) {
-        if (object->GetClassID() == vplid::kInputTie)
-            static_cast<GVPLInputTie*>(object)->EnsureTieLines();
+        if (auto* tie = As<GVPLInputTie>(object)) tie->EnsureTieLines();
     });
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-// The views that hold a drawn program: GVPLProView, the inside of a user function
-// (GVPLFuncProView), and GVPLProgramView, one whole program with its engine process. The
-// program view turns its boxes into net text, runs the net from idle processing on ticks from
-// its tick source, and hands results to the output box whose key is the path they arrive on.
+// GVPLProgramView: one whole drawn program with its engine process. It turns its boxes into net
+// text, runs the net from idle processing on ticks from its tick source, and hands results to
+// the output box whose key is the path they arrive on.
 #include "pendrel/builder/builder_ids.h"
+#include "pendrel/builder/pro_view.h"
+#include "pendrel/builder/run_context.h"
 #include "pendrel/builder/tick_source.h"
 #include "pendrel/builder/zez_binding.h"
-#include "pendrel/framework/gobjectview.h"
 #include "pendrel/framework/gstring.h"
 
 #include <functional>
@@ -17,27 +17,7 @@
 class GData;
 class GVPLOutput;
 
-class GVPLProView : public GObjectView {
-public:
-    using GObjectView::GObjectView;
-    std::unique_ptr<G0> CreateUninitInstance() const override {
-        return std::make_unique<GVPLProView>();
-    }
-    GClassID GetClassID() const override { return vplid::kProView; }
-};
-
-class GVPLFuncProView : public GVPLProView {
-public:
-    using GVPLProView::GVPLProView;
-    std::unique_ptr<G0> CreateUninitInstance() const override {
-        return std::make_unique<GVPLFuncProView>();
-    }
-    GClassID GetClassID() const override { return vplid::kFuncProView; }
-    // A graphic dropped inside a user function gives it its ties again.
-    void AcceptDrop(GGraphic* graphic) override;
-};
-
-class GVPLProgramView : public GVPLProView, public vpl::ZezBinding, public vpl::ResultReceiver {
+class GVPLProgramView : public GVPLProView, public vpl::RunContext, public vpl::ResultReceiver {
 public:
     GVPLProgramView();
     GVPLProgramView(long x, long y, long width, long height);
@@ -46,14 +26,20 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLProgramView>();
     }
-    GClassID GetClassID() const override { return vplid::kProgramView; }
+    static constexpr GClassID kClassID = vplid::kProgramView;
+    GClassID GetClassID() const override { return kClassID; }
+
+    // The engine process of the program with its paths, and the net text sent to it.
+    vpl::ZezBinding& Binding() override { return binding_; }
+    const vpl::ZezBinding& Binding() const { return binding_; }
 
     // Real time in windows; tests and headless runs give a simulated clock (not owned).
     void SetTickSource(const vpl::TickSource* ticks);
     unsigned long Now() const { return ticks_->Ticks(); }
 
-    // Setup: the net thrown away, outputs registered, then the text of every function, timer
-    // and user function, each on its own, then the inputs.
+    // Setup: the net thrown away, every box and tie given this view as its run context,
+    // outputs registered, then the text of every function, timer and user function, each on
+    // its own, then the inputs.
     void SetupProgram();
     void SetAllOutputs();
     void SetAllFunctions();
@@ -66,7 +52,7 @@ public:
     void ClearProgram();
     void SaveAllHeldData();
     void RestoreAllHeldData();
-    bool IsRunning() const { return running_; }
+    bool IsRunning() const override { return running_; }
     bool IsHidden() const { return hidden_; }
 
     // Up to three rounds of: ticks in, and two queued calls if any are waiting.
@@ -102,6 +88,7 @@ public:
 private:
     bool HasGraphics() const { return Length() > 0; }
 
+    vpl::ZezBinding binding_;
     vpl::SystemTickSource systemTicks_;
     const vpl::TickSource* ticks_ = &systemTicks_;
     GList outputs_;

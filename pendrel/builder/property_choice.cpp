@@ -1,6 +1,6 @@
 #include "pendrel/builder/property_choice.h"
 
-#include "pendrel/builder/gpopupview.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/properties.h"
 
 namespace {
@@ -9,8 +9,7 @@ constexpr int kLastChoice = 39;
 } // namespace
 
 GGraphic* ShowPropertyChoices(GGraphic& box, const G0* holder, long* target) {
-    for (G0* object : box.Objects())
-        if (object->GetClassID() == gpopupid::kPopupView) static_cast<GPopupView*>(object)->Close();
+    ClosePopupsIn(box);
     auto* popup = MakeOwned<GPopupView>(box, 100, 50, 100 | gsize::kPixels, 200 | gsize::kPixels);
     if (holder == nullptr) return popup;
     for (int number = kFirstChoice; number <= kLastChoice; ++number) {

@@ -2,9 +2,9 @@
 
 #include "pendrel/builder/box.h"
 #include "pendrel/builder/engine_values.h"
-#include "pendrel/builder/gpopupview.h"
 #include "pendrel/builder/net_text.h"
-#include "pendrel/builder/program_view.h"
+#include "pendrel/builder/zez_binding.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gsurface.h"
 #include "pendrel/framework/gtextbox.h"
@@ -49,8 +49,7 @@ GVPLTie::~GVPLTie() {
 }
 
 GVPLBox* GVPLTie::Box() const {
-    GList* owner = Owner();
-    return owner != nullptr && owner->IsFrom(vplid::kBox) ? static_cast<GVPLBox*>(owner) : nullptr;
+    return As<GVPLBox>(Owner());
 }
 
 GList* GVPLTie::View() const {
@@ -61,8 +60,7 @@ std::vector<GVPLTie*> GVPLTie::Connections() const {
     std::vector<GVPLTie*> out;
     // A damaged file may make a reference point at something else: only ties count.
     for (G0* object : connections_.Objects())
-        if (object != nullptr && object->IsFrom(vplid::kTie))
-            out.push_back(static_cast<GVPLTie*>(object));
+        if (auto* tie = As<GVPLTie>(object)) out.push_back(tie);
     return out;
 }
 
@@ -109,8 +107,10 @@ bool GVPLTie::CompleteConnection(GVPLTie* other) {
     if (other == nullptr || other == this || connections_.Holds(other)) return false;
     AddConnection(other);
     other->AddConnection(this);
-    GVPLTie* input = GetClassID() == vplid::kInputTie ? this : other;
-    if (!SameClass(this, other)) static_cast<GVPLInputTie*>(input)->EnsureTieLines();
+    // The line between an input and an output tie belongs to the input tie.
+    if (!SameClass(this, other))
+        for (GVPLTie* end : {this, other})
+            if (auto* input = As<GVPLInputTie>(end)) input->EnsureTieLines();
     return true;
 }
 
@@ -119,11 +119,10 @@ void GVPLTie::BreakConnection(GVPLTie* other) {
     RemoveConnection(other);
     other->RemoveConnection(this);
     // The line between them belongs to the input tie of the two.
-    for (GVPLTie* tie : {static_cast<GVPLTie*>(this), other}) {
+    for (GVPLTie* tie : {this, other}) {
         for (G0* object : tie->Objects()) {
-            if (object->GetClassID() == vplid::kTieLine &&
-                static_cast<GVPLTieLine*>(object)->Joins(this, other))
-                DeleteObject(object);
+            if (auto* line = As<GVPLTieLine>(object); line != nullptr && line->Joins(this, other))
+                DeleteObject(line);
         }
     }
 }
@@ -156,7 +155,7 @@ void GVPLTie::MenuEvent(int command) {
         BreakAllConnections();
         return;
     case vplcmd::kPaste: {
-        auto* other = static_cast<GVPLTie*>(RememberedTie().First());
+        auto* other = As<GVPLTie>(RememberedTie().First());
         if (other != nullptr && other->View() == View() && View() != nullptr)
             CompleteConnection(other);
         return;
@@ -218,7 +217,7 @@ long GVPLInputTie::LineNo(int depth) const {
     if (ConnectionCount() == 0) return hold_ > 0 ? lineNo_ : 0;
     bool delivered = false;
     for (GVPLTie* other : Connections()) {
-        if (IsInwardLink(other)) return static_cast<GVPLInputTie*>(other)->LineNo(depth + 1);
+        if (IsInwardLink(other)) return As<GVPLInputTie>(other)->LineNo(depth + 1);
         // An output tie, or a link from the user function this tie sits inside.
         if (!SameClass(this, other) || other->IsInwardLink(this)) delivered = true;
     }
@@ -226,22 +225,18 @@ long GVPLInputTie::LineNo(int depth) const {
 }
 
 void GVPLInputTie::SaveHeldData() {
-    if (hold_ <= 0) return;
-    auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
-    if (view == nullptr) return;
-    vOBJECT* waiting = view->zez_getheldobject(vplnet::PathName(GetLineNo()));
+    vpl::RunContext* run = GetRunContext();
+    if (hold_ <= 0 || run == nullptr) return;
+    vOBJECT* waiting = run->Binding().zez_getheldobject(vplnet::PathName(GetLineNo()));
     if (waiting == nullptr) return;
     // A copy of its own, made through a stream, that the net cannot change.
-    std::unique_ptr<G0> copy = GData(waiting).Clone();
-    if (copy != nullptr && copy->IsFrom(gid::kData))
-        held_.reset(static_cast<GData*>(copy.release()));
+    if (std::unique_ptr<GData> copy = As<GData>(GData(waiting).Clone())) held_ = std::move(copy);
 }
 
 void GVPLInputTie::RestoreHeldData() {
-    if (hold_ <= 0 || held_ == nullptr || held_->IsEmpty()) return;
-    auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
-    if (view == nullptr) return;
-    view->zez_sendobject(vplnet::PathName(GetLineNo()), held_->Object());
+    vpl::RunContext* run = GetRunContext();
+    if (hold_ <= 0 || held_ == nullptr || held_->IsEmpty() || run == nullptr) return;
+    run->Binding().zez_sendobject(vplnet::PathName(GetLineNo()), held_->Object());
 }
 
 bool GVPLInputTie::DepositInputValue(std::string_view text) {
@@ -249,8 +244,7 @@ bool GVPLInputTie::DepositInputValue(std::string_view text) {
     if (value->IsEmpty()) return false;
     hold_ = 1;
     held_ = std::move(value);
-    auto* view = static_cast<GVPLProgramView*>(FindOwnershipFrom(vplid::kProgramView));
-    if (view != nullptr && view->IsRunning()) RestoreHeldData();
+    if (GetRunContext() != nullptr && GetRunContext()->IsRunning()) RestoreHeldData();
     return true;
 }
 
@@ -274,8 +268,8 @@ public:
             GInputBox::KeyEvent(key);
             return;
         }
-        auto* tie = static_cast<GVPLInputTie*>(FindOwnershipFrom(vplid::kInputTie));
-        auto* popup = static_cast<GPopupView*>(FindOwnershipFrom(gpopupid::kPopupView));
+        auto* tie = FindOwnershipFrom<GVPLInputTie>();
+        auto* popup = FindOwnershipFrom<GPopupView>();
         if (tie != nullptr) tie->DepositInputValue(CurrentLine());
         if (popup != nullptr) popup->Close();
     }
@@ -284,8 +278,7 @@ public:
 } // namespace
 
 GGraphic* GVPLInputTie::ShowInsertPopup() {
-    for (G0* object : Objects())
-        if (object->GetClassID() == gpopupid::kPopupView) static_cast<GPopupView*>(object)->Close();
+    ClosePopupsIn(*this);
     auto* popup = MakeOwned<GPopupView>(*this, kSize | ganchor::kPixels, kSize | ganchor::kPixels,
                                         160 | gsize::kPixels, 30 | gsize::kPixels);
     auto field =
@@ -322,19 +315,18 @@ bool GVPLInputTie::Receive(GStream& stream) {
     std::unique_ptr<G0> held = stream.ReceiveObject();
     held_.reset();
     if (held != nullptr) {
-        if (!held->IsFrom(gid::kData)) return false;
-        held_.reset(static_cast<GData*>(held.release()));
+        held_ = As<GData>(std::move(held));
+        if (held_ == nullptr) return false;
     }
     return stream.IsOK();
 }
 
 void GVPLInputTie::EnsureTieLines() {
     for (GVPLTie* other : Connections()) {
-        if (other->GetClassID() != vplid::kOutputTie) continue;
+        if (As<GVPLOutputTie>(other) == nullptr) continue;
         bool drawn = false;
         for (G0* object : Objects())
-            if (object->GetClassID() == vplid::kTieLine &&
-                static_cast<GVPLTieLine*>(object)->Joins(this, other))
+            if (auto* line = As<GVPLTieLine>(object); line != nullptr && line->Joins(this, other))
                 drawn = true;
         if (!drawn) {
             auto* line = MakeOwned<GVPLTieLine>(*this, this, other);
@@ -350,11 +342,10 @@ std::vector<long> GVPLOutputTie::Deliveries(int depth) const {
     if (depth > kMaxLinkDepth) return {};
     for (GVPLTie* other : Connections())
         if (SameClass(this, other) && other->IsInwardLink(this))
-            return static_cast<GVPLOutputTie*>(other)->Deliveries(depth + 1);
+            return As<GVPLOutputTie>(other)->Deliveries(depth + 1);
     std::vector<long> lines;
     for (GVPLTie* other : Connections())
-        if (other->GetClassID() == vplid::kInputTie)
-            lines.push_back(static_cast<GVPLInputTie*>(other)->GetLineNo());
+        if (auto* input = As<GVPLInputTie>(other)) lines.push_back(input->GetLineNo());
     return lines;
 }
 
@@ -372,8 +363,7 @@ GVPLTieLine::GVPLTieLine(GVPLTie* a, GVPLTie* b) {
 }
 
 GGraphic* GVPLTieLine::End(int i) const {
-    G0* end = ends_.At(i);
-    return end != nullptr && end->IsGraphic() ? static_cast<GGraphic*>(end) : nullptr;
+    return As<GGraphic>(ends_.At(i));
 }
 
 bool GVPLTieLine::Joins(const GVPLTie* a, const GVPLTie* b) const {

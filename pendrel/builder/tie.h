@@ -4,19 +4,19 @@
 // connection between two ties of the same class is a link across a user-function boundary:
 // the outer tie sits on the user function, the inner one on a box inside it.
 #include "pendrel/builder/builder_ids.h"
-#include "pendrel/framework/gdata.h"
+#include "pendrel/builder/gdata.h"
+#include "pendrel/builder/run_context.h"
 #include "pendrel/framework/primitives.h"
 
 #include <memory>
 #include <vector>
 
 class GVPLBox;
-class GVPLProgramView;
 
 // Links are followed at most this deep; a longer chain counts as a loop.
 inline constexpr int kMaxLinkDepth = 100;
 
-class GVPLTie : public GRectangle {
+class GVPLTie : public GRectangle, public vpl::RunParticipant {
 public:
     // Ties are drawn this many pixels square, centred on their point of the box's edge.
     static constexpr long kSize = 8;
@@ -28,7 +28,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLTie>();
     }
-    GClassID GetClassID() const override { return vplid::kTie; }
+    static constexpr GClassID kClassID = vplid::kTie;
+    GClassID GetClassID() const override { return kClassID; }
 
     GVPLBox* Box() const;
     // The program view (or user-function inside) whose drawing the tie belongs to.
@@ -85,7 +86,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLInputTie>();
     }
-    GClassID GetClassID() const override { return vplid::kInputTie; }
+    static constexpr GClassID kClassID = vplid::kInputTie;
+    GClassID GetClassID() const override { return kClassID; }
 
     long OwnLineNo() const { return lineNo_; }
     // The number of the tie that finally receives what arrives here: its own, or through a
@@ -98,7 +100,9 @@ public:
     void SetHoldFlag(short hold) { hold_ = hold; }
     GData* GetHeldData() const { return held_.get(); }
     void SetHeldData(std::unique_ptr<GData> value) { held_ = std::move(value); }
-    // Takes a copy of the object waiting on the tie's path into the held value.
+    // Held values move between the tie and the net of the program it was last set up in, and
+    // only for a tie that holds its value. Takes a copy of the object waiting on the tie's
+    // path into the held value:
     void SaveHeldData();
     // Sends the held value to the tie's path.
     void RestoreHeldData();
@@ -132,7 +136,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLOutputTie>();
     }
-    GClassID GetClassID() const override { return vplid::kOutputTie; }
+    static constexpr GClassID kClassID = vplid::kOutputTie;
+    GClassID GetClassID() const override { return kClassID; }
 
     // The line numbers the value of this tie goes to, in connection order; through a link out
     // of a user function those of the outer tie. Empty for a loop.
@@ -150,7 +155,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GVPLTieLine>();
     }
-    GClassID GetClassID() const override { return vplid::kTieLine; }
+    static constexpr GClassID kClassID = vplid::kTieLine;
+    GClassID GetClassID() const override { return kClassID; }
     bool Joins(const GVPLTie* a, const GVPLTie* b) const;
     void CalculatePickArea() override;
     bool ContainsPoint(Gpoint) const override { return false; }

@@ -11,24 +11,22 @@ GVPLTieTool::GVPLTieTool(long x, long y, long width, long height, short hold)
 }
 
 GVPLTie* GVPLTieTool::PickedInput() const {
-    return static_cast<GVPLTie*>(input_.First());
+    return As<GVPLTie>(input_.First());
 }
 GVPLTie* GVPLTieTool::PickedOutput() const {
-    return static_cast<GVPLTie*>(output_.First());
+    return As<GVPLTie>(output_.First());
 }
 
 bool GVPLTieTool::Pick(GGraphic* graphic) {
     if (graphic == nullptr) return false;
-    GVPLTie* tie = nullptr;
-    if (graphic->IsFrom(vplid::kTie)) {
-        tie = static_cast<GVPLTie*>(graphic);
-    } else if (graphic->IsFrom(vplid::kBox)) {
+    GVPLTie* tie = As<GVPLTie>(graphic);
+    if (auto* box = As<GVPLBox>(graphic)) {
         // The kind of tie still missing, input first.
         const GClassID wanted = PickedInput() == nullptr ? vplid::kInputTie : vplid::kOutputTie;
-        tie = static_cast<GVPLBox*>(graphic)->GetBestTie(wanted);
+        tie = box->GetBestTie(wanted);
     }
     if (tie == nullptr) return false;
-    GList& slot = tie->GetClassID() == vplid::kInputTie ? input_ : output_;
+    GList& slot = As<GVPLInputTie>(tie) != nullptr ? input_ : output_;
     slot.RemoveAll();
     slot.Insert(tie);
     GVPLTie* input = PickedInput();
@@ -38,7 +36,7 @@ bool GVPLTieTool::Pick(GGraphic* graphic) {
     output_.RemoveAll();
     if (input->View() == nullptr || input->View() != output->View()) return false;
     input->CompleteConnection(output);
-    static_cast<GVPLInputTie*>(input)->SetHoldFlag(hold_);
+    if (auto* held = As<GVPLInputTie>(input)) held->SetHoldFlag(hold_);
     return true;
 }
 

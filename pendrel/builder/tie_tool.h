@@ -10,7 +10,7 @@ class GVPLTie;
 
 class GVPLTieTool : public GTool {
 public:
-    static constexpr GClassID kClassID = 92;
+    static constexpr GClassID kClassID = vplid::kTieTool;
 
     GVPLTieTool() = default;
     GVPLTieTool(long x, long y, long width, long height, short hold);

@@ -1,9 +1,9 @@
 #include "pendrel/builder/zez_binding.h"
 
+#include "pendrel/builder/gdata.h"
 #include "pendrel/builder/run_log.h"
 #include "pendrel/engine/engine.h"
 #include "pendrel/engine/net_language.h"
-#include "pendrel/framework/gdata.h"
 
 #include <algorithm>
 #include <limits>
@@ -52,52 +52,52 @@ ZezBinding::ZezBinding() {
 
 ZezBinding::~ZezBinding() {
     std::erase(Bindings(), this);
-    if (runner_) runner_->halt();
+    if (runner_) runner_->Halt();
 }
 
 bool ZezBinding::zez_main() {
-    if (runner_ && runner_->ok()) return true;
+    if (runner_ && runner_->IsOK()) return true;
     runner_ = std::make_unique<pendrel::NetRunner>(zezSendToPath);
-    if (!runner_->ok()) {
+    if (!runner_->IsOK()) {
         runner_.reset();
         return false;
     }
     // Results go to the outer path's receivers for as long as the program runs; no net feeds
     // itself without end here, so the runner's waiting limit never stops it.
-    runner_->setWaitingLimit(std::numeric_limits<long>::max());
+    runner_->SetWaitingLimit(std::numeric_limits<long>::max());
     return true;
 }
 
 void ZezBinding::zez_reset() {
     if (!runner_) return;
-    runner_->reset();
+    runner_->Reset();
     timerCounter_ = 0;
     sent_.clear();
 }
 
 void ZezBinding::zez_run(unsigned long now) {
     lastTick_ = now;
-    if (runner_) runner_->run();
+    if (runner_) runner_->Run();
 }
 
 void ZezBinding::zez_halt() {
-    if (runner_) runner_->halt();
+    if (runner_) runner_->Halt();
 }
 
 bool ZezBinding::zez_runstatus() const {
-    return runner_ && runner_->running();
+    return runner_ && runner_->IsRunning();
 }
 
 void ZezBinding::zez_registerpath(std::string_view name) {
     TheRunLog().PathRegistered(name);
-    if (runner_) runner_->registerPath(name);
+    if (runner_) runner_->RegisterPath(name);
 }
 
 void ZezBinding::zez_sendcommands(std::string_view text) {
     TheRunLog().CommandSent(text);
     if (!runner_ || text.empty()) return;
     sent_.emplace_back(text);
-    runner_->sendCommands(text);
+    runner_->SendCommands(text);
 }
 
 vPATH* ZezBinding::FindPublicPath(std::string_view name) const {
@@ -108,11 +108,11 @@ vPATH* ZezBinding::FindPublicPath(std::string_view name) const {
 }
 
 bool ZezBinding::zez_send(std::string_view name, std::string_view text) {
-    return runner_ && runner_->send(name, text);
+    return runner_ && runner_->Send(name, text);
 }
 
 bool ZezBinding::zez_sendobject(std::string_view name, vOBJECT* obj) {
-    return runner_ && obj != nullptr && runner_->sendObject(name, obj);
+    return runner_ && obj != nullptr && runner_->SendObject(name, obj);
 }
 
 vOBJECT* ZezBinding::zez_getheldobject(std::string_view name) const {
@@ -148,9 +148,9 @@ bool ZezBinding::zez_checkque(unsigned long now) {
     const long elapsed = static_cast<long>(now - lastTick_);
     if (elapsed > 0) {
         lastTick_ += static_cast<unsigned long>(elapsed);
-        runner_->tick(static_cast<std::uint32_t>(elapsed));
+        runner_->Tick(static_cast<std::uint32_t>(elapsed));
     }
-    return !runner_->queueEmpty();
+    return !runner_->QueueEmpty();
 }
 
 void ZezBinding::zez_doidle() {

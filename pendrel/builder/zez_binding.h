@@ -7,12 +7,12 @@
 #include "pendrel/engine/net_runner.h"
 #include "pendrel/engine/process.h"
 
-class GData;
-
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class GData;
 
 namespace vpl {
 
@@ -39,7 +39,7 @@ public:
     ZezBinding();
     ZezBinding(const ZezBinding&) = delete;
     ZezBinding& operator=(const ZezBinding&) = delete;
-    virtual ~ZezBinding();
+    ~ZezBinding();
 
     // Starts the engine (once for the whole program), builds the outer path and the process
     // with the built-in functions, and the tick array. Later calls do nothing. False when the
@@ -80,8 +80,8 @@ public:
     long TimerCounter() const { return timerCounter_; }
     // Every net text sent since the last reset, in order.
     const std::vector<std::string>& SentCommands() const { return sent_; }
-    vPROC* Process() const { return runner_ ? runner_->process() : nullptr; }
-    vPATH* UifPath() const { return runner_ ? runner_->uifPath() : nullptr; }
+    vPROC* Process() const { return runner_ ? runner_->Process() : nullptr; }
+    vPATH* UifPath() const { return runner_ ? runner_->UifPath() : nullptr; }
 
 private:
     vPATH* FindPublicPath(std::string_view name) const;

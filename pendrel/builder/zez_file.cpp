@@ -12,10 +12,8 @@ std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved,
                                              const TickSource* ticks) {
     RegisterBuilderClasses();
     if (!stream.IsOK()) return nullptr;
-    std::unique_ptr<G0> object = stream.ReceiveObject();
-    if (object == nullptr || object->GetClassID() != vplid::kProgramView || !stream.IsOK())
-        return nullptr;
-    std::unique_ptr<GVPLProgramView> view(static_cast<GVPLProgramView*>(object.release()));
+    std::unique_ptr<GVPLProgramView> view = As<GVPLProgramView>(stream.ReceiveObject());
+    if (view == nullptr || !stream.IsOK()) return nullptr;
     // Every connection is written as a reference to a tie of the same file: one that names
     // nothing means the file is damaged.
     stream.ResolveReferences();
@@ -61,13 +59,15 @@ std::vector<std::unique_ptr<GVPLUserFunction>> ReadUserFunctionPalette(const std
     GStreamReadFile stream(name);
     if (!stream.IsOK()) return functions;
     std::unique_ptr<G0> object = stream.ReceiveObject();
+    // The palette is a plain list, never a view or another kind of list.
     if (object == nullptr || object->GetClassID() != gid::kList || !stream.IsOK()) return functions;
     stream.ResolveAllReferences();
-    auto& list = static_cast<GList&>(*object);
-    for (G0* entry : list.Objects()) {
-        if (entry == nullptr || entry->GetClassID() != vplid::kUserFunction) continue;
-        list.Remove(entry);
-        functions.emplace_back(static_cast<GVPLUserFunction*>(entry));
+    GList* list = As<GList>(object.get());
+    for (G0* entry : list->Objects()) {
+        auto* function = As<GVPLUserFunction>(entry);
+        if (function == nullptr) continue;
+        list->Remove(function);
+        functions.emplace_back(function);
     }
     std::stable_sort(functions.begin(), functions.end(),
                      [](const auto& a, const auto& b) { return a->Name() < b->Name(); });

@@ -62,9 +62,9 @@ bool RunTicks(GVPLProgramView& view, SimulatedTickSource& clock, long ticks, lon
     long calls = 0;
     for (long t = 0; t < ticks; ++t) {
         clock.Advance(1);
-        while (view.zez_checkque(view.Now())) {
+        while (view.Binding().zez_checkque(view.Now())) {
             if (maxCalls > 0 && calls >= maxCalls) return false;
-            if (view.zez_nextcall()) ++calls;
+            if (view.Binding().zez_nextcall()) ++calls;
         }
     }
     return true;

@@ -20,7 +20,7 @@ struct ArrayArgument {
 };
 
 // Sets type and shape; false for an unknown type or a size beyond the limit.
-bool setShape(vARRAY* a, short type, short ndims, const std::uint32_t* dims) {
+bool SetShape(vARRAY* a, short type, short ndims, const std::uint32_t* dims) {
     int size = vClassGetTypeSize(type);
     if (size == 0) return false;
     if (ndims < 0) ndims = 0;
@@ -43,7 +43,7 @@ int vARRAYinitdata(vOBJECT* obj, int argc, void** argv) {
     a->data = nullptr;
     if (argc < 1 || !argv[0]) return -1;
     const auto* arg = static_cast<const ArrayArgument*>(argv[0]);
-    if (!setShape(a, arg->type, arg->ndims, arg->dims)) return -1;
+    if (!SetShape(a, arg->type, arg->ndims, arg->dims)) return -1;
     // Every array has storage, even an empty one, so that data is never none.
     unsigned long bytes = a->bytes ? a->bytes : 1;
     a->data = arg->clear ? sysCalloc(bytes) : sysMalloc(bytes);
@@ -79,7 +79,7 @@ int vARRAYreceive(vOBJECT* stream, vOBJECT* obj) {
     if (head[1] > 0 && vRead(stream, kTypeL, dims, head[1]) != head[1]) return 0;
     std::int32_t stored = 0;
     if (vRead(stream, kTypeL, &stored, 1) != 1) return 0;
-    if (!setShape(a, head[0], head[1], dims)) return 0;
+    if (!SetShape(a, head[0], head[1], dims)) return 0;
     // The stored count must match the shape and the bytes must be there before any memory is
     // taken for them.
     if (static_cast<std::uint32_t>(stored) != a->count) return 0;
@@ -93,7 +93,7 @@ int vARRAYreceive(vOBJECT* stream, vOBJECT* obj) {
 }
 
 // Appends element i in the engine's number formats.
-void addElement(const vARRAY* a, std::uint32_t i, char* buf, int* pos, int limit) {
+void AddElement(const vARRAY* a, std::uint32_t i, char* buf, int* pos, int limit) {
     if (a->type == kTypeF || a->type == kTypeD || a->type == kTypeX)
         igAddWord(igDouble2Str(vDoubleVal(a, i)), buf, pos, limit);
     else
@@ -116,7 +116,7 @@ void vARRAYdescribe(vOBJECT* obj, char* buf, int* pos, int limit) {
     igAddWord("\n", buf, pos, limit);
     for (std::uint32_t i = 0; i < a->count && i < 10 && *pos < limit; ++i) {
         igAddWord("  ", buf, pos, limit);
-        addElement(a, i, buf, pos, limit);
+        AddElement(a, i, buf, pos, limit);
     }
 }
 
@@ -124,7 +124,7 @@ void vARRAYtoascii(vOBJECT* obj, char* buf, int* pos, int limit) {
     auto* a = static_cast<vARRAY*>(obj);
     for (std::uint32_t i = 0; i < a->count && i < 10 && *pos < limit; ++i) {
         if (i > 0) igAddWord(",", buf, pos, limit);
-        addElement(a, i, buf, pos, limit);
+        AddElement(a, i, buf, pos, limit);
     }
 }
 
@@ -138,7 +138,7 @@ int vARRAYgettype(vOBJECT* obj) {
     return static_cast<vARRAY*>(obj)->type;
 }
 
-vARRAY* create(short type, short ndims, const std::uint32_t* dims, bool clear) {
+vARRAY* Create(short type, short ndims, const std::uint32_t* dims, bool clear) {
     ArrayArgument arg{type, ndims, dims, clear};
     void* argv[] = {&arg, nullptr, nullptr, nullptr};
     return static_cast<vARRAY*>(vCreate(vArrayClass, 3, argv));
@@ -162,11 +162,11 @@ int vArrayInitialize() {
 }
 
 vARRAY* vArrayCreateUncleared(short type, short ndims, const std::uint32_t* dims) {
-    return create(type, ndims, dims, false);
+    return Create(type, ndims, dims, false);
 }
 
 vARRAY* vArrayCreateShaped(short type, const vARRAY* shape, bool clear) {
-    return create(type, shape->ndims, shape->dims, clear);
+    return Create(type, shape->ndims, shape->dims, clear);
 }
 
 void vArrayClearFrom(vARRAY* a, std::uint32_t first) {
@@ -181,7 +181,7 @@ vARRAY* vArrayCreate(short type, short ndims, const unsigned long* dims) {
         if (dims[d] > 0xFFFFFFFFul) return nullptr;
         sizes[d] = static_cast<std::uint32_t>(dims[d]);
     }
-    return create(type, ndims, sizes, true);
+    return Create(type, ndims, sizes, true);
 }
 
 vARRAY* vArrayCreate1(short type, unsigned long n) {
@@ -190,7 +190,7 @@ vARRAY* vArrayCreate1(short type, unsigned long n) {
 
 vARRAY* vArrayCreateLike(const vOBJECT* like) {
     const vARRAY* a = vAsArray(like);
-    return a ? create(a->type, a->ndims, a->dims, true) : nullptr;
+    return a ? Create(a->type, a->ndims, a->dims, true) : nullptr;
 }
 
 vARRAY* vAsArray(vOBJECT* obj) {

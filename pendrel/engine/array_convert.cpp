@@ -43,79 +43,79 @@ using ConvertFunc = void (*)(const void*, void*, std::uint32_t);
 constexpr ConvertFunc kConverters[9][9] = {V_SOURCE_TYPES(V_TABLE_ROW)};
 
 // Row of the table for a type code; Boolean shares the row of UC.
-int rowOf(int code) {
+int RowOf(int code) {
     return code == kTypeBoolean ? kTypeUC - kTypeC : code - kTypeC;
 }
 
-vARRAY* convertTo(const vARRAY* src, vARRAY* dst, short type) {
+vARRAY* ConvertTo(const vARRAY* src, vARRAY* dst, short type) {
     if (!vAsArray(src) || vClassGetTypeSize(type) == 0) return nullptr;
     bool fresh = dst == nullptr;
     if (dst && (!vAsArray(dst) || dst->type != type)) return nullptr;
     if (fresh) dst = vArrayCreateShaped(type, src, false);
     if (!dst) return nullptr;
     std::uint32_t n = src->count < dst->count ? src->count : dst->count;
-    if (rowOf(src->type) == rowOf(type))
+    if (RowOf(src->type) == RowOf(type))
         std::memcpy(dst->data, src->data, static_cast<size_t>(n) * vClassGetTypeSize(type));
     else
-        kConverters[rowOf(src->type)][rowOf(type)](src->data, dst->data, n);
+        kConverters[RowOf(src->type)][RowOf(type)](src->data, dst->data, n);
     if (fresh) vArrayClearFrom(dst, n);
     return dst;
 }
 
-vOBJECT* convertOperation(vOBJECT** argv, short type) {
-    return convertTo(vArgArray(argv, 0), nullptr, type);
+vOBJECT* ConvertOperation(vOBJECT** argv, short type) {
+    return ConvertTo(vArgArray(argv, 0), nullptr, type);
 }
 
 } // namespace
 
 vARRAY* vConvertTo(const vARRAY* src, vARRAY* dst, short type) {
-    return convertTo(src, dst, type);
+    return ConvertTo(src, dst, type);
 }
 
 vARRAY* vConvert(const vARRAY* src, vARRAY* dst, const vARRAY* like) {
     if (!vAsArray(like)) return nullptr;
-    return convertTo(src, dst, like->type);
+    return ConvertTo(src, dst, like->type);
 }
 
 vARRAY* vUChar(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeUC);
+    return ConvertTo(src, dst, kTypeUC);
 }
 vARRAY* vChar(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeC);
+    return ConvertTo(src, dst, kTypeC);
 }
 vARRAY* vUShort(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeUS);
+    return ConvertTo(src, dst, kTypeUS);
 }
 vARRAY* vShort(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeS);
+    return ConvertTo(src, dst, kTypeS);
 }
 vARRAY* vULong(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeUL);
+    return ConvertTo(src, dst, kTypeUL);
 }
 vARRAY* vLong(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeL);
+    return ConvertTo(src, dst, kTypeL);
 }
 vARRAY* vFloat(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeF);
+    return ConvertTo(src, dst, kTypeF);
 }
 vARRAY* vDouble(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeD);
+    return ConvertTo(src, dst, kTypeD);
 }
 vARRAY* vComplex(const vARRAY* src, vARRAY* dst) {
-    return convertTo(src, dst, kTypeX);
+    return ConvertTo(src, dst, kTypeX);
 }
 
 vOBJECT* vvARRAYfloat(vOBJECT** argv) {
-    return convertOperation(argv, kTypeF);
+    return ConvertOperation(argv, kTypeF);
 }
 vOBJECT* vvARRAYlong(vOBJECT** argv) {
-    return convertOperation(argv, kTypeL);
+    return ConvertOperation(argv, kTypeL);
 }
 vOBJECT* vvARRAYchar(vOBJECT** argv) {
-    return convertOperation(argv, kTypeC);
+    return ConvertOperation(argv, kTypeC);
 }
 vOBJECT* vvARRAYuchar(vOBJECT** argv) {
-    return convertOperation(argv, kTypeUC);
+    return ConvertOperation(argv, kTypeUC);
 }
 
 vOBJECT* vvARRAYconvert(vOBJECT** argv) {
@@ -123,7 +123,7 @@ vOBJECT* vvARRAYconvert(vOBJECT** argv) {
     if (!code || code->count == 0) return nullptr;
     std::int32_t type = vLongValue(code, 0);
     if (type < kTypeC || type > kTypeBoolean) return nullptr;
-    return convertOperation(argv, static_cast<short>(type));
+    return ConvertOperation(argv, static_cast<short>(type));
 }
 
 int vArrayConvertInitialize() {

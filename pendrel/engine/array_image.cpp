@@ -21,14 +21,14 @@ struct Divider {
         shift1 = l < 1 ? l : 1;
         shift2 = l > 1 ? l - 1 : 0;
     }
-    std::uint32_t divide(std::uint32_t n) const {
+    std::uint32_t Divide(std::uint32_t n) const {
         auto t = static_cast<std::uint32_t>((std::uint64_t{multiplier} * n) >> 32);
         return (t + ((n - t) >> shift1)) >> shift2;
     }
 };
 
 // Where the kernel lies wholly inside the image: out[d] positions in each dimension.
-bool outputExtent(const vARRAY* image, const std::uint32_t* k, std::uint32_t* out) {
+bool OutputExtent(const vARRAY* image, const std::uint32_t* k, std::uint32_t* out) {
     for (int d = 0; d < 4; ++d) {
         if (k[d] == 0 || k[d] > image->dims[d]) return false;
         out[d] = image->dims[d] - k[d] + 1;
@@ -36,7 +36,7 @@ bool outputExtent(const vARRAY* image, const std::uint32_t* k, std::uint32_t* ou
     return true;
 }
 
-std::uint64_t indexOf(const std::uint32_t* n, std::uint64_t i0, std::uint64_t i1, std::uint64_t i2,
+std::uint64_t IndexOf(const std::uint32_t* n, std::uint64_t i0, std::uint64_t i1, std::uint64_t i2,
                       std::uint64_t i3) {
     return i0 + n[0] * (i1 + n[1] * (i2 + n[2] * i3));
 }
@@ -55,7 +55,7 @@ void v0AccumulateRow(const std::uint8_t* __restrict src, std::uint32_t* __restri
 void v0StoreRow(const std::uint32_t* __restrict sums, std::uint8_t* __restrict out, std::uint32_t n,
                 Divider div) {
     for (std::uint32_t i = 0; i < n; ++i)
-        out[i] = static_cast<std::uint8_t>(div.divide(sums[i]));
+        out[i] = static_cast<std::uint8_t>(div.Divide(sums[i]));
 }
 
 // The weighted sum over the kernel at every position where the kernel lies wholly inside the
@@ -72,7 +72,7 @@ vARRAY* v0ConvolveUC(const vARRAY* image, const vARRAY* kernel) {
     if (!r) return nullptr;
     const std::uint32_t* k = kernel->dims;
     std::uint32_t out[4];
-    if (!outputExtent(image, k, out)) return r;
+    if (!OutputExtent(image, k, out)) return r;
     auto* acc = static_cast<std::uint32_t*>(sysMalloc(out[0] * sizeof(std::uint32_t)));
     if (!acc) {
         vvDestroy(r);
@@ -92,11 +92,11 @@ vARRAY* v0ConvolveUC(const vARRAY* image, const vARRAY* kernel) {
                         for (std::uint32_t k1 = 0; k1 < k[1]; ++k1)
                             for (std::uint32_t k0 = 0; k0 < k[0]; ++k0, ++weight) {
                                 if (*weight == 0) continue;
-                                v0AccumulateRow(src + indexOf(n, k0, p1 + k1, p2 + k2, p3 + k3),
+                                v0AccumulateRow(src + IndexOf(n, k0, p1 + k1, p2 + k2, p3 + k3),
                                                 acc, out[0], static_cast<std::uint32_t>(*weight));
                             }
                 v0StoreRow(acc,
-                           dst + indexOf(n, k[0] / 2, p1 + k[1] / 2, p2 + k[2] / 2, p3 + k[3] / 2),
+                           dst + IndexOf(n, k[0] / 2, p1 + k[1] / 2, p2 + k[2] / 2, p3 + k[3] / 2),
                            out[0], div);
             }
     sysFree(acc);
@@ -139,7 +139,7 @@ vARRAY* v0BoxMeanUC(const vARRAY* image, std::uint32_t side) {
     vARRAY* r = vArrayCreateShaped(kTypeUC, image, true);
     if (!r) return nullptr;
     std::uint32_t out[4];
-    if (!outputExtent(image, k, out)) return r;
+    if (!OutputExtent(image, k, out)) return r;
     const std::uint32_t* n = image->dims;
     std::uint64_t total = image->count;
     auto* sums = static_cast<std::uint32_t*>(sysMalloc(total * sizeof(std::uint32_t)));
@@ -179,8 +179,8 @@ vARRAY* v0BoxMeanUC(const vARRAY* image, std::uint32_t side) {
     for (std::uint32_t p3 = 0; p3 < out[3]; ++p3)
         for (std::uint32_t p2 = 0; p2 < out[2]; ++p2)
             for (std::uint32_t p1 = 0; p1 < out[1]; ++p1)
-                v0StoreRow(sums + indexOf(n, 0, p1, p2, p3),
-                           dst + indexOf(n, k[0] / 2, p1 + k[1] / 2, p2 + k[2] / 2, p3 + k[3] / 2),
+                v0StoreRow(sums + IndexOf(n, 0, p1, p2, p3),
+                           dst + IndexOf(n, k[0] / 2, p1 + k[1] / 2, p2 + k[2] / 2, p3 + k[3] / 2),
                            out[0], div);
     sysFree(sums);
     sysFree(running);

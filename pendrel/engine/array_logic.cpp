@@ -8,7 +8,7 @@ namespace {
 // elements beyond the second input.
 enum class Relation { Greater, Equal, Less, NotEqual };
 
-template <Relation R, class T> std::uint8_t holds(T a, T b) {
+template <Relation R, class T> std::uint8_t Holds(T a, T b) {
     if constexpr (vIsComplex<T>) {
         return R == Relation::Less || R == Relation::NotEqual;
     } else if constexpr (R == Relation::Greater) {
@@ -27,15 +27,15 @@ template <Relation R, class T>
 void v0Compare(const T* __restrict a, const T* __restrict b, std::uint8_t* __restrict r,
                std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
-        r[i] = holds<R>(a[i], b[i]);
+        r[i] = Holds<R>(a[i], b[i]);
 }
 template <Relation R, class T>
 void v0ScalarCompare(const T* __restrict a, T b, std::uint8_t* __restrict r, std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
-        r[i] = holds<R>(a[i], b);
+        r[i] = Holds<R>(a[i], b);
 }
 
-template <Relation R> vARRAY* compare(const vARRAY* a, const vARRAY* b) {
+template <Relation R> vARRAY* Compare(const vARRAY* a, const vARRAY* b) {
     if (!a || !b) return nullptr;
     vARRAY* r = vArrayCreateUncleared(kTypeBoolean, a->ndims, a->dims);
     if (!r) return nullptr;
@@ -68,23 +68,23 @@ template <Relation R> vARRAY* compare(const vARRAY* a, const vARRAY* b) {
     return r;
 }
 
-template <Relation R> vOBJECT* compareOperation(vOBJECT** argv) {
-    return compare<R>(vArgArray(argv, 0), vArgArray(argv, 1));
+template <Relation R> vOBJECT* CompareOperation(vOBJECT** argv) {
+    return Compare<R>(vArgArray(argv, 0), vArgArray(argv, 1));
 }
 
-vARRAY* isZero(const vARRAY* a) {
+vARRAY* IsZero(const vARRAY* a) {
     if (!a) return nullptr;
     vARRAY* zero = vArrayCreate1(kTypeL, 1);
     if (!zero) return nullptr;
-    vARRAY* r = compare<Relation::Equal>(a, zero);
+    vARRAY* r = Compare<Relation::Equal>(a, zero);
     vvDestroy(zero);
     return r;
 }
 
 // AND and OR combine the NOTs of both inputs over the shorter of the two.
-template <bool Both> vOBJECT* combine(vOBJECT** argv) {
-    vARRAY* a = isZero(vArgArray(argv, 0));
-    vARRAY* b = isZero(vArgArray(argv, 1));
+template <bool Both> vOBJECT* Combine(vOBJECT** argv) {
+    vARRAY* a = IsZero(vArgArray(argv, 0));
+    vARRAY* b = IsZero(vArgArray(argv, 1));
     vARRAY* r = nullptr;
     if (a && b) {
         const vARRAY* shorter = a->count <= b->count ? a : b;
@@ -105,41 +105,41 @@ template <bool Both> vOBJECT* combine(vOBJECT** argv) {
 } // namespace
 
 vOBJECT* vvARRAYgreaterthan(vOBJECT** argv) {
-    return compareOperation<Relation::Greater>(argv);
+    return CompareOperation<Relation::Greater>(argv);
 }
 vOBJECT* vvARRAYequalto(vOBJECT** argv) {
-    return compareOperation<Relation::Equal>(argv);
+    return CompareOperation<Relation::Equal>(argv);
 }
 vOBJECT* vvARRAYlessthan(vOBJECT** argv) {
-    return compareOperation<Relation::Less>(argv);
+    return CompareOperation<Relation::Less>(argv);
 }
 vOBJECT* vvARRAYnotequalto(vOBJECT** argv) {
-    return compareOperation<Relation::NotEqual>(argv);
+    return CompareOperation<Relation::NotEqual>(argv);
 }
 vOBJECT* vvARRAYnot(vOBJECT** argv) {
-    return isZero(vArgArray(argv, 0));
+    return IsZero(vArgArray(argv, 0));
 }
 vOBJECT* vvARRAYand(vOBJECT** argv) {
-    return combine<true>(argv);
+    return Combine<true>(argv);
 }
 vOBJECT* vvARRAYor(vOBJECT** argv) {
-    return combine<false>(argv);
+    return Combine<false>(argv);
 }
 
 vOBJECT* vvARRAYxor(vOBJECT** argv) {
-    vARRAY* a = isZero(vArgArray(argv, 0));
-    vARRAY* b = isZero(vArgArray(argv, 1));
-    vARRAY* r = compare<Relation::NotEqual>(a, b);
+    vARRAY* a = IsZero(vArgArray(argv, 0));
+    vARRAY* b = IsZero(vArgArray(argv, 1));
+    vARRAY* r = Compare<Relation::NotEqual>(a, b);
     vvDestroy(a);
     vvDestroy(b);
     return r;
 }
 
 vARRAY* vNot(vARRAY* a) {
-    return isZero(a);
+    return IsZero(a);
 }
 vARRAY* vEqualTo(vARRAY* a, vARRAY* b) {
-    return compare<Relation::Equal>(a, b);
+    return Compare<Relation::Equal>(a, b);
 }
 
 int vArrayLogicInitialize() {

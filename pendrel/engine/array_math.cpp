@@ -10,45 +10,45 @@ namespace {
 
 template <class T> using W = vWrapType<T>;
 
-template <class T> T wrapAdd(T a, T b) {
+template <class T> T WrapAdd(T a, T b) {
     return static_cast<T>(W<T>(a) + W<T>(b));
 }
-template <class T> T wrapSub(T a, T b) {
+template <class T> T WrapSub(T a, T b) {
     return static_cast<T>(W<T>(a) - W<T>(b));
 }
-template <class T> T wrapMul(T a, T b) {
+template <class T> T WrapMul(T a, T b) {
     return static_cast<T>(W<T>(a) * W<T>(b));
 }
 
 // Element rules of the family.
 struct AddOp {
-    template <class T> static T apply(T a, T b) {
+    template <class T> static T Apply(T a, T b) {
         if constexpr (vIsComplex<T>)
             return {a.re + b.re, a.im + b.im};
         else
-            return wrapAdd(a, b);
+            return WrapAdd(a, b);
     }
 };
 struct SubtractOp {
-    template <class T> static T apply(T a, T b) {
+    template <class T> static T Apply(T a, T b) {
         if constexpr (vIsComplex<T>)
             return {a.re - b.re, a.im - b.im};
         else
-            return wrapSub(a, b);
+            return WrapSub(a, b);
     }
 };
 struct MultiplyOp {
-    template <class T> static T apply(T a, T b) {
+    template <class T> static T Apply(T a, T b) {
         if constexpr (vIsComplex<T>)
             return {a.re * b.re - a.im * b.im, b.re * a.im + a.re * b.im};
         else
-            return wrapMul(a, b);
+            return WrapMul(a, b);
     }
 };
 // Integer division by a zero element gives 0 and never traps; the lowest signed value divided
 // by -1 wraps around; a complex zero divisor gives the dividend.
 struct DivideOp {
-    template <class T> static T apply(T a, T b) {
+    template <class T> static T Apply(T a, T b) {
         if constexpr (vIsComplex<T>) {
             float d = b.re * b.re + b.im * b.im;
             if (b.re == 0.0f && b.im == 0.0f) return a;
@@ -64,7 +64,7 @@ struct DivideOp {
         }
     }
     // A single divisor of 0 (for complex: either part 0) leaves the dividend as it is.
-    template <class T> static bool keepsDividend(T b) {
+    template <class T> static bool KeepsDividend(T b) {
         if constexpr (vIsComplex<T>)
             return b.re == 0.0f || b.im == 0.0f;
         else
@@ -74,7 +74,7 @@ struct DivideOp {
 // GREATER and LESSER are element-wise maximum and minimum; complex elements are ranked by their
 // real parts.
 struct GreaterOp {
-    template <class T> static T apply(T a, T b) {
+    template <class T> static T Apply(T a, T b) {
         if constexpr (vIsComplex<T>)
             return a.re >= b.re ? a : b;
         else
@@ -82,7 +82,7 @@ struct GreaterOp {
     }
 };
 struct LesserOp {
-    template <class T> static T apply(T a, T b) {
+    template <class T> static T Apply(T a, T b) {
         if constexpr (vIsComplex<T>)
             return a.re <= b.re ? a : b;
         else
@@ -95,22 +95,22 @@ struct LesserOp {
 template <class Op, class T>
 void v0Zip(const T* __restrict a, const T* __restrict b, T* __restrict r, std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
-        r[i] = Op::apply(a[i], b[i]);
+        r[i] = Op::Apply(a[i], b[i]);
 }
 template <class Op, class T>
 void v0ZipInPlace(const T* __restrict a, T* __restrict r, std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
-        r[i] = Op::apply(a[i], r[i]);
+        r[i] = Op::Apply(a[i], r[i]);
 }
 template <class Op, class T>
 void v0ZipScalar(const T* __restrict a, T b, T* __restrict r, std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
-        r[i] = Op::apply(a[i], b);
+        r[i] = Op::Apply(a[i], b);
 }
 
 // Shared flow of the family: result of the first input's type and shape, the second input
 // broadcast when it has one element, else combined element by element up to the shorter.
-template <class Op> vOBJECT* binary(vOBJECT** argv) {
+template <class Op> vOBJECT* Binary(vOBJECT** argv) {
     vARRAY* a = vArgArray(argv, 0);
     vARRAY* b = vArgArray(argv, 1);
     if (!a || !b) return nullptr;
@@ -124,7 +124,7 @@ template <class Op> vOBJECT* binary(vOBJECT** argv) {
         if (b->count == 1) {
             T value = vElementAs<T>(b, 0);
             if constexpr (std::is_same_v<Op, DivideOp>) {
-                if (DivideOp::keepsDividend(value)) {
+                if (DivideOp::KeepsDividend(value)) {
                     std::memcpy(pr, pa, static_cast<size_t>(a->count) * sizeof(T));
                     return;
                 }
@@ -144,7 +144,7 @@ template <class Op> vOBJECT* binary(vOBJECT** argv) {
     return r;
 }
 
-template <class Pick> vOBJECT* reduce(vOBJECT** argv) {
+template <class Pick> vOBJECT* Reduce(vOBJECT** argv) {
     vARRAY* a = vArgArray(argv, 0);
     if (!a || a->type == kTypeX) return nullptr;
     vARRAY* r = vArrayCreate1(a->type, 1);
@@ -155,14 +155,14 @@ template <class Pick> vOBJECT* reduce(vOBJECT** argv) {
             const T* p = static_cast<const T*>(a->data);
             T best = p[0];
             for (std::uint32_t i = 1; i < a->count; ++i)
-                best = Pick::apply(best, p[i]);
+                best = Pick::Apply(best, p[i]);
             *static_cast<T*>(r->data) = best;
         }
     });
     return r;
 }
 
-template <class T> T absolute(T v) {
+template <class T> T Absolute(T v) {
     if constexpr (vIsComplex<T>)
         return {std::fabs(v.re), std::fabs(v.im)};
     else if constexpr (std::is_floating_point_v<T>)
@@ -175,10 +175,10 @@ template <class T> T absolute(T v) {
 
 template <class T> void v0Absolute(const T* __restrict a, T* __restrict r, std::uint32_t n) {
     for (std::uint32_t i = 0; i < n; ++i)
-        r[i] = absolute(a[i]);
+        r[i] = Absolute(a[i]);
 }
 
-vOBJECT* call2(vOBJECT* (*op)(vOBJECT**), vARRAY* a, vARRAY* b) {
+vOBJECT* Call2(vOBJECT* (*op)(vOBJECT**), vARRAY* a, vARRAY* b) {
     vOBJECT* argv[] = {a, b, nullptr};
     return op(argv);
 }
@@ -186,28 +186,28 @@ vOBJECT* call2(vOBJECT* (*op)(vOBJECT**), vARRAY* a, vARRAY* b) {
 } // namespace
 
 vOBJECT* vvARRAYadd(vOBJECT** argv) {
-    return binary<AddOp>(argv);
+    return Binary<AddOp>(argv);
 }
 vOBJECT* vvARRAYsubtract(vOBJECT** argv) {
-    return binary<SubtractOp>(argv);
+    return Binary<SubtractOp>(argv);
 }
 vOBJECT* vvARRAYmultiply(vOBJECT** argv) {
-    return binary<MultiplyOp>(argv);
+    return Binary<MultiplyOp>(argv);
 }
 vOBJECT* vvARRAYdivide(vOBJECT** argv) {
-    return binary<DivideOp>(argv);
+    return Binary<DivideOp>(argv);
 }
 vOBJECT* vvARRAYgreater(vOBJECT** argv) {
-    return binary<GreaterOp>(argv);
+    return Binary<GreaterOp>(argv);
 }
 vOBJECT* vvARRAYlesser(vOBJECT** argv) {
-    return binary<LesserOp>(argv);
+    return Binary<LesserOp>(argv);
 }
 vOBJECT* vvARRAYmin(vOBJECT** argv) {
-    return reduce<LesserOp>(argv);
+    return Reduce<LesserOp>(argv);
 }
 vOBJECT* vvARRAYmax(vOBJECT** argv) {
-    return reduce<GreaterOp>(argv);
+    return Reduce<GreaterOp>(argv);
 }
 
 vOBJECT* vvARRAYabsolute(vOBJECT** argv) {
@@ -223,16 +223,16 @@ vOBJECT* vvARRAYabsolute(vOBJECT** argv) {
 }
 
 vARRAY* vAdd(vARRAY* a, vARRAY* b) {
-    return vAsArray(call2(&vvARRAYadd, a, b));
+    return vAsArray(Call2(&vvARRAYadd, a, b));
 }
 vARRAY* vSubtract(vARRAY* a, vARRAY* b) {
-    return vAsArray(call2(&vvARRAYsubtract, a, b));
+    return vAsArray(Call2(&vvARRAYsubtract, a, b));
 }
 vARRAY* vMin(vARRAY* a) {
-    return vAsArray(call2(&vvARRAYmin, a, nullptr));
+    return vAsArray(Call2(&vvARRAYmin, a, nullptr));
 }
 vARRAY* vMax(vARRAY* a) {
-    return vAsArray(call2(&vvARRAYmax, a, nullptr));
+    return vAsArray(Call2(&vvARRAYmax, a, nullptr));
 }
 
 int vArrayMathInitialize() {

@@ -11,7 +11,7 @@ namespace {
 std::uint32_t randomState = 0;
 
 // Up to four elements of an array as unsigned sizes; missing ones are `fill`.
-int sizesOf(const vARRAY* a, unsigned long* out, unsigned long fill) {
+int SizesOf(const vARRAY* a, unsigned long* out, unsigned long fill) {
     int n = 0;
     for (int d = 0; d < 4; ++d) {
         bool present = a && static_cast<std::uint32_t>(d) < a->count;
@@ -22,14 +22,14 @@ int sizesOf(const vARRAY* a, unsigned long* out, unsigned long fill) {
 }
 
 // 1-based positions as 0-based origins; missing ones are 0.
-void originsOf(const vARRAY* a, long* out) {
+void OriginsOf(const vARRAY* a, long* out) {
     for (int d = 0; d < 4; ++d) {
         bool present = a && static_cast<std::uint32_t>(d) < a->count;
         out[d] = present ? static_cast<long>(vLongValue(a, d)) - 1 : 0;
     }
 }
 
-vARRAY* copyOf(const vARRAY* a) {
+vARRAY* CopyOf(const vARRAY* a) {
     vARRAY* r = vArrayCreateUncleared(a->type, a->ndims, a->dims);
     if (r) std::memcpy(r->data, a->data, a->bytes);
     return r;
@@ -83,7 +83,7 @@ vOBJECT* vvARRAYcreate(vOBJECT** argv) {
     std::int32_t type = vLongValue(code, 0);
     if (type < kTypeC || type > kTypeBoolean) return nullptr;
     unsigned long dims[4];
-    int n = sizesOf(sizes, dims, 1);
+    int n = SizesOf(sizes, dims, 1);
     return vArrayCreate(static_cast<short>(type), static_cast<short>(n), dims);
 }
 
@@ -128,11 +128,11 @@ vOBJECT* vvARRAYinsert(vOBJECT** argv) {
     vARRAY* piece = vArgArray(argv, 1);
     vARRAY* position = vArgArray(argv, 2);
     if (!target || !piece || !position) return nullptr;
-    vARRAY* r = copyOf(target);
+    vARRAY* r = CopyOf(target);
     if (!r) return nullptr;
     long zero[4] = {0, 0, 0, 0};
     long at[4];
-    originsOf(position, at);
+    OriginsOf(position, at);
     unsigned long size[4];
     for (int d = 0; d < 4; ++d)
         size[d] = piece->dims[d];
@@ -146,12 +146,12 @@ vOBJECT* vvARRAYextract(vOBJECT** argv) {
     vARRAY* position = vArgArray(argv, 2);
     if (!source || !sizes || !position) return nullptr;
     unsigned long size[4];
-    sizesOf(sizes, size, 1);
+    SizesOf(sizes, size, 1);
     vARRAY* r = vArrayCreate(source->type, source->ndims, size);
     if (!r) return nullptr;
     long zero[4] = {0, 0, 0, 0};
     long at[4];
-    originsOf(position, at);
+    OriginsOf(position, at);
     vArrayMove(source, r, at, zero, size);
     return r;
 }

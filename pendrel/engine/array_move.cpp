@@ -7,7 +7,7 @@ namespace {
 
 // Extent copied in dimension d: size reduced to what fits at both origins; 0 when an origin
 // lies outside its array.
-std::uint32_t extent(const vARRAY* src, const vARRAY* dst, const long* so, const long* dO,
+std::uint32_t Extent(const vARRAY* src, const vARRAY* dst, const long* so, const long* dO,
                      const unsigned long* size, int d) {
     if (d >= src->ndims || d >= dst->ndims) return 1;
     if (so[d] < 0 || dO[d] < 0 || so[d] >= static_cast<long>(src->dims[d]) ||
@@ -21,7 +21,7 @@ std::uint32_t extent(const vARRAY* src, const vARRAY* dst, const long* so, const
     return static_cast<std::uint32_t>(n);
 }
 
-std::uint64_t offsetOf(const vARRAY* a, const long* origin, const std::uint32_t* at) {
+std::uint64_t OffsetOf(const vARRAY* a, const long* origin, const std::uint32_t* at) {
     std::uint64_t index = 0;
     for (int d = 3; d >= 0; --d) {
         std::uint64_t o = d < a->ndims ? static_cast<std::uint64_t>(origin[d]) + at[d] : 0;
@@ -43,7 +43,7 @@ vARRAY* vArrayMove(const vARRAY* src, vARRAY* dst, const long* srcorigin, const 
     }
     std::uint32_t n[4];
     for (int d = 0; d < 4; ++d) {
-        n[d] = extent(src, dst, srcorigin, dstorigin, size, d);
+        n[d] = Extent(src, dst, srcorigin, dstorigin, size, d);
         if (n[d] == 0) return dst;
     }
     // The row along the first dimension is one block; the rest walk the other three.
@@ -56,8 +56,8 @@ vARRAY* vArrayMove(const vARRAY* src, vARRAY* dst, const long* srcorigin, const 
         for (at[2] = 0; at[2] < n[2]; ++at[2])
             for (at[1] = 0; at[1] < n[1]; ++at[1]) {
                 at[0] = 0;
-                std::memmove(t + offsetOf(dst, dstorigin, at) * item,
-                             s + offsetOf(src, srcorigin, at) * item, rowBytes);
+                std::memmove(t + OffsetOf(dst, dstorigin, at) * item,
+                             s + OffsetOf(src, srcorigin, at) * item, rowBytes);
             }
     return dst;
 }

@@ -11,7 +11,7 @@ template <class T, class F> void v0Apply(T* __restrict r, std::uint32_t n, F f) 
         r[i] = f(r[i]);
 }
 
-template <class F> vOBJECT* transcendental(vOBJECT** argv, F f) {
+template <class F> vOBJECT* Transcendental(vOBJECT** argv, F f) {
     vARRAY* a = vArgArray(argv, 0);
     if (!a) return nullptr;
     vARRAY* r = vConvertTo(a, nullptr, a->type == kTypeD ? kTypeD : kTypeF);
@@ -26,25 +26,25 @@ template <class F> vOBJECT* transcendental(vOBJECT** argv, F f) {
 } // namespace
 
 vOBJECT* vvARRAYsin(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::sin(v); });
+    return Transcendental(argv, [](auto v) { return std::sin(v); });
 }
 vOBJECT* vvARRAYcos(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::cos(v); });
+    return Transcendental(argv, [](auto v) { return std::cos(v); });
 }
 vOBJECT* vvARRAYtan(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::tan(v); });
+    return Transcendental(argv, [](auto v) { return std::tan(v); });
 }
 vOBJECT* vvARRAYsqrt(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::sqrt(v); });
+    return Transcendental(argv, [](auto v) { return std::sqrt(v); });
 }
 vOBJECT* vvARRAYexp(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::exp(v); });
+    return Transcendental(argv, [](auto v) { return std::exp(v); });
 }
 vOBJECT* vvARRAYlog(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::log(v); });
+    return Transcendental(argv, [](auto v) { return std::log(v); });
 }
 vOBJECT* vvARRAYlog10(vOBJECT** argv) {
-    return transcendental(argv, [](auto v) { return std::log10(v); });
+    return Transcendental(argv, [](auto v) { return std::log10(v); });
 }
 
 // x to the power e, e being the first element of the second input.
@@ -54,7 +54,7 @@ vOBJECT* vvARRAYpow(vOBJECT** argv) {
     if (!a || !e) return nullptr;
     double exponent = vDoubleVal(e, 0);
     auto fexponent = static_cast<float>(exponent);
-    return transcendental(argv, [&](auto v) {
+    return Transcendental(argv, [&](auto v) {
         if constexpr (std::is_same_v<decltype(v), double>)
             return std::pow(v, exponent);
         else

@@ -39,7 +39,7 @@ struct Options {
     long maxCalls = 10'000'000;
 };
 
-bool parseCount(std::string_view text, long& value) {
+bool ParseCount(std::string_view text, long& value) {
     long v = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (error != std::errc() || end != text.data() + text.size() || v < 0) return false;
@@ -48,7 +48,7 @@ bool parseCount(std::string_view text, long& value) {
 }
 
 // Fills the options; on a bad option returns false with the reason.
-bool parse(int argc, const char* const* argv, Options& o, std::string& reason) {
+bool Parse(int argc, const char* const* argv, Options& o, std::string& reason) {
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         auto value = [&](std::string_view& v) {
@@ -83,7 +83,7 @@ bool parse(int argc, const char* const* argv, Options& o, std::string& reason) {
             o.sends.emplace_back(std::string(v.substr(0, eq)), std::string(v.substr(eq + 1)));
         } else if (arg == "--ticks" || arg == "--max-calls") {
             if (!value(v)) return false;
-            if (!parseCount(v, arg == "--ticks" ? o.ticks : o.maxCalls)) {
+            if (!ParseCount(v, arg == "--ticks" ? o.ticks : o.maxCalls)) {
                 reason = std::string(arg) + " needs a whole number of 0 or more, got '" +
                          std::string(v) + "'";
                 return false;
@@ -96,7 +96,7 @@ bool parse(int argc, const char* const* argv, Options& o, std::string& reason) {
     return true;
 }
 
-bool readAll(const std::string& file, std::istream& in, std::string& text) {
+bool ReadAll(const std::string& file, std::istream& in, std::string& text) {
     if (file == "-") {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         return !in.bad();
@@ -114,11 +114,11 @@ bool readAll(const std::string& file, std::istream& in, std::string& text) {
 
 } // namespace
 
-int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
     Options o;
     std::string reason;
-    if (!parse(argc, argv, o, reason)) {
+    if (!Parse(argc, argv, o, reason)) {
         err << "pendrel: " << reason << "\n";
         return 1;
     }
@@ -131,40 +131,40 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return 1;
     }
     std::string text;
-    if (!readAll(o.file, in, text)) {
+    if (!ReadAll(o.file, in, text)) {
         err << "pendrel: cannot read '" << o.file << "'\n";
         return 1;
     }
     NetRunner runner([&out](std::string_view name, vOBJECT* obj) {
-        out << name << ": " << resultText(obj) << "\n";
+        out << name << ": " << ResultText(obj) << "\n";
     });
-    if (!runner.ok()) {
+    if (!runner.IsOK()) {
         err << "pendrel: the engine could not be started\n";
         return 1;
     }
     for (const std::string& name : o.outs)
-        runner.registerPath(name);
-    runner.sendCommands(text);
-    runner.run();
+        runner.RegisterPath(name);
+    runner.SendCommands(text);
+    runner.Run();
 
     long budget = o.maxCalls;
     // Runs the queue empty within the budget; false when the budget ran out first.
     auto drain = [&]() {
-        budget -= runner.runQueue(budget);
-        return runner.queueEmpty() && !runner.flooded();
+        budget -= runner.RunQueue(budget);
+        return runner.QueueEmpty() && !runner.IsFlooded();
     };
     bool finished = drain();
     for (size_t i = 0; finished && i < o.sends.size(); ++i) {
         const auto& [name, data] = o.sends[i];
-        if (!runner.send(name, data)) err << "pendrel: no path '" << name << "' to send to\n";
+        if (!runner.Send(name, data)) err << "pendrel: no path '" << name << "' to send to\n";
         finished = drain();
     }
     for (long t = 0; finished && t < o.ticks; ++t) {
-        runner.tick(1);
+        runner.Tick(1);
         finished = drain();
     }
     out.flush();
-    if (runner.flooded()) {
+    if (runner.IsFlooded()) {
         err << "pendrel: stopped: more than " << NetRunner::kMaxWaitingCalls
             << " calls waiting at once" << std::endl;
         return 3;

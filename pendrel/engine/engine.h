@@ -11,3 +11,10 @@
 #include "pendrel/engine/strings.h"
 #include "pendrel/engine/sys.h"
 #include "pendrel/engine/text.h"
+
+// The standard classes of the object core: the registry cleared, then "Object", "Text", "Bag",
+// "Array" and "Stream". Returns 1.
+int vClassCoreInitialize();
+// Runs the whole initialisation sequence of the engine once per program; later calls do
+// nothing. Returns 1 when the engine is ready.
+int vEngineInitialize();

@@ -5,7 +5,7 @@ CLASSdum* vQuedFCBClass = nullptr;
 
 namespace {
 
-int blockCount(const vFCB* fcb) {
+int BlockCount(const vFCB* fcb) {
     return fcb->inputs < kMaxBlockInputs ? (fcb->inputs > 0 ? fcb->inputs : 0) : kMaxBlockInputs;
 }
 
@@ -57,7 +57,7 @@ void vvQUEDFCBdestroy(vOBJECT* obj) {
 }
 
 // Head object of an input: the first object waiting on a path, or a constant itself.
-vOBJECT* headOf(vOBJECT* input) {
+vOBJECT* HeadOf(vOBJECT* input) {
     if (vPATH* path = vAsPath(input)) return vListFirst(path);
     return input;
 }
@@ -124,11 +124,11 @@ vOBJECT* vvFCBGetInput(vFCB* fcb) {
 }
 
 vOBJECT* vvFCBTestInput(vFCB* fcb) {
-    return headOf(vvNext(fcb));
+    return HeadOf(vvNext(fcb));
 }
 
 void vvFCBFreeInput(vFCB* fcb) {
-    int n = blockCount(fcb);
+    int n = BlockCount(fcb);
     int i = 0;
     for (vNODE* node = fcb->head; node && i < n; node = node->next, ++i) {
         vPATH* path = vAsPath(node->object);
@@ -139,7 +139,7 @@ void vvFCBFreeInput(vFCB* fcb) {
 int vvFCBhandler(vPATH* path, vOBJECT*) {
     vFCB* fcb = vAsFCB(path);
     if (!fcb || !fcb->queue) return 0;
-    int n = blockCount(fcb);
+    int n = BlockCount(fcb);
     vOBJECT* heads[kMaxBlockInputs];
     vvResetNext(fcb);
     for (int i = 0; i < n; ++i) {

@@ -21,7 +21,7 @@ void vvLISTdestroy(vOBJECT* obj) {
     vvListClear(static_cast<vLIST*>(obj));
 }
 
-bool keyIs(const vOBJECT* obj, const char* key) {
+bool KeyIs(const vOBJECT* obj, const char* key) {
     return obj && obj->key && key && std::strcmp(obj->key, key) == 0;
 }
 
@@ -110,7 +110,7 @@ vOBJECT* vvNext(vLIST* list) {
 
 vOBJECT* vvNextKey(vLIST* list, const char* key) {
     while (vOBJECT* obj = vvNext(list)) {
-        if (keyIs(obj, key)) return obj;
+        if (KeyIs(obj, key)) return obj;
     }
     return nullptr;
 }
@@ -118,7 +118,7 @@ vOBJECT* vvNextKey(vLIST* list, const char* key) {
 vOBJECT* vListFindKey(const vLIST* list, const char* key) {
     if (!list) return nullptr;
     for (const vNODE* node = list->head; node; node = node->next) {
-        if (keyIs(node->object, key)) return node->object;
+        if (KeyIs(node->object, key)) return node->object;
     }
     return nullptr;
 }

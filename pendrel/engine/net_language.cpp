@@ -8,7 +8,7 @@
 
 namespace {
 
-bool isBlank(char c) {
+bool IsBlank(char c) {
     return static_cast<unsigned char>(c) < 33;
 }
 
@@ -16,10 +16,10 @@ bool isBlank(char c) {
 struct ItemWriter {
     char* out;
     int n = 0;
-    void put(char c) {
+    void Put(char c) {
         if (n < kItemBuffer - 1) out[n++] = c;
     }
-    void finish() { out[n] = 0; }
+    void Finish() { out[n] = 0; }
 };
 
 } // namespace
@@ -27,7 +27,7 @@ struct ItemWriter {
 vItemKind vvPROCnextitem(const char* text, int* pos, char* item) {
     item[0] = 0;
     int p = *pos;
-    while (text[p] && isBlank(text[p])) {
+    while (text[p] && IsBlank(text[p])) {
         if (text[p++] == '\n') {
             *pos = p;
             return vItemKind::EmptyLine;
@@ -50,25 +50,25 @@ vItemKind vvPROCnextitem(const char* text, int* pos, char* item) {
             ++p;
             if (c == '"') {
                 if (text[p] == '"') {
-                    w.put('"');
+                    w.Put('"');
                     ++p;
                 } else {
                     inQuote = false;
                 }
             } else {
-                w.put(c);
+                w.Put(c);
             }
         } else if (label > 0) {
             ++p;
             if (c == '<' || c == '{') ++label;
             if (c == '>' || c == '}') --label;
-            if (label > 0) w.put(c);
+            if (label > 0) w.Put(c);
         } else if (square > 0) {
             ++p;
             if (c == '[') ++square;
             if (c == ']') --square;
-            w.put(c);
-        } else if (isBlank(c)) {
+            w.Put(c);
+        } else if (IsBlank(c)) {
             break; // a blank at top level ends the item once something was read
         } else if (c == '"') {
             ++p;
@@ -84,12 +84,12 @@ vItemKind vvPROCnextitem(const char* text, int* pos, char* item) {
         } else {
             ++p;
             if (c == '[') square = 1;
-            w.put(c);
+            w.Put(c);
         }
         first = false;
     }
-    w.finish();
-    while (text[p] && isBlank(text[p])) {
+    w.Finish();
+    while (text[p] && IsBlank(text[p])) {
         if (text[p++] == '\n') break;
     }
     *pos = p;

@@ -2,49 +2,45 @@
 
 #include "pendrel/engine/engine.h"
 
-#include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace pendrel {
 
 namespace {
 
 // Result paths carry no pointer back to their runner; the runner is found by its uif path.
-std::vector<NetRunner*>& liveRunners() {
-    static std::vector<NetRunner*> runners;
-    return runners;
-}
-
-vPATH* newPath(const std::string& name) {
-    return vvPathCreate(name.c_str());
-}
+NetRunner* gFirstLiveRunner = nullptr;
 
 } // namespace
 
 NetRunner::NetRunner(ResultSink sink) : sink_(std::move(sink)) {
+    nextLive_ = gFirstLiveRunner;
+    if (nextLive_ != nullptr) nextLive_->previousLive_ = this;
+    gFirstLiveRunner = this;
     if (!vEngineInitialize()) return;
     uif_ = static_cast<vPATH*>(vvIncOwners(vvPathCreate("ProcessToUif")));
     if (!uif_) return;
     for (const char* name : {"Error", "Status", "Message"})
-        registerPath(name);
+        RegisterPath(name);
     process_ = static_cast<vPROC*>(vvIncOwners(vvProcessCreate("MAIN_Process", uif_)));
     if (process_) vProcessRegisterBuiltins(process_);
-    liveRunners().push_back(this);
 }
 
 NetRunner::~NetRunner() {
-    auto& runners = liveRunners();
-    runners.erase(std::remove(runners.begin(), runners.end(), this), runners.end());
+    if (previousLive_ != nullptr)
+        previousLive_->nextLive_ = nextLive_;
+    else
+        gFirstLiveRunner = nextLive_;
+    if (nextLive_ != nullptr) nextLive_->previousLive_ = previousLive_;
     vvRelease(process_);
     vvRelease(uif_);
 }
 
-int NetRunner::sendToPath(vPATH* path, vOBJECT* obj) {
+int NetRunner::SendToPath(vPATH* path, vOBJECT* obj) {
     if (!obj) return 0;
     vvIncOwners(obj);
     vvRemove(path, obj);
-    for (NetRunner* runner : liveRunners()) {
+    for (NetRunner* runner = gFirstLiveRunner; runner != nullptr; runner = runner->nextLive_) {
         if (runner->uif_ == path->parent && runner->sink_) {
             runner->sink_(path->key ? path->key : "", obj);
             break;
@@ -54,19 +50,19 @@ int NetRunner::sendToPath(vPATH* path, vOBJECT* obj) {
     return 1;
 }
 
-void NetRunner::registerPath(std::string_view name) {
+void NetRunner::RegisterPath(std::string_view name) {
     if (!uif_) return;
     // A program registers its outputs again on every setup; one path per name is enough.
     const std::string key(name);
     if (vListFindKey(uif_, key.c_str())) return;
-    vPATH* p = newPath(key);
+    vPATH* p = vvPathCreate(key.c_str());
     if (!p) return;
-    vvPathSetHandler(p, &NetRunner::sendToPath);
+    vvPathSetHandler(p, &NetRunner::SendToPath);
     vSetParent(p, uif_);
     if (!vvInsert(uif_, p)) vvDestroy(p);
 }
 
-void NetRunner::sendCommands(std::string_view text) {
+void NetRunner::SendCommands(std::string_view text) {
     vPATH* command = vProcessCommandPath(process_);
     if (!command) return;
     std::string copy(text);
@@ -74,15 +70,15 @@ void NetRunner::sendCommands(std::string_view text) {
     vvPathSend(command, t);
 }
 
-vPATH* NetRunner::findPath(std::string_view name) const {
+vPATH* NetRunner::FindPath(std::string_view name) const {
     if (!process_) return nullptr;
     std::string key(name);
     if (vPATH* p = vAsPath(vvPathGetSub(process_->publicPath, key.c_str()))) return p;
     return vAsPath(vvPathGetSub(uif_, key.c_str()));
 }
 
-bool NetRunner::send(std::string_view name, std::string_view text) {
-    vPATH* path = findPath(name);
+bool NetRunner::Send(std::string_view name, std::string_view text) {
+    vPATH* path = FindPath(name);
     if (!path) return false;
     std::string copy(text);
     vLIST* items = vvProcessAscii2Data(copy.c_str());
@@ -94,8 +90,8 @@ bool NetRunner::send(std::string_view name, std::string_view text) {
     return true;
 }
 
-bool NetRunner::sendObject(std::string_view name, vOBJECT* obj) {
-    vPATH* path = findPath(name);
+bool NetRunner::SendObject(std::string_view name, vOBJECT* obj) {
+    vPATH* path = FindPath(name);
     if (!path) return false;
     vvIncOwners(obj);
     vvPathSend(path, obj);
@@ -103,7 +99,7 @@ bool NetRunner::sendObject(std::string_view name, vOBJECT* obj) {
     return true;
 }
 
-void NetRunner::tick(std::uint32_t tenths) {
+void NetRunner::Tick(std::uint32_t tenths) {
     vPATH* timer = vProcessTimerPath(process_);
     vARRAY* t = vArrayCreate1(kTypeUL, 1);
     if (!t) return;
@@ -113,11 +109,11 @@ void NetRunner::tick(std::uint32_t tenths) {
     vvRelease(t);
 }
 
-void NetRunner::reset() {
+void NetRunner::Reset() {
     vProcessReset(process_);
 }
 
-long NetRunner::runQueue(long budget) {
+long NetRunner::RunQueue(long budget) {
     long n = 0;
     while (n < budget && !flooded_ && vvProcessNextFunction(process_)) {
         if (++n % 64 == 0 && vvListSize(process_->queue) > waitingLimit_) flooded_ = true;
@@ -125,7 +121,7 @@ long NetRunner::runQueue(long budget) {
     return n;
 }
 
-std::string resultText(vOBJECT* obj) {
+std::string ResultText(vOBJECT* obj) {
     int size = 2048;
     if (vvIsClass(obj, vTextClass))
         size = static_cast<int>(std::strlen(vTextGet(static_cast<vTEXT*>(obj)))) + 1;

@@ -1,11 +1,7 @@
 #include "pendrel/engine/object.h"
 
-#include "pendrel/engine/array.h"
-#include "pendrel/engine/list.h"
-#include "pendrel/engine/stream.h"
 #include "pendrel/engine/strings.h"
 #include "pendrel/engine/sys.h"
-#include "pendrel/engine/text.h"
 
 #include <cstring>
 
@@ -27,12 +23,12 @@ constexpr TypeInfo kTypes[] = {
     {8, "Complex"}, {1, "Boolean"},
 };
 
-bool isEmpty(VFUNC f) {
+bool IsEmpty(VFUNC f) {
     return f == nullptr || f == &VCLASS_NULLFUNC;
 }
 
 // The class and its ancestors, root first; returns the number of levels (at most 20).
-int levelsOf(const CLASSdum* cls, const CLASSdum** levels) {
+int LevelsOf(const CLASSdum* cls, const CLASSdum** levels) {
     const CLASSdum* chain[kMaxClassLevels];
     int n = 0;
     for (const CLASSdum* c = cls; c && n < kMaxClassLevels; c = c->parent)
@@ -42,27 +38,27 @@ int levelsOf(const CLASSdum* cls, const CLASSdum** levels) {
     return n;
 }
 
-template <class F> F slotOf(const CLASSdum* cls, int slot) {
+template <class F> F SlotOf(const CLASSdum* cls, int slot) {
     VFUNC f = cls->functions[slot];
-    return isEmpty(f) ? nullptr : reinterpret_cast<F>(f);
+    return IsEmpty(f) ? nullptr : reinterpret_cast<F>(f);
 }
 
-void freeObjectMemory(vOBJECT* obj) {
+void FreeObjectMemory(vOBJECT* obj) {
     sysFree(obj->key);
     sysFree(obj);
 }
 
 // Undoes a creation or a reception that failed at level `failed`: the levels below the root
 // that were already set up are destroyed from the deepest up, then the memory is freed.
-void unwind(vOBJECT* obj, const CLASSdum** levels, int failed) {
+void Unwind(vOBJECT* obj, const CLASSdum** levels, int failed) {
     obj->owners = -1;
     for (int i = failed - 1; i >= 1; --i) {
-        if (auto destroy = slotOf<vDestroyFunc>(levels[i], kSlotDestroy)) destroy(obj);
+        if (auto destroy = SlotOf<vDestroyFunc>(levels[i], kSlotDestroy)) destroy(obj);
     }
-    freeObjectMemory(obj);
+    FreeObjectMemory(obj);
 }
 
-vOBJECT* allocateInstance(CLASSdum* cls) {
+vOBJECT* AllocateInstance(CLASSdum* cls) {
     long size = cls->size < static_cast<long>(sizeof(vOBJECT)) ? static_cast<long>(sizeof(vOBJECT))
                                                                : cls->size;
     auto* obj = static_cast<vOBJECT*>(sysCalloc(static_cast<unsigned long>(size)));
@@ -78,7 +74,7 @@ int vvOBJECTinitdata(vOBJECT* obj, int, void**) {
 }
 
 void vvOBJECTdestroy(vOBJECT* obj) {
-    freeObjectMemory(obj);
+    FreeObjectMemory(obj);
 }
 
 int vvOBJECTsend(vOBJECT*, vOBJECT*) {
@@ -139,9 +135,14 @@ VFUNC vClassLookup(const CLASSdum* cls, int slot) {
     if (slot < 0 || slot >= kClassSlots) return nullptr;
     int level = 0;
     for (const CLASSdum* c = cls; c && level < kMaxClassLevels; c = c->parent, ++level) {
-        if (!isEmpty(c->functions[slot])) return c->functions[slot];
+        if (!IsEmpty(c->functions[slot])) return c->functions[slot];
     }
     return nullptr;
+}
+
+void vvClassClearRegistry() {
+    for (auto& entry : registry)
+        entry = nullptr;
 }
 
 CLASSdum* vClassGetClass(int index) {
@@ -175,15 +176,15 @@ int vObjectInitialize() {
 
 vOBJECT* vCreate(CLASSdum* cls, int argc, void** argv) {
     if (!cls) return nullptr;
-    vOBJECT* obj = allocateInstance(cls);
+    vOBJECT* obj = AllocateInstance(cls);
     if (!obj) return nullptr;
     const CLASSdum* levels[kMaxClassLevels];
-    int n = levelsOf(cls, levels);
+    int n = LevelsOf(cls, levels);
     for (int i = 0; i < n; ++i) {
-        auto init = slotOf<vInitDataFunc>(levels[i], kSlotInitData);
+        auto init = SlotOf<vInitDataFunc>(levels[i], kSlotInitData);
         int used = init ? init(obj, argc, argv) : 0;
         if (used < 0 || used > argc) {
-            unwind(obj, levels, i);
+            Unwind(obj, levels, i);
             return nullptr;
         }
         argc -= used;
@@ -200,9 +201,9 @@ void vvDestroy(vOBJECT* obj) {
     if (!obj || obj->owners != 0) return;
     obj->owners = -1;
     const CLASSdum* levels[kMaxClassLevels];
-    int n = levelsOf(obj->cls, levels);
+    int n = LevelsOf(obj->cls, levels);
     for (int i = n - 1; i >= 0; --i) {
-        if (auto destroy = slotOf<vDestroyFunc>(levels[i], kSlotDestroy)) destroy(obj);
+        if (auto destroy = SlotOf<vDestroyFunc>(levels[i], kSlotDestroy)) destroy(obj);
     }
 }
 
@@ -263,13 +264,13 @@ void vAddKey(vOBJECT* obj, const char* text) {
 
 long vWrite(vOBJECT* obj, int type, const void* items, long count) {
     if (!obj) return 0;
-    auto write = slotOf<vItemsFunc>(obj->cls, kSlotWrite);
+    auto write = SlotOf<vItemsFunc>(obj->cls, kSlotWrite);
     return write ? write(obj, type, const_cast<void*>(items), count) : 0;
 }
 
 long vRead(vOBJECT* obj, int type, void* items, long count) {
     if (!obj) return 0;
-    auto read = slotOf<vItemsFunc>(obj->cls, kSlotRead);
+    auto read = SlotOf<vItemsFunc>(obj->cls, kSlotRead);
     return read ? read(obj, type, items, count) : 0;
 }
 
@@ -279,9 +280,9 @@ int vSend(vOBJECT* stream, vOBJECT* obj) {
     if (vClassGetClass(index) == nullptr) return 0;
     if (vWrite(stream, kTypeS, &index, 1) != 1) return 0;
     const CLASSdum* levels[kMaxClassLevels];
-    int n = levelsOf(obj->cls, levels);
+    int n = LevelsOf(obj->cls, levels);
     for (int i = 0; i < n; ++i) {
-        auto send = slotOf<vSendFunc>(levels[i], kSlotSend);
+        auto send = SlotOf<vSendFunc>(levels[i], kSlotSend);
         if (send && !send(stream, obj)) return 0;
     }
     return 1;
@@ -293,15 +294,15 @@ vOBJECT* vReceive(vOBJECT* stream) {
     if (vRead(stream, kTypeS, &index, 1) != 1) return nullptr;
     CLASSdum* cls = vClassGetClass(index);
     if (!cls) return nullptr;
-    vOBJECT* obj = allocateInstance(cls);
+    vOBJECT* obj = AllocateInstance(cls);
     if (!obj) return nullptr;
     const CLASSdum* levels[kMaxClassLevels];
-    int n = levelsOf(cls, levels);
+    int n = LevelsOf(cls, levels);
     for (int i = 0; i < n; ++i) {
         // A level that cannot read itself back cannot be received: its fields would be blank.
-        auto receive = slotOf<vReceiveFunc>(levels[i], kSlotReceive);
+        auto receive = SlotOf<vReceiveFunc>(levels[i], kSlotReceive);
         if (!receive || !receive(stream, obj)) {
-            unwind(obj, levels, i);
+            Unwind(obj, levels, i);
             return nullptr;
         }
     }
@@ -324,9 +325,9 @@ int vDescribe(vOBJECT* obj, char* buf, int size) {
     if (!obj) return 0;
     int pos = 0;
     const CLASSdum* levels[kMaxClassLevels];
-    int n = levelsOf(obj->cls, levels);
+    int n = LevelsOf(obj->cls, levels);
     for (int i = 0; i < n && pos < size - 1; ++i) {
-        if (auto describe = slotOf<vTextFunc>(levels[i], kSlotDescribe))
+        if (auto describe = SlotOf<vTextFunc>(levels[i], kSlotDescribe))
             describe(obj, buf, &pos, size - 1);
     }
     return pos;
@@ -356,13 +357,4 @@ vOBJECT* vCallFunction(int function, vOBJECT** argv) {
     if (!argv || !argv[0] || function < kFirstOperationSlot) return nullptr;
     auto f = reinterpret_cast<vOperationFunc>(vClassLookup(argv[0]->cls, function));
     return f ? f(argv) : nullptr;
-}
-
-int vClassCoreInitialize() {
-    for (auto& entry : registry)
-        entry = nullptr;
-    if (!vObjectInitialize() || !vTextInitialize() || !vListInitialize() || !vArrayInitialize() ||
-        !vStreamInitialize())
-        return 0;
-    return 1;
 }

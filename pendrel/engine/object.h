@@ -106,11 +106,8 @@ VFUNC vClassLookup(const CLASSdum* cls, int slot);
 CLASSdum* vClassGetClass(int index);
 int vClassGetTypeSize(int code);
 const char* vClassGetTypeName(int code); // "Char", "Long", ...; none for other codes
-int vClassCoreInitialize();
-
-// Runs the whole initialisation sequence of the engine once per program; later calls do
-// nothing. Returns 1 when the engine is ready.
-int vEngineInitialize();
+// Forgets every registered class (the records stay valid for the objects that use them).
+void vvClassClearRegistry();
 
 // Creation, destruction and owner counting.
 vOBJECT* vCreate(CLASSdum* cls, int argc, void** argv);

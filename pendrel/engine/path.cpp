@@ -28,13 +28,13 @@ int vvPATHinitdata(vOBJECT* obj, int argc, void** argv) {
 // blocks cannot make the search explode.
 constexpr long kMaxPathsSearched = 100000;
 
-vOBJECT* findSub(vPATH* path, const char* name, int depth, long& budget) {
+vOBJECT* FindSub(vPATH* path, const char* name, int depth, long& budget) {
     if (--budget < 0) return nullptr;
     if (vOBJECT* direct = vListFindKey(path, name)) return direct;
     if (depth >= kMaxPathDepth) return nullptr;
     for (vNODE* node = path->head; node; node = node->next) {
         if (vPATH* sub = vAsPath(node->object)) {
-            if (vOBJECT* found = findSub(sub, name, depth + 1, budget)) return found;
+            if (vOBJECT* found = FindSub(sub, name, depth + 1, budget)) return found;
         }
     }
     return nullptr;
@@ -101,5 +101,5 @@ int vvPathSend(vPATH* path, vOBJECT* obj) {
 vOBJECT* vvPathGetSub(vPATH* path, const char* name) {
     if (!vAsPath(path) || !name) return nullptr;
     long budget = kMaxPathsSearched;
-    return findSub(path, name, 0, budget);
+    return FindSub(path, name, 0, budget);
 }

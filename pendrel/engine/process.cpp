@@ -36,7 +36,7 @@ constexpr Builtin kBuiltins[] = {
     {"EXTRACT", kFnExtract, 3, 0},
 };
 
-vFCB* addTemplate(vPROC* proc, const char* keyword, int function, int inputs,
+vFCB* AddTemplate(vPROC* proc, const char* keyword, int function, int inputs,
                   vPathHandler handler) {
     vFCB* t = vvFCBCreate(keyword, nullptr, function, inputs);
     if (!t) return nullptr;
@@ -48,7 +48,7 @@ vFCB* addTemplate(vPROC* proc, const char* keyword, int function, int inputs,
     return t;
 }
 
-vPATH* addPath(vPATH* owner, const char* name, vOBJECT* parent, vPathHandler handler) {
+vPATH* AddPath(vPATH* owner, const char* name, vOBJECT* parent, vPathHandler handler) {
     vPATH* p = vvPathCreate(name);
     if (!p) return nullptr;
     vSetParent(p, parent);
@@ -74,9 +74,9 @@ int vvPROCinitdata(vOBJECT* obj, int argc, void** argv) {
         proc->outer = vAsPath(static_cast<vOBJECT*>(argv[0]));
         vvIncOwners(proc->outer);
         vProcessReset(proc);
-        if (proc->publicPath && addPath(proc, "Command", proc, &vvPROCprogramin) &&
-            addTemplate(proc, "xT", 1, 2, &vvPROCteehandler) &&
-            addTemplate(proc, "xM", 2, 1, &vvPROCmovehandler))
+        if (proc->publicPath && AddPath(proc, "Command", proc, &vvPROCprogramin) &&
+            AddTemplate(proc, "xT", 1, 2, &vvPROCteehandler) &&
+            AddTemplate(proc, "xM", 2, 1, &vvPROCmovehandler))
             return 1;
     }
     // A failing level is not destroyed by the creation's roll-back: it gives back its own
@@ -97,17 +97,17 @@ void vvPROCdestroy(vOBJECT* obj) {
     proc->publicPath = nullptr; // released with the process's own entries
 }
 
-vFCB* templateAt(vPROC* proc, int i) {
+vFCB* TemplateAt(vPROC* proc, int i) {
     return proc ? vAsFCB(vAt(proc->functions, i)) : nullptr;
 }
 
-void copyKeyword(const vFCB* t, char* keyword) {
+void CopyKeyword(const vFCB* t, char* keyword) {
     if (!keyword) return;
     std::strncpy(keyword, t->key ? t->key : "", 9);
     keyword[9] = 0;
 }
 
-vPROC* processOf(vOBJECT* obj) {
+vPROC* ProcessOf(vOBJECT* obj) {
     int depth = 0;
     for (; obj && depth < 64; obj = obj->parent, ++depth)
         if (vPROC* proc = vAsProcess(obj)) return proc;
@@ -116,7 +116,7 @@ vPROC* processOf(vOBJECT* obj) {
 
 // The path a label names: in the public path, among the process's own entries, in the outer
 // path; a new path in the public path when there is none.
-vPATH* labelPath(vPROC* proc, const char* name) {
+vPATH* LabelPath(vPROC* proc, const char* name) {
     vLIST* places[] = {proc->publicPath, proc, proc->outer};
     for (vLIST* place : places) {
         vPATH* found = vAsPath(vListFindKey(place, name));
@@ -124,10 +124,10 @@ vPATH* labelPath(vPROC* proc, const char* name) {
         // own itself.
         if (found && found != proc->publicPath) return found;
     }
-    return addPath(proc->publicPath, name, nullptr, nullptr);
+    return AddPath(proc->publicPath, name, nullptr, nullptr);
 }
 
-vFCB* newBlock(vPROC* proc) {
+vFCB* NewBlock(vPROC* proc) {
     return static_cast<vFCB*>(vvIncOwners(vvFCBCreate("", proc->queue, 0, 0)));
 }
 
@@ -157,7 +157,7 @@ void vProcessSetRunning(vPROC* proc, int running) {
 void vvProcessSetFunction(vPROC* proc, const char* keyword, int function, int inputs,
                           int internals) {
     if (!proc) return;
-    if (vFCB* t = addTemplate(proc, keyword, function, inputs, nullptr))
+    if (vFCB* t = AddTemplate(proc, keyword, function, inputs, nullptr))
         vvFCBSetInternals(t, internals);
 }
 
@@ -197,12 +197,12 @@ void vProcessReset(vPROC* proc) {
         vvRemove(proc, old);
         vvRelease(old);
     }
-    vPATH* pub = addPath(proc, "Public", proc, nullptr);
+    vPATH* pub = AddPath(proc, "Public", proc, nullptr);
     if (!pub) return;
     proc->publicPath = pub;
     // Ticks nobody takes must not pile up: the timer path keeps only the latest.
-    if (vPATH* timer = addPath(pub, "Timer", nullptr, nullptr)) vvPathSetHoldSize(timer, 1);
-    addPath(pub, "DataOut", proc, &vvPROCdataout);
+    if (vPATH* timer = AddPath(pub, "Timer", nullptr, nullptr)) vvPathSetHoldSize(timer, 1);
+    AddPath(pub, "DataOut", proc, &vvPROCdataout);
 }
 
 vPATH* vProcessCommandPath(vPROC* proc) {
@@ -241,7 +241,7 @@ int vProcessLabelFromFunc(vPROC* proc, int function, char* keyword, int* inputs)
     for (vNODE* node = proc->functions->head; node; node = node->next) {
         auto* t = static_cast<vFCB*>(node->object);
         if (t->function != function) continue;
-        copyKeyword(t, keyword);
+        CopyKeyword(t, keyword);
         if (inputs) *inputs = t->inputs;
         return function;
     }
@@ -249,14 +249,14 @@ int vProcessLabelFromFunc(vPROC* proc, int function, char* keyword, int* inputs)
 }
 
 int vProcessReportFunction(vPROC* proc, int i) {
-    vFCB* t = templateAt(proc, i);
+    vFCB* t = TemplateAt(proc, i);
     return t ? t->function : 0;
 }
 
 int vProcessReportFunction(vPROC* proc, int i, char* keyword, int* inputs) {
-    vFCB* t = templateAt(proc, i);
+    vFCB* t = TemplateAt(proc, i);
     if (!t) return 0;
-    copyKeyword(t, keyword);
+    CopyKeyword(t, keyword);
     if (inputs) *inputs = t->inputs;
     return t->function;
 }
@@ -295,7 +295,7 @@ int vvPROCdataout(vPATH* path, vOBJECT* obj) {
     vvIncOwners(obj);
     vvRemove(path, obj);
     vvRelease(obj);
-    vPROC* proc = processOf(path);
+    vPROC* proc = ProcessOf(path);
     vPATH* message = proc ? vAsPath(vvPathGetSub(proc->outer, "Message")) : nullptr;
     if (!message) return 0;
     vTEXT* text = vTextCreateRaw(description, static_cast<long>(std::strlen(description)));
@@ -303,7 +303,7 @@ int vvPROCdataout(vPATH* path, vOBJECT* obj) {
 }
 
 int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
-    vPROC* proc = processOf(path);
+    vPROC* proc = ProcessOf(path);
     if (!obj) return 0;
     vvIncOwners(obj);
     vvRemove(path, obj);
@@ -312,7 +312,7 @@ int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
         vvRelease(obj);
         return 0;
     }
-    vFCB* current = newBlock(proc);
+    vFCB* current = NewBlock(proc);
     vFCB* last = nullptr;
     bool outputExpected = false;
     char item[kItemBuffer];
@@ -328,7 +328,7 @@ int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
         case vItemKind::Label:
         case vItemKind::HeldLabel:
         case vItemKind::NonTriggeringLabel: {
-            vPATH* p = labelPath(proc, item);
+            vPATH* p = LabelPath(proc, item);
             if (!p) break;
             if (kind == vItemKind::HeldLabel) vvPathSetHoldSize(p, 1);
             if (outputExpected && last) {
@@ -354,7 +354,7 @@ int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
             vvInsert(proc->publicPath, current);
             vvRelease(current);
             last = current;
-            current = newBlock(proc);
+            current = NewBlock(proc);
             outputExpected = true;
             break;
         }

@@ -33,7 +33,7 @@ void vvSTREAMdestroy(vOBJECT* obj) {
 }
 
 // Integer items of 2 and 4 bytes are stored least significant byte first.
-int byteOrderWidth(int type) {
+int ByteOrderWidth(int type) {
     if (type == kTypeS || type == kTypeUS) return 2;
     if (type == kTypeL || type == kTypeUL) return 4;
     return 0;
@@ -55,7 +55,7 @@ long vvSTREAMwrite(vOBJECT* obj, int type, void* items, long count) {
         s->capacity = static_cast<std::int32_t>(capacity);
     }
     unsigned char* out = s->buffer + s->used;
-    if (int width = byteOrderWidth(type)) {
+    if (int width = ByteOrderWidth(type)) {
         const auto* in = static_cast<const unsigned char*>(items);
         for (long i = 0; i < count; ++i, in += width) {
             std::uint32_t v = 0;
@@ -84,7 +84,7 @@ long vvSTREAMread(vOBJECT* obj, int type, void* items, long count) {
     if (count > available) count = available;
     if (count <= 0) return 0;
     const unsigned char* in = s->buffer + s->readPosition;
-    if (int width = byteOrderWidth(type)) {
+    if (int width = ByteOrderWidth(type)) {
         auto* out = static_cast<unsigned char*>(items);
         for (long i = 0; i < count; ++i, in += width, out += width) {
             std::uint32_t v = 0;

@@ -26,13 +26,13 @@ char* igStrCat(char* dst, const char* src) {
 
 namespace {
 
-bool isBlank(unsigned char c) {
+bool IsBlank(unsigned char c) {
     return c < 33;
 }
 
 // Collects one item from text at *pos; separator test and quote handling given by the caller.
 template <class IsSep>
-int collect(const char* text, int* pos, char* out, IsSep isSep, bool quotes) {
+int Collect(const char* text, int* pos, char* out, IsSep isSep, bool quotes) {
     int p = *pos;
     while (text[p] && isSep(static_cast<unsigned char>(text[p])))
         ++p;
@@ -57,12 +57,12 @@ int collect(const char* text, int* pos, char* out, IsSep isSep, bool quotes) {
 } // namespace
 
 int igNextItem(const char* text, int* pos, int sep, char* out) {
-    return collect(
+    return Collect(
         text, pos, out, [sep](unsigned char c) { return c == sep; }, false);
 }
 
 int igNextWord(const char* text, int* pos, char* out) {
-    return collect(text, pos, out, isBlank, true);
+    return Collect(text, pos, out, IsBlank, true);
 }
 
 const char* igLong2Str(long value) {

@@ -29,7 +29,7 @@ struct LargeBlockCache {
     unsigned long total = 0;
 
     // The smallest kept block that holds `bytes` without wasting more than half of itself.
-    BlockHeader* take(unsigned long bytes) {
+    BlockHeader* Take(unsigned long bytes) {
         int best = -1;
         for (int i = 0; i < kCacheSlots; ++i) {
             BlockHeader* b = blocks[i];
@@ -44,10 +44,10 @@ struct LargeBlockCache {
         return b;
     }
 
-    bool keep(BlockHeader* b) {
+    bool Keep(BlockHeader* b) {
         if (!kKeepLargeBlocks || b->bytes < kLargeBlock || b->bytes > kCacheLimit) return false;
         while (total + b->bytes > kCacheLimit)
-            dropOldest();
+            DropOldest();
         for (auto& slot : blocks) {
             if (!slot) {
                 slot = b;
@@ -55,11 +55,11 @@ struct LargeBlockCache {
                 return true;
             }
         }
-        dropOldest();
-        return keep(b);
+        DropOldest();
+        return Keep(b);
     }
 
-    void dropOldest() {
+    void DropOldest() {
         for (auto& slot : blocks) {
             if (slot) {
                 total -= slot->bytes;
@@ -70,7 +70,7 @@ struct LargeBlockCache {
         }
     }
 
-    void clear() {
+    void Clear() {
         for (auto& slot : blocks) {
             std::free(slot);
             slot = nullptr;
@@ -83,19 +83,19 @@ struct LargeBlockCache {
 // objects at program exit still find the cache in place.
 constinit LargeBlockCache largeBlocks{};
 
-LargeBlockCache& cache() {
+LargeBlockCache& Cache() {
     return largeBlocks;
 }
 
-BlockHeader* headerOf(void* block) {
+BlockHeader* HeaderOf(void* block) {
     return static_cast<BlockHeader*>(block) - 1;
 }
 
-void* allocate(unsigned long bytes, bool zero) {
+void* Allocate(unsigned long bytes, bool zero) {
     if (bytes > ~0ul - sizeof(BlockHeader)) return nullptr;
     BlockHeader* h = nullptr;
     if (bytes >= kLargeBlock) {
-        h = cache().take(bytes);
+        h = Cache().Take(bytes);
         if (h && zero) std::memset(h + 1, 0, bytes);
     }
     if (!h) {
@@ -111,17 +111,17 @@ void* allocate(unsigned long bytes, bool zero) {
 } // namespace
 
 void* sysMalloc(unsigned long bytes) {
-    return allocate(bytes, false);
+    return Allocate(bytes, false);
 }
 
 void* sysCalloc(unsigned long bytes) {
-    return allocate(bytes, true);
+    return Allocate(bytes, true);
 }
 
 void* sysRealloc(void* block, unsigned long bytes) {
     if (!block) return sysMalloc(bytes);
     if (bytes > ~0ul - sizeof(BlockHeader)) return nullptr;
-    void* raw = std::realloc(headerOf(block), sizeof(BlockHeader) + bytes);
+    void* raw = std::realloc(HeaderOf(block), sizeof(BlockHeader) + bytes);
     if (!raw) return nullptr;
     auto* h = static_cast<BlockHeader*>(raw);
     h->bytes = bytes;
@@ -130,12 +130,12 @@ void* sysRealloc(void* block, unsigned long bytes) {
 
 void sysFree(void* block) {
     if (!block) return;
-    BlockHeader* h = headerOf(block);
-    if (!cache().keep(h)) std::free(h);
+    BlockHeader* h = HeaderOf(block);
+    if (!Cache().Keep(h)) std::free(h);
 }
 
 void sysTrimCache() {
-    cache().clear();
+    Cache().Clear();
 }
 
 unsigned long sysTicks() {

@@ -17,7 +17,7 @@ struct TextArgument {
 };
 
 // Copies `length` bytes of src to dst, resolving escapes when asked; returns the new length.
-long copyText(const char* src, long length, char* dst, bool escapes) {
+long CopyText(const char* src, long length, char* dst, bool escapes) {
     long n = 0;
     for (long i = 0; i < length; ++i) {
         char c = src[i];
@@ -45,7 +45,7 @@ int vvTEXTinitdata(vOBJECT* obj, int argc, void** argv) {
     const auto* arg = static_cast<const TextArgument*>(argv[0]);
     t->text = static_cast<char*>(sysMalloc(static_cast<unsigned long>(arg->length) + 1));
     if (!t->text) return -1;
-    copyText(arg->text, arg->length, t->text, arg->escapes);
+    CopyText(arg->text, arg->length, t->text, arg->escapes);
     return 1;
 }
 
@@ -72,7 +72,7 @@ int vvTEXTreceive(vOBJECT* stream, vOBJECT* obj) {
     t->text = static_cast<char*>(sysMalloc(static_cast<unsigned long>(length) + 1));
     if (!t->text) return 0;
     // The bytes were stored with their escapes already resolved; they are taken as they are.
-    copyText(bytes, length, t->text, false);
+    CopyText(bytes, length, t->text, false);
     return 1;
 }
 
@@ -98,7 +98,7 @@ int vvTEXTgettype(vOBJECT*) {
     return kTypeText;
 }
 
-vTEXT* create(const char* text, long length, bool escapes) {
+vTEXT* Create(const char* text, long length, bool escapes) {
     TextArgument arg{text ? text : "", text ? length : 0, escapes};
     void* argv[] = {&arg, nullptr};
     return static_cast<vTEXT*>(vCreate(vTextClass, 1, argv));
@@ -122,11 +122,11 @@ int vTextInitialize() {
 }
 
 vTEXT* vTextCreate(const char* text) {
-    return create(text, text ? static_cast<long>(std::strlen(text)) : 0, true);
+    return Create(text, text ? static_cast<long>(std::strlen(text)) : 0, true);
 }
 
 vTEXT* vTextCreateRaw(const char* text, long length) {
-    return create(text, length < 0 ? 0 : length, false);
+    return Create(text, length < 0 ? 0 : length, false);
 }
 
 const char* vTextGet(const vTEXT* text) {

@@ -29,6 +29,7 @@ inline constexpr GClassID kInputBox = 22;
 inline constexpr GClassID kObjectView = 23;
 inline constexpr GClassID kWindow = 25;
 inline constexpr GClassID kDevWin = 26;
+// GData, the handle on an engine object, lives with the builder, which binds the engine.
 inline constexpr GClassID kData = 30;
 inline constexpr GClassID kStream = 40;
 inline constexpr GClassID kStreamMemory = 41;
@@ -42,6 +43,8 @@ inline constexpr GClassID kApp = 53;
 inline constexpr GClassID kDrawingApp = 54;
 inline constexpr GClassID kTool = 60;
 inline constexpr GClassID kCreateTool = 61;
+inline constexpr GClassID kPopupView = 90;
+inline constexpr GClassID kActionText = 91;
 
 // Identifiers run from 1 to this; anything larger is no class.
 inline constexpr GClassID kMaxClassID = 256;

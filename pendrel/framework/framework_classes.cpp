@@ -1,9 +1,9 @@
 // Registers a model instance and the parent of every framework class, once at start-up.
 #include "pendrel/framework/gadorner.h"
 #include "pendrel/framework/gapp.h"
-#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/glist.h"
 #include "pendrel/framework/gobjectview.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gstring.h"
 #include "pendrel/framework/gtextbox.h"
 #include "pendrel/framework/gtool.h"
@@ -35,8 +35,9 @@ void RegisterFrameworkClasses() {
     RegisterClass(gid::kTool, gid::kGraphic, std::make_unique<GTool>());
     RegisterClass(gid::kCreateTool, gid::kTool, std::make_unique<GCreateTool>());
     RegisterClass(gid::kDoc, gid::kEventHandler, std::make_unique<GDoc>());
-    RegisterClass(gid::kData, gid::kG0, std::make_unique<GData>());
-    // Applications and windows are never stored.
+    // Pop-ups, applications and windows are never stored.
+    RegisterClass(gid::kPopupView, gid::kView, nullptr);
+    RegisterClass(gid::kActionText, gid::kText, nullptr);
     RegisterClass(gid::kApp, gid::kEventHandler, nullptr);
     RegisterClass(gid::kDrawingApp, gid::kApp, nullptr);
     RegisterClass(gid::kWindow, gid::kView, nullptr);

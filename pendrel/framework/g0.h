@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 class GList;
@@ -37,7 +38,8 @@ public:
     virtual ~G0();
 
     virtual std::unique_ptr<G0> CreateUninitInstance() const { return std::make_unique<G0>(); }
-    virtual GClassID GetClassID() const { return gid::kG0; }
+    static constexpr GClassID kClassID = gid::kG0;
+    virtual GClassID GetClassID() const { return kClassID; }
     virtual int StreamVersion() const { return 1; }
     virtual void SetGroupDeep(short group) { group_ = group; }
     virtual bool IsEventHandler() const { return false; }
@@ -86,6 +88,8 @@ public:
     bool IsOrphan() const { return owner_ == nullptr; }
     bool IsFrom(GClassID id) const;
     GList* FindOwnershipFrom(GClassID id) const;
+    // The nearest owner of class T (or derived from it), as a T.
+    template <class T> T* FindOwnershipFrom() const;
 
     void SetKey(std::string_view key);
     bool IsKey(std::string_view key) const { return key_ == key; }
@@ -114,6 +118,28 @@ private:
     // Lists holding this object (owner or not), told when it goes away.
     std::vector<GList*> holders_;
 };
+
+// The checked downcast: the object as a T when its class is T or derives from T, else none.
+// It follows the class tables, so T must have a class identifier of its own.
+template <class T>
+constexpr bool kHasOwnClassID = std::is_same_v<decltype(&T::GetClassID), GClassID (T::*)() const>;
+
+template <class T> T* As(G0* object) {
+    static_assert(kHasOwnClassID<T>, "As<T> needs a class with its own class identifier");
+    return object != nullptr && object->IsFrom(T::kClassID) ? static_cast<T*>(object) : nullptr;
+}
+template <class T> const T* As(const G0* object) {
+    return As<T>(const_cast<G0*>(object));
+}
+// Takes over an object that is a T; any other object is destroyed.
+template <class T> std::unique_ptr<T> As(std::unique_ptr<G0> object) {
+    if (As<T>(object.get()) == nullptr) return nullptr;
+    return std::unique_ptr<T>(static_cast<T*>(object.release()));
+}
+
+template <class T> T* G0::FindOwnershipFrom() const {
+    return As<T>(static_cast<G0*>(FindOwnershipFrom(T::kClassID)));
+}
 
 // The class tables: a model instance and a parent identifier per class identifier. The
 // framework classes are registered the first time any table is consulted; other libraries add

@@ -14,7 +14,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GAdorner>();
     }
-    GClassID GetClassID() const override { return gid::kAdorner; }
+    static constexpr GClassID kClassID = gid::kAdorner;
+    GClassID GetClassID() const override { return kClassID; }
 
     long Color() const { return color_; }
     long Kind() const { return kind_; }

@@ -56,7 +56,7 @@ GWindow* GApp::GetNewWindow(GGraphic* owner, long kind, long x, long y, long wid
 std::vector<GWindow*> GApp::Windows() const {
     std::vector<GWindow*> out;
     for (G0* object : Objects())
-        if (object->IsDisplay()) out.push_back(static_cast<GWindow*>(object));
+        if (auto* window = As<GWindow>(object)) out.push_back(window);
     return out;
 }
 
@@ -70,8 +70,8 @@ std::vector<GWindow*> GApp::DocumentWindows() const {
 void GApp::CloseWindow(GWindow* window) {
     if (window == nullptr || !Holds(window)) return;
     for (G0* object : Objects())
-        if (object->GetClassID() == gid::kDoc && static_cast<GDoc*>(object)->Window() == window)
-            DeleteObject(object);
+        if (auto* doc = As<GDoc>(object); doc != nullptr && doc->Window() == window)
+            DeleteObject(doc);
     DeleteObject(window);
     if (FocusedObject() == nullptr) {
         const auto windows = Windows();
@@ -141,10 +141,8 @@ void GApp::MenuEvent(int command) {
         OpenNewDoc();
         return;
     case gcmd::kClose: {
-        GEventHandler* focus = FocusedObject();
-        GWindow* window = nullptr;
-        if (focus != nullptr && focus->IsGraphic())
-            window = static_cast<GGraphic*>(focus)->Window();
+        const GGraphic* focus = As<GGraphic>(FocusedObject());
+        GWindow* window = focus != nullptr ? focus->Window() : nullptr;
         if (window != nullptr && window->Kind() == GWindow::kDocumentWindow) CloseWindow(window);
         return;
     }

@@ -27,7 +27,8 @@ public:
     explicit GDoc(std::unique_ptr<GStream> stream);
     ~GDoc() override;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GDoc>(); }
-    GClassID GetClassID() const override { return gid::kDoc; }
+    static constexpr GClassID kClassID = gid::kDoc;
+    GClassID GetClassID() const override { return kClassID; }
     GStream* Stream() const { return stream_.get(); }
     void SetStream(std::unique_ptr<GStream> stream);
     GWindow* Window() const { return window_; }
@@ -47,7 +48,8 @@ public:
     ~GApp() override;
 
     std::unique_ptr<G0> CreateUninitInstance() const override { return nullptr; }
-    GClassID GetClassID() const override { return gid::kApp; }
+    static constexpr GClassID kClassID = gid::kApp;
+    GClassID GetClassID() const override { return kClassID; }
 
     // The application in use (the one created last).
     static GApp* Current();
@@ -87,5 +89,6 @@ private:
 class GDrawingApp : public GApp {
 public:
     using GApp::GApp;
-    GClassID GetClassID() const override { return gid::kDrawingApp; }
+    static constexpr GClassID kClassID = gid::kDrawingApp;
+    GClassID GetClassID() const override { return kClassID; }
 };

@@ -9,9 +9,7 @@ GEventHandler::~GEventHandler() {
 }
 
 GEventHandler* GEventHandler::OwnerHandler() const {
-    GList* owner = Owner();
-    return owner != nullptr && owner->IsEventHandler() ? static_cast<GEventHandler*>(owner)
-                                                       : nullptr;
+    return As<GEventHandler>(Owner());
 }
 
 void GEventHandler::KeyEvent(int key) {
@@ -38,9 +36,11 @@ bool GEventHandler::WantsIdle() const {
 
 void GEventHandler::DoIdle() {
     if (!WantsIdle()) return;
-    for (G0* object : OwnedObjects())
-        if (object->IsEventHandler() && object->IsSet(gprop::kWantsIdle) && Holds(object))
-            static_cast<GEventHandler*>(object)->DoIdle();
+    for (G0* object : OwnedObjects()) {
+        auto* handler = As<GEventHandler>(object);
+        if (handler != nullptr && handler->IsSet(gprop::kWantsIdle) && Holds(handler))
+            handler->DoIdle();
+    }
 }
 
 void GEventHandler::EnableDoIdle() {

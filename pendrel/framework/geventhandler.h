@@ -18,7 +18,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GEventHandler>();
     }
-    GClassID GetClassID() const override { return gid::kEventHandler; }
+    static constexpr GClassID kClassID = gid::kEventHandler;
+    GClassID GetClassID() const override { return kClassID; }
     bool IsEventHandler() const override { return true; }
 
     virtual void KeyEvent(int key);

@@ -71,17 +71,16 @@ GGraphic::~GGraphic() {
     ForgetFocusOf(this);
     if (dependents_)
         for (G0* object : dependents_->Objects())
-            if (object->IsGraphic()) --static_cast<GGraphic*>(object)->dependentReferences_;
+            if (auto* dependent = As<GGraphic>(object)) --dependent->dependentReferences_;
 }
 
 GGraphic* GGraphic::OwnerGraphic() const {
-    GList* owner = Owner();
-    return owner != nullptr && owner->IsGraphic() ? static_cast<GGraphic*>(owner) : nullptr;
+    return As<GGraphic>(Owner());
 }
 
 GWindow* GGraphic::Window() const {
-    for (const G0* object = this; object != nullptr; object = object->Owner())
-        if (object->IsDisplay()) return const_cast<GWindow*>(static_cast<const GWindow*>(object));
+    for (G0* object = const_cast<GGraphic*>(this); object != nullptr; object = object->Owner())
+        if (auto* window = As<GWindow>(object)) return window;
     return nullptr;
 }
 
@@ -189,10 +188,8 @@ void GGraphic::MoveAbs(long x, long y) {
     const bool wasDrawn = IfDrawnHideAndBatch();
     if (dependents_)
         for (G0* object : dependents_->Objects())
-            if (object->IsGraphic()) {
-                auto* dependent = static_cast<GGraphic*>(object);
+            if (auto* dependent = As<GGraphic>(object))
                 dependents.emplace_back(dependent, dependent->IfDrawnHideAndBatch());
-            }
     x_ = x;
     y_ = y;
     CalculatePickArea();
@@ -332,7 +329,7 @@ void GGraphic::Display(GDrawingSurface& surface) {
     Paint(surface);
     SetProperty(gprop::kDrawn);
     for (G0* object : OwnedObjects())
-        if (object->IsGraphic()) static_cast<GGraphic*>(object)->Display(surface);
+        if (auto* graphic = As<GGraphic>(object)) graphic->Display(surface);
     DisplayAdorners(surface);
 }
 
@@ -340,8 +337,8 @@ void GGraphic::DisplayAdorners(GDrawingSurface& surface) {
     if (!adorners_) return;
     const Grect& r = display_;
     for (G0* object : adorners_->Objects()) {
-        if (object->GetClassID() != gid::kAdorner) continue;
-        const auto* adorner = static_cast<GAdorner*>(object);
+        const auto* adorner = As<GAdorner>(object);
+        if (adorner == nullptr) continue;
         surface.SetDrawingColor(adorner->Color());
         if (adorner->Kind() == GAdorner::kLightEdge) {
             surface.DrawLine(r.left, r.top, r.right, r.top);
@@ -365,9 +362,8 @@ void GGraphic::DrawOutline() {
 GGraphic* GGraphic::PickAt(Gpoint point) {
     const auto objects = OwnedObjects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
-        if (!(*it)->IsGraphic()) continue;
-        auto* child = static_cast<GGraphic*>(*it);
-        if (!child->IsShown() || child->hidden_) continue;
+        auto* child = As<GGraphic>(*it);
+        if (child == nullptr || !child->IsShown() || child->hidden_) continue;
         if (GGraphic* picked = child->PickAt(point)) return picked;
     }
     return ContainsPoint(point) ? this : nullptr;
@@ -406,11 +402,13 @@ bool GGraphic::HasMutualDependencies(const GGraphic* other) const {
 
 void GGraphic::RemoveMutualDependencies(GGraphic* other) {
     if (!dependents_ || other == nullptr || !other->dependents_) return;
-    for (G0* object : dependents_->Objects())
-        if (other->dependents_->Holds(object)) {
-            RemoveDependent(static_cast<GGraphic*>(object));
-            other->RemoveDependent(static_cast<GGraphic*>(object));
+    for (G0* object : dependents_->Objects()) {
+        auto* shared = As<GGraphic>(object);
+        if (shared != nullptr && other->dependents_->Holds(shared)) {
+            RemoveDependent(shared);
+            other->RemoveDependent(shared);
         }
+    }
 }
 
 std::optional<GPropertyInfo> GGraphic::GetPropertyInfo(int number) const {
@@ -516,7 +514,7 @@ bool GGraphic::Receive(GStream& stream) {
             stream.MarkFailed();
             return false;
         }
-        adorners_.reset(static_cast<GList*>(adorners.release()));
+        adorners_ = As<GList>(std::move(adorners));
     }
     // A graphic read from a stream is drawn only once shown again.
     ResetProperty(gprop::kDrawn);

@@ -74,7 +74,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GGraphic>();
     }
-    GClassID GetClassID() const override { return gid::kGraphic; }
+    static constexpr GClassID kClassID = gid::kGraphic;
+    GClassID GetClassID() const override { return kClassID; }
     bool IsGraphic() const override { return true; }
 
     // Geometry

@@ -15,7 +15,8 @@ public:
     ~GList() override;
 
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GList>(); }
-    GClassID GetClassID() const override { return gid::kList; }
+    static constexpr GClassID kClassID = gid::kList;
+    GClassID GetClassID() const override { return kClassID; }
     void SetGroupDeep(short group) override;
     bool Holds(const G0* object) const override;
     bool HoldsDeep(const G0* object) const override;
@@ -98,7 +99,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GSortedList>();
     }
-    GClassID GetClassID() const override { return gid::kSortedList; }
+    static constexpr GClassID kClassID = gid::kSortedList;
+    GClassID GetClassID() const override { return kClassID; }
     void SetSortingFunction(GCompare compare) { compare_ = std::move(compare); }
 
 protected:

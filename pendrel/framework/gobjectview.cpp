@@ -74,9 +74,8 @@ void GObjectView::MouseEvent(int type, long x, long y) {
     if (type == gmouse::kMove) {
         band_ = Spanning(bandStart_, point);
         for (G0* object : OwnedObjects()) {
-            if (!object->IsGraphic()) continue;
-            auto* graphic = static_cast<GGraphic*>(object);
-            if (!graphic->IsShown()) continue;
+            auto* graphic = As<GGraphic>(object);
+            if (graphic == nullptr || !graphic->IsShown()) continue;
             const bool inside = band_.Contains(graphic->DisplayRect());
             if (inside)
                 Select(graphic);
@@ -167,8 +166,8 @@ void GObjectView::FitToContents() {
     long right = VirtualRight();
     long bottom = VirtualBottom();
     for (G0* object : OwnedObjects()) {
-        if (!object->IsGraphic()) continue;
-        auto* graphic = static_cast<GGraphic*>(object);
+        auto* graphic = As<GGraphic>(object);
+        if (graphic == nullptr) continue;
         graphic->CalculatePickArea();
         right = std::max(right, f.ToVirtualX(graphic->DisplayRect().right));
         bottom = std::max(bottom, f.ToVirtualY(graphic->DisplayRect().bottom));

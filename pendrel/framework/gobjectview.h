@@ -13,7 +13,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GObjectView>();
     }
-    GClassID GetClassID() const override { return gid::kObjectView; }
+    static constexpr GClassID kClassID = gid::kObjectView;
+    GClassID GetClassID() const override { return kClassID; }
 
     const GList& Selection() const { return selection_; }
     void Select(GGraphic* graphic);

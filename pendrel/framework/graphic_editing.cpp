@@ -88,9 +88,9 @@ bool GGraphic::Clear() {
 void GGraphic::CopyToPasteBuffer() {
     if (!IsSet(gprop::kCopyable) || IsSet(gprop::kProtected)) return;
     ClearPasteBuffer();
-    auto copy = Clone();
-    if (!copy || !copy->IsGraphic()) return;
-    auto* clone = static_cast<GGraphic*>(copy.get());
+    std::unique_ptr<GGraphic> copy = As<GGraphic>(Clone());
+    if (!copy) return;
+    GGraphic* clone = copy.get();
     if (OwnerGraphic() != nullptr) {
         CalculatePickArea();
         clone->width_ = display_.Width() - 1;
@@ -190,11 +190,11 @@ void GGraphic::DoSetupMenus(GEventHandler* focus) {
 }
 
 void GGraphic::ObjectEvent(G0* object) {
-    if (object == nullptr || !object->IsGraphic()) {
+    auto* dropped = As<GGraphic>(object);
+    if (dropped == nullptr) {
         GEventHandler::ObjectEvent(object);
         return;
     }
-    auto* dropped = static_cast<GGraphic*>(object);
     GGraphic* receiver = this;
     if (!dropped->IsSet(gprop::kNoPassDrop))
         while (receiver->IsSet(gprop::kPassDrop) && receiver->OwnerGraphic() != nullptr)

@@ -23,7 +23,8 @@ public:
     ~GStream() override;
 
     std::unique_ptr<G0> CreateUninitInstance() const override { return nullptr; }
-    GClassID GetClassID() const override { return gid::kStream; }
+    static constexpr GClassID kClassID = gid::kStream;
+    GClassID GetClassID() const override { return kClassID; }
 
     // Raw bytes; both return how many were moved.
     virtual long Read(void* bytes, long count) = 0;

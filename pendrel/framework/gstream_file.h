@@ -15,7 +15,9 @@ public:
     explicit GStreamReadFile(std::string_view name);
     ~GStreamReadFile() override;
 
-    GClassID GetClassID() const override { return gid::kStreamReadFile; }
+    static constexpr GClassID kClassID = gid::kStreamReadFile;
+
+    GClassID GetClassID() const override { return kClassID; }
     long Read(void* bytes, long count) override;
     long Write(const void* bytes, long count) override;
     long Length() const override;
@@ -48,12 +50,14 @@ private:
 class GStreamWriteFile : public GStreamReadFile {
 public:
     explicit GStreamWriteFile(std::string_view name);
-    GClassID GetClassID() const override { return gid::kStreamWriteFile; }
+    static constexpr GClassID kClassID = gid::kStreamWriteFile;
+    GClassID GetClassID() const override { return kClassID; }
 };
 
 class GSocket : public GStream {
 public:
-    GClassID GetClassID() const override { return gid::kSocket; }
+    static constexpr GClassID kClassID = gid::kSocket;
+    GClassID GetClassID() const override { return kClassID; }
     long Read(void*, long) override { return 0; }
     long Write(const void*, long) override { return 0; }
     long Length() const override { return 0; }
@@ -62,10 +66,12 @@ public:
 
 class GSocketUDP : public GSocket {
 public:
-    GClassID GetClassID() const override { return gid::kSocketUDP; }
+    static constexpr GClassID kClassID = gid::kSocketUDP;
+    GClassID GetClassID() const override { return kClassID; }
 };
 
 class GSocketTCP : public GSocket {
 public:
-    GClassID GetClassID() const override { return gid::kSocketTCP; }
+    static constexpr GClassID kClassID = gid::kSocketTCP;
+    GClassID GetClassID() const override { return kClassID; }
 };

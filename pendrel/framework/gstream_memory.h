@@ -9,7 +9,8 @@ public:
     static constexpr long kBlock = 512;
 
     GStreamMemory();
-    GClassID GetClassID() const override { return gid::kStreamMemory; }
+    static constexpr GClassID kClassID = gid::kStreamMemory;
+    GClassID GetClassID() const override { return kClassID; }
 
     long Read(void* bytes, long count) override;
     // When the write position plus the count reaches the capacity, the buffer grows to the

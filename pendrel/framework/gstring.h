@@ -25,7 +25,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GString>();
     }
-    GClassID GetClassID() const override { return gid::kString; }
+    static constexpr GClassID kClassID = gid::kString;
+    GClassID GetClassID() const override { return kClassID; }
 
     void ToLower();
     void ToUpper();

@@ -76,9 +76,7 @@ void GTextBox::FillPlaceholder(G0** slot, G0* object) {
     if (slot != &textSlot_) return GView::FillPlaceholder(slot, object);
     // Only a text that the box itself holds can be its text.
     textSlot_ = object;
-    text_ = object != nullptr && object->GetClassID() == gid::kText && Holds(object)
-                ? static_cast<GText*>(object)
-                : nullptr;
+    text_ = Holds(object) ? As<GText>(object) : nullptr;
 }
 
 void GTextBox::ForgetPlaceholder(G0** slot) {

@@ -15,7 +15,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GTextBox>();
     }
-    GClassID GetClassID() const override { return gid::kTextBox; }
+    static constexpr GClassID kClassID = gid::kTextBox;
+    GClassID GetClassID() const override { return kClassID; }
 
     // Appends to the current line, or replaces the whole text when the count is 0.
     void AddWord(std::string_view word);
@@ -53,7 +54,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GInputBox>();
     }
-    GClassID GetClassID() const override { return gid::kInputBox; }
+    static constexpr GClassID kClassID = gid::kInputBox;
+    GClassID GetClassID() const override { return kClassID; }
 
     // Backspace trims, Enter or line feed processes the current line and starts a new one,
     // anything else is added as a word.

@@ -56,9 +56,9 @@ void GCreateTool::MouseEvent(int type, long x, long y) {
         picked->MouseEvent(type, x, y);
         return;
     }
-    auto copy = prototype_->Clone();
-    if (!copy || !copy->IsGraphic()) return;
-    auto* graphic = static_cast<GGraphic*>(copy.get());
+    std::unique_ptr<GGraphic> copy = As<GGraphic>(prototype_->Clone());
+    if (!copy) return;
+    GGraphic* graphic = copy.get();
     graphic->SetProperty(gprop::kShown);
     graphic->SetColor(CurrentDrawingColor());
     picked->ObjectEvent(graphic);
@@ -80,10 +80,10 @@ bool GCreateTool::Receive(GStream& stream) {
     auto prototype = stream.ReceiveObject();
     clicks_ = stream.ReceiveLong();
     if (!stream.IsOK()) return false;
-    if (prototype && !prototype->IsGraphic()) {
+    if (prototype && As<GGraphic>(prototype.get()) == nullptr) {
         stream.MarkFailed();
         return false;
     }
-    prototype_.reset(static_cast<GGraphic*>(prototype.release()));
+    prototype_ = As<GGraphic>(std::move(prototype));
     return true;
 }

@@ -11,7 +11,8 @@ class GTool : public GGraphic {
 public:
     using GGraphic::GGraphic;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GTool>(); }
-    GClassID GetClassID() const override { return gid::kTool; }
+    static constexpr GClassID kClassID = gid::kTool;
+    GClassID GetClassID() const override { return kClassID; }
     bool IsTool() const override { return true; }
 };
 
@@ -26,7 +27,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GCreateTool>();
     }
-    GClassID GetClassID() const override { return gid::kCreateTool; }
+    static constexpr GClassID kClassID = gid::kCreateTool;
+    GClassID GetClassID() const override { return kClassID; }
 
     GGraphic* Prototype() const { return prototype_.get(); }
     void SetPrototype(std::unique_ptr<GGraphic> prototype);

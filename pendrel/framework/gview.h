@@ -12,7 +12,8 @@ public:
     GView(long x, long y, long width, long height);
 
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GView>(); }
-    GClassID GetClassID() const override { return gid::kView; }
+    static constexpr GClassID kClassID = gid::kView;
+    GClassID GetClassID() const override { return kClassID; }
     bool IsView() const override { return true; }
 
     GFactors Factors() const override;

@@ -31,7 +31,8 @@ public:
     ~GWindow() override;
 
     std::unique_ptr<G0> CreateUninitInstance() const override { return nullptr; }
-    GClassID GetClassID() const override { return gid::kWindow; }
+    static constexpr GClassID kClassID = gid::kWindow;
+    GClassID GetClassID() const override { return kClassID; }
     bool IsDisplay() const override { return true; }
 
     long Kind() const { return kind_; }

@@ -172,8 +172,8 @@ GGroup* GGroup::Gather(GGraphic& owner, const std::vector<G0*>& members) {
     Grect bounds;
     std::vector<GGraphic*> graphics;
     for (G0* object : members) {
-        if (!object->IsGraphic() || object->Owner() != &owner) continue;
-        auto* graphic = static_cast<GGraphic*>(object);
+        auto* graphic = As<GGraphic>(object);
+        if (graphic == nullptr || graphic->Owner() != &owner) continue;
         graphic->CalculatePickArea();
         bounds = bounds.United(graphic->DisplayRect());
         graphics.push_back(graphic);
@@ -206,8 +206,8 @@ void GGroup::Ungroup() {
     const long pixelDy = DisplayRect().top - f.display.top;
     std::vector<GGraphic*> members;
     for (G0* object : OwnedObjects()) {
-        if (!object->IsGraphic()) continue;
-        auto* graphic = static_cast<GGraphic*>(object);
+        auto* graphic = As<GGraphic>(object);
+        if (graphic == nullptr) continue;
         graphic->Place(graphic->X() + ((graphic->XAnchor() & 1) ? pixelDx : X()),
                        graphic->Y() + ((graphic->YAnchor() & 1) ? pixelDy : Y()));
         owner->InsertOwned(graphic);

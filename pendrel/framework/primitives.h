@@ -12,7 +12,8 @@ class GLine : public GGraphic {
 public:
     using GGraphic::GGraphic;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GLine>(); }
-    GClassID GetClassID() const override { return gid::kLine; }
+    static constexpr GClassID kClassID = gid::kLine;
+    GClassID GetClassID() const override { return kClassID; }
     void Paint(GDrawingSurface& surface) override;
 };
 
@@ -22,7 +23,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GRectangle>();
     }
-    GClassID GetClassID() const override { return gid::kRectangle; }
+    static constexpr GClassID kClassID = gid::kRectangle;
+    GClassID GetClassID() const override { return kClassID; }
     void Paint(GDrawingSurface& surface) override;
 };
 
@@ -32,7 +34,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GEllipse>();
     }
-    GClassID GetClassID() const override { return gid::kEllipse; }
+    static constexpr GClassID kClassID = gid::kEllipse;
+    GClassID GetClassID() const override { return kClassID; }
     void Paint(GDrawingSurface& surface) override;
 };
 
@@ -40,7 +43,8 @@ class GIcon : public GGraphic {
 public:
     using GGraphic::GGraphic;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GIcon>(); }
-    GClassID GetClassID() const override { return gid::kIcon; }
+    static constexpr GClassID kClassID = gid::kIcon;
+    GClassID GetClassID() const override { return kClassID; }
     void Paint(GDrawingSurface& surface) override;
 };
 
@@ -49,7 +53,8 @@ class GImage : public GGraphic {
 public:
     using GGraphic::GGraphic;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GImage>(); }
-    GClassID GetClassID() const override { return gid::kImage; }
+    static constexpr GClassID kClassID = gid::kImage;
+    GClassID GetClassID() const override { return kClassID; }
     void SetImage(Gimage image);
     const Gimage& Image() const { return image_; }
     void Paint(GDrawingSurface& surface) override;
@@ -65,7 +70,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GPolyline>();
     }
-    GClassID GetClassID() const override { return gid::kPolyline; }
+    static constexpr GClassID kClassID = gid::kPolyline;
+    GClassID GetClassID() const override { return kClassID; }
     void AddPoint(long x, long y) { points_.push_back({x, y}); }
     const std::vector<Gpoint>& Points() const { return points_; }
     void Paint(GDrawingSurface& surface) override;
@@ -87,7 +93,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GPolygon>();
     }
-    GClassID GetClassID() const override { return gid::kPolygon; }
+    static constexpr GClassID kClassID = gid::kPolygon;
+    GClassID GetClassID() const override { return kClassID; }
     void Paint(GDrawingSurface& surface) override;
 };
 
@@ -96,7 +103,8 @@ class GArrow : public GPolyline {
 public:
     using GPolyline::GPolyline;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GArrow>(); }
-    GClassID GetClassID() const override { return gid::kArrow; }
+    static constexpr GClassID kClassID = gid::kArrow;
+    GClassID GetClassID() const override { return kClassID; }
     void SetHead(long length, short style) {
         headLength_ = length;
         headStyle_ = style;
@@ -118,7 +126,8 @@ public:
     GText(long x, long y, long width, long height, std::string_view text, double size = 10)
         : GGraphic(x, y, width, height), text_(text), fontSize_(size) {}
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GText>(); }
-    GClassID GetClassID() const override { return gid::kText; }
+    static constexpr GClassID kClassID = gid::kText;
+    GClassID GetClassID() const override { return kClassID; }
     const std::string& Text() const { return text_; }
     void SetText(std::string_view text);
     double FontSize() const { return fontSize_; }
@@ -138,7 +147,8 @@ class GGroup : public GGraphic {
 public:
     using GGraphic::GGraphic;
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GGroup>(); }
-    GClassID GetClassID() const override { return gid::kGroup; }
+    static constexpr GClassID kClassID = gid::kGroup;
+    GClassID GetClassID() const override { return kClassID; }
     GGraphic* PickAt(Gpoint point) override;
     GFactors Factors() const override;
     void MenuEvent(int command) override;

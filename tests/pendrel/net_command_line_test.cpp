@@ -20,14 +20,14 @@ struct Outcome {
     std::string err;
 };
 
-std::string readFile(const fs::path& p) {
+std::string ReadFile(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
 }
 
-std::string quote(const std::string& s) {
+std::string Quote(const std::string& s) {
     std::string q = "'";
     for (char c : s) {
         if (c == '\'')
@@ -54,27 +54,27 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    Outcome runNet(const std::string& net, const std::vector<std::string>& args) {
+    Outcome RunNet(const std::string& net, const std::vector<std::string>& args) {
         fs::path file = dir / "net.txt";
         std::ofstream(file, std::ios::binary) << net;
         std::vector<std::string> all{"--net", file.string()};
         all.insert(all.end(), args.begin(), args.end());
-        return run(all);
+        return RunPendrel(all);
     }
 
-    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = "") {
-        std::string command = quote(program.string());
+    Outcome RunPendrel(const std::vector<std::string>& args, const std::string& stdinFile = "") {
+        std::string command = Quote(program.string());
         for (const std::string& a : args)
-            command += " " + quote(a);
-        if (!stdinFile.empty()) command += " < " + quote(stdinFile);
-        command += " > " + quote((dir / "out").string()) + " 2> " + quote((dir / "err").string());
+            command += " " + Quote(a);
+        if (!stdinFile.empty()) command += " < " + Quote(stdinFile);
+        command += " > " + Quote((dir / "out").string()) + " 2> " + Quote((dir / "err").string());
         // A hang would stop the suite; the program is given ten seconds.
-        command = "timeout 10 sh -c " + quote(command);
+        command = "timeout 10 sh -c " + Quote(command);
         int raw = std::system(command.c_str());
         Outcome o;
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        o.out = readFile(dir / "out");
-        o.err = readFile(dir / "err");
+        o.out = ReadFile(dir / "out");
+        o.err = ReadFile(dir / "err");
         return o;
     }
 
@@ -83,7 +83,7 @@ protected:
 
 TEST_F(PendrelProgram, AddOfUnsignedCharArrayAndLongScalarWrapsAround) {
     // CREATE makes a UC array of 5; INSERT puts the values in; ADD 10 wraps 250 to 4.
-    Outcome o = runNet("<go> [5] CREATE <img>\n"
+    Outcome o = RunNet("<go> [5] CREATE <img>\n"
                        "<img> <vals> [1] INSERT <uc>\n"
                        "<uc> 10 ADD <r>\n"
                        "<vals2> 50 TOTYPE <vals>\n",
@@ -94,7 +94,7 @@ TEST_F(PendrelProgram, AddOfUnsignedCharArrayAndLongScalarWrapsAround) {
 
 TEST_F(PendrelProgram, HeldInputIsReusedForEveryTrigger) {
     Outcome o =
-        runNet("<x> {factor} MUL <r>\n", {"--out", "r", "--send", "factor=3", "--send", "x=1 2 3",
+        RunNet("<x> {factor} MUL <r>\n", {"--out", "r", "--send", "factor=3", "--send", "x=1 2 3",
                                           "--send", "factor=10", "--send", "x=4"});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, "r: 3\nr: 6\nr: 9\nr: 40\n");
@@ -102,7 +102,7 @@ TEST_F(PendrelProgram, HeldInputIsReusedForEveryTrigger) {
 
 TEST_F(PendrelProgram, FanOutThroughTeeAndMove) {
     // An ADD box whose output goes to three boxes, as the builder writes it.
-    Outcome o = runNet("<X000001> <X000002> ADD <FuncX000003>\n"
+    Outcome o = RunNet("<X000001> <X000002> ADD <FuncX000003>\n"
                        " <FuncX000003> <!X000003> xT <FuncX000004>\n"
                        " <FuncX000004> <!X000004> xT <FuncX000005>\n"
                        " <FuncX000005> xM <X000005>\n",
@@ -114,7 +114,7 @@ TEST_F(PendrelProgram, FanOutThroughTeeAndMove) {
 
 TEST_F(PendrelProgram, CountFedByTicks) {
     // The timer chain of one timer box with a period of 0.5 seconds (3 tick units).
-    Outcome o = runNet("<Timer> xM <TimerOut000001>\n"
+    Outcome o = RunNet("<Timer> xM <TimerOut000001>\n"
                        "<TimerOut000001> <!TimerIn000001> xT <TimerOut000002>\n"
                        "<TimerIn000001> 3 xCOUNT <X000007>\n",
                        {"--out", "X000007", "--ticks", "10"});
@@ -124,7 +124,7 @@ TEST_F(PendrelProgram, CountFedByTicks) {
 
 TEST_F(PendrelProgram, RampFeedingSmooth) {
     // A ramp of 8 as an unsigned-char image, smoothed by a box of 3.
-    Outcome o = runNet("<n> RAMP <ramp>\n"
+    Outcome o = RunNet("<n> RAMP <ramp>\n"
                        "<ramp> 50 TOTYPE <img>\n"
                        "<img> 3 SMOOTH <r>\n",
                        {"--out", "r", "--send", "n=8"});
@@ -135,28 +135,28 @@ TEST_F(PendrelProgram, RampFeedingSmooth) {
 TEST_F(PendrelProgram, NetFromStandardInput) {
     fs::path file = dir / "stdin.txt";
     std::ofstream(file) << "<a> 2 MUL <r>";
-    Outcome o = run({"--net", "-", "--out", "r", "--send", "a=21"}, file.string());
+    Outcome o = RunPendrel({"--net", "-", "--out", "r", "--send", "a=21"}, file.string());
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out, "r: 42\n");
 }
 
 TEST_F(PendrelProgram, UsageHelpAndErrors) {
-    Outcome help = run({"--help"});
+    Outcome help = RunPendrel({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--max-calls"), std::string::npos);
     EXPECT_NE(help.out.find("--run FILE.zez"), std::string::npos);
-    Outcome none = run({});
+    Outcome none = RunPendrel({});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("usage:"), std::string::npos);
-    Outcome missing = run({"--net", (dir / "missing.txt").string()});
+    Outcome missing = RunPendrel({"--net", (dir / "missing.txt").string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
-    Outcome bad = run({"--net", "-", "--ticks", "many"});
+    Outcome bad = RunPendrel({"--net", "-", "--ticks", "many"});
     EXPECT_EQ(bad.status, 1);
 }
 
 TEST_F(PendrelProgram, SelfFeedingNetStopsAtTheCallLimit) {
-    Outcome o = runNet("<a> 1 ADD <a>\n", {"--send", "a=0", "--max-calls", "1000"});
+    Outcome o = RunNet("<a> 1 ADD <a>\n", {"--send", "a=0", "--max-calls", "1000"});
     EXPECT_EQ(o.status, 3);
     EXPECT_NE(o.err.find("1000"), std::string::npos);
 }
@@ -172,7 +172,7 @@ TEST_F(PendrelProgram, MalformedNetsNeverCrashOrHang) {
         "]]]]>>>>}}}} \"\"\"\" <!<!<! xT xM xT\n",
     };
     for (const std::string& net : nets) {
-        Outcome o = runNet(net, {"--out", "r", "--send", "a=1", "--ticks", "3"});
+        Outcome o = RunNet(net, {"--out", "r", "--send", "a=1", "--ticks", "3"});
         EXPECT_TRUE(o.status == 0 || o.status == 3) << o.status << " for " << net.substr(0, 40);
     }
 }

@@ -2,8 +2,9 @@
 // tie commands, and the input and output boxes at run time.
 #include "program_fixture.h"
 
+#include "pendrel/builder/gdata.h"
 #include "pendrel/engine/array.h"
-#include "pendrel/framework/gdata.h"
+#include "pendrel/engine/engine.h"
 #include "pendrel/framework/gsys.h"
 
 #include <cstdio>
@@ -104,7 +105,7 @@ TEST_F(ProgramTest, UserFunctionNamePlacementAndTies) {
     // The name sits away from the side that has ties.
     auto nameX = [](GVPLUserFunction* f) {
         for (G0* object : f->Objects())
-            if (object->GetClassID() == gid::kText) return static_cast<GGraphic*>(object)->X();
+            if (auto* text = As<GText>(object)) return text->X();
         return -1L;
     };
     EXPECT_EQ(nameX(onlyOut), 43);
@@ -225,8 +226,8 @@ TEST_F(ProgramTest, SliderSendsOnlyWhenThePathIsFree) {
     view->Run();
     EXPECT_TRUE(slider->MoveKnob(5));
     EXPECT_FALSE(slider->MoveKnob(9)); // the 5 is still waiting
-    EXPECT_EQ(view->zez_pathsize("X000001"), 1);
-    const auto* waiting = vAsArray(view->zez_getheldobject("X000001"));
+    EXPECT_EQ(view->Binding().zez_pathsize("X000001"), 1);
+    const auto* waiting = vAsArray(view->Binding().zez_getheldobject("X000001"));
     ASSERT_NE(waiting, nullptr);
     EXPECT_EQ(vLongValue(waiting, 0), 5);
     EXPECT_EQ(slider->Position(), 9);

@@ -1,85 +1,19 @@
-// Pop-up views: placement and pointer, choices that store their value, closing on a click
-// outside; the deposit field of input ties and the property lists of sensors and animators.
+// The pop-ups of the builder: the deposit field of input ties and the property lists of sensors
+// and animators.
 #include "program_fixture.h"
 
-#include "pendrel/builder/gpopupview.h"
-#include "pendrel/framework/focus.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gtextbox.h"
 
 namespace {
 
-int Popups(const GList& list) {
-    int n = 0;
-    for (G0* object : list.Objects())
-        n += object->GetClassID() == gpopupid::kPopupView;
-    return n;
-}
-
 GPopupView* FirstPopup(const GList& list) {
     for (G0* object : list.Objects())
-        if (object->GetClassID() == gpopupid::kPopupView) return static_cast<GPopupView*>(object);
+        if (auto* popup = As<GPopupView>(object)) return popup;
     return nullptr;
 }
 
 } // namespace
-
-TEST(PopupView, PlacedAboveTheAskedPointWithItsPointer) {
-    GView owner(0, 0, 300, 300);
-    auto* left = MakeOwned<GPopupView>(owner, 40, 100, 80, 60);
-    EXPECT_EQ(left->X(), 40);
-    EXPECT_EQ(left->Y(), 92);
-    EXPECT_EQ(left->AskedY(), 100);
-    EXPECT_EQ(left->Pointer()->X(), 1);
-    EXPECT_EQ(left->PointerY(), 8); // the asked height, relative to the top
-    auto* right = MakeOwned<GPopupView>(owner, 40 | ganchor::kRight, 5, 80, 60);
-    EXPECT_EQ(right->Pointer()->X(), 80 - 9);
-    EXPECT_EQ(right->PointerY(), 8);
-    // Moved away from the asked point, the pointer stays 6 inside the pop-up's edges.
-    auto* low = MakeOwned<GPopupView>(owner, 0, 300, 80, 20);
-    low->MoveAbs(0, 250);
-    EXPECT_EQ(low->PointerY(), 14);
-    low->MoveAbs(0, 310);
-    EXPECT_EQ(low->PointerY(), 6);
-    EXPECT_TRUE(left->IsSet(0x10040)); // never stored
-}
-
-TEST(PopupView, ChoicesAreListedAndStoreTheirValue) {
-    GView owner(0, 0, 300, 300);
-    long target = 2;
-    auto* popup = MakeOwned<GPopupView>(owner, 0, 0, 80, 60);
-    GText* one = popup->AddActionItem("one", &target, 1);
-    GText* two = popup->AddActionItem("two", &target, 2);
-    EXPECT_EQ(one->X(), 4);
-    EXPECT_EQ(one->Y(), 5);
-    EXPECT_GT(two->Y(), one->Y());
-    EXPECT_EQ(one->Color(), 0x444444);
-    EXPECT_EQ(two->Color(), 0x000000); // the current value
-    // Pressing the current choice stores it all the same and closes the pop-up.
-    target = 7;
-    SetPickedObject(two);
-    two->MouseEvent(gmouse::kPress, 0, 0);
-    EXPECT_EQ(target, 2);
-    EXPECT_EQ(Popups(owner), 0);
-}
-
-TEST(PopupView, AClickOutsideClosesWithoutStoring) {
-    GView owner(0, 0, 300, 300);
-    auto* elsewhere = MakeOwned<GRectangle>(owner, 200, 200, 10, 10);
-    long target = 5;
-    auto* popup = MakeOwned<GPopupView>(owner, 0, 0, 80, 60);
-    popup->AddActionItem("one", &target, 1);
-    SetPickedObject(popup);
-    popup->MouseEvent(gmouse::kPress, 1, 1); // on the pop-up itself: nothing
-    popup->MouseEvent(gmouse::kMove, 1, 1);
-    EXPECT_EQ(Popups(owner), 1);
-    SetPickedObject(elsewhere);
-    popup->MouseEvent(gmouse::kPress, 205, 205);
-    EXPECT_EQ(Popups(owner), 0);
-    EXPECT_EQ(target, 5);
-    EXPECT_EQ(FocusedObject(), elsewhere);
-    SetPickedObject(nullptr);
-    SetFocusedObject(nullptr);
-}
 
 TEST_F(ProgramTest, DepositFieldShowsAndTakesTheHeldValue) {
     GVPLFunction* mul = Function("MUL");
@@ -90,7 +24,7 @@ TEST_F(ProgramTest, DepositFieldShowsAndTakesTheHeldValue) {
     ASSERT_NE(popup, nullptr);
     GInputBox* field = nullptr;
     for (G0* object : popup->Objects())
-        if (object->GetClassID() == gid::kInputBox) field = static_cast<GInputBox*>(object);
+        if (auto* box = As<GInputBox>(object)) field = box;
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->GetText(), "old");
     for (int i = 0; i < 3; ++i)
@@ -98,11 +32,11 @@ TEST_F(ProgramTest, DepositFieldShowsAndTakesTheHeldValue) {
     for (char c : std::string("42\r"))
         field->KeyEvent(c);
     EXPECT_EQ(tie->HeldValueText(), "42");
-    EXPECT_EQ(Popups(*tie), 0);
+    EXPECT_EQ(FirstPopup(*tie), nullptr);
     // Output boxes take no deposits.
     auto* out = Add<GVPLOutputBox>(100, 0, 40, 20);
     out->InputTie(1)->MenuEvent(vplcmd::kDepositInputValue);
-    EXPECT_EQ(Popups(*out->InputTie(1)), 0);
+    EXPECT_EQ(FirstPopup(*out->InputTie(1)), nullptr);
 }
 
 TEST_F(ProgramTest, SensorsChooseTheirPropertyFromAList) {
@@ -114,8 +48,8 @@ TEST_F(ProgramTest, SensorsChooseTheirPropertyFromAList) {
     std::vector<std::string> names;
     gpopupActionText* height = nullptr;
     for (G0* object : popup->Objects()) {
-        if (object->GetClassID() != gpopupid::kActionText) continue;
-        auto* item = static_cast<gpopupActionText*>(object);
+        auto* item = As<gpopupActionText>(object);
+        if (item == nullptr) continue;
         names.push_back(item->Text());
         if (item->Value() == 14) height = item;
     }

@@ -47,7 +47,7 @@ protected:
     // The net text of the whole setup, in the order it is sent.
     std::vector<std::string> NetText() {
         view->SetupProgram();
-        return view->SentCommands();
+        return view->Binding().SentCommands();
     }
 
     vpl::SimulatedTickSource clock;

@@ -42,7 +42,7 @@ TEST_F(ProgramTest, FunctionFeedingThreeBoxesWritesTheChain) {
                                " <FuncX000003> <!X000003> xT <FuncX000004>\n"
                                " <FuncX000004> xM <X000004>\n"});
     view->Run();
-    view->zez_send("X000001", "-3");
+    view->Binding().zez_send("X000001", "-3");
     Ticks(1);
     EXPECT_EQ(results, (Lines{"GVPLOutputBox X000002: 3", "GVPLOutputBox X000003: 3",
                               "GVPLOutputBox X000004: 3"}));
@@ -54,7 +54,7 @@ TEST_F(ProgramTest, UnconnectedTiesAndEmptyBoxes) {
     Add<GVPLTimer>(10, 100, 40, 20);   // unconnected timer: no text, not counted
     // Inputs nothing feeds read from path 0; an output going nowhere writes no delivery.
     EXPECT_EQ(NetText(), Lines{"<X000000> <X000000> ADD"});
-    EXPECT_EQ(view->TimerCounter(), 0);
+    EXPECT_EQ(view->Binding().TimerCounter(), 0);
 }
 
 TEST_F(ProgramTest, HeldInputTiesAreWrittenInBracesOnTheirOwnPaths) {
@@ -71,7 +71,7 @@ TEST_F(ProgramTest, HeldInputTiesAreWrittenInBracesOnTheirOwnPaths) {
     EXPECT_EQ(NetText(),
               (Lines{"<X000001> {X000002} MUL <X000003>", "<X000003> {X000004} SUB <X000005>"}));
     view->Run();
-    view->zez_send("X000001", "[2,3]");
+    view->Binding().zez_send("X000001", "[2,3]");
     Ticks(1);
     EXPECT_EQ(results, Lines{"GVPLOutputBox X000005: 19,29"});
 }
@@ -102,7 +102,7 @@ TEST_F(ProgramTest, IdleRunsAtMostSixCallsPerRound) {
     auto* out = Add<GVPLOutputBox>(100, 10, 60, 20);
     Connect(abs, 1, out, 1);
     view->Run();
-    view->zez_send("X000001", "1 2 3 4 5 6 7 8 9 10");
+    view->Binding().zez_send("X000001", "1 2 3 4 5 6 7 8 9 10");
     view->DoIdle();
     EXPECT_EQ(results.size(), 6u);
     view->DoIdle();
@@ -116,7 +116,7 @@ TEST_F(ProgramTest, IdleDoesNothingWhileHalted) {
     auto* out = Add<GVPLOutputBox>(100, 10, 60, 20);
     Connect(abs, 1, out, 1);
     view->SetupProgram();
-    view->zez_send("X000001", "-1");
+    view->Binding().zez_send("X000001", "-1");
     view->DoIdle();
     EXPECT_TRUE(results.empty());
 }
@@ -169,7 +169,7 @@ TEST_F(ProgramTest, DepositWhileRunningIsSentAtOnce) {
     EXPECT_EQ(add->InputTie(2)->HeldValueText(), "no");
     EXPECT_FALSE(add->InputTie(2)->DepositInputValue("nothing here"));
     ASSERT_TRUE(add->InputTie(2)->DepositInputValue("41"));
-    view->zez_send("X000001", "1");
+    view->Binding().zez_send("X000001", "1");
     Ticks(1);
     // Each deposit replaced the value held on the path: the latest is added.
     EXPECT_EQ(results, Lines{"GVPLOutputBox X000003: 42"});
@@ -200,7 +200,7 @@ TEST_F(ProgramTest, OutputsOfOtherProgramsAreNotFed) {
     other.SetTickSource(&clock);
     view->Run();
     other.Run();
-    other.zez_send("X000001", "-5"); // nothing of that name in the other program
+    other.Binding().zez_send("X000001", "-5"); // nothing of that name in the other program
     vpl::RunTicks(other, clock, 1, 0);
     EXPECT_TRUE(results.empty());
 }

@@ -1,8 +1,8 @@
 // The engine binding: net text in, values and ticks in, results out to the receivers.
+#include "pendrel/builder/gdata.h"
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/zez_binding.h"
 #include "pendrel/engine/engine.h"
-#include "pendrel/framework/gdata.h"
 
 #include <gtest/gtest.h>
 

@@ -59,7 +59,7 @@ TEST_F(ZezFileTest, WrittenAndReadBackGivesTheSameNetText) {
     auto loaded = Reload(file);
     ASSERT_NE(loaded, nullptr);
     loaded->SetupProgram();
-    EXPECT_EQ(loaded->SentCommands(), drawn);
+    EXPECT_EQ(loaded->Binding().SentCommands(), drawn);
     // Written again, the file is the same but for the serials of its objects.
     const std::string first = ReadBytes(file);
     std::remove(file.c_str());
@@ -105,8 +105,8 @@ TEST_F(ZezFileTest, ATimerStartsWithItsDefaultPeriod) {
     auto loaded = Reload(file);
     ASSERT_NE(loaded, nullptr);
     loaded->SetupProgram();
-    ASSERT_EQ(loaded->SentCommands().size(), 1u);
-    EXPECT_NE(loaded->SentCommands()[0].find("<TimerIn000001> 6 xCOUNT <X000001>"),
+    ASSERT_EQ(loaded->Binding().SentCommands().size(), 1u);
+    EXPECT_NE(loaded->Binding().SentCommands()[0].find("<TimerIn000001> 6 xCOUNT <X000001>"),
               std::string::npos);
 }
 
@@ -226,7 +226,7 @@ TEST_F(ZezFileTest, UserFunctionsReadBackWithTheSameNetText) {
     auto first = Reload(file);
     ASSERT_NE(first, nullptr);
     first->SetupProgram();
-    const std::vector<std::string> text = first->SentCommands();
+    const std::vector<std::string> text = first->Binding().SentCommands();
     ASSERT_EQ(text.size(), 1u);
     // The outer ties are read before the inside: they take 1 and 2, MUL's ties 3 and 4.
     EXPECT_EQ(text[0], "<X000003> {X000004} MUL <X000005>\n");
@@ -236,7 +236,7 @@ TEST_F(ZezFileTest, UserFunctionsReadBackWithTheSameNetText) {
     std::remove(again.c_str());
     ASSERT_NE(second, nullptr);
     second->SetupProgram();
-    EXPECT_EQ(second->SentCommands(), text);
+    EXPECT_EQ(second->Binding().SentCommands(), text);
     auto* name = static_cast<GVPLUserFunction*>(second->At(1));
     EXPECT_EQ(name->Name(), "Double");
     second->Run();

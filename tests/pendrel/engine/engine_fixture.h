@@ -22,11 +22,11 @@ struct Owned {
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
     ~Owned() { vvRelease(obj); }
-    template <class T> T* as() const { return static_cast<T*>(obj); }
-    vARRAY* array() const { return static_cast<vARRAY*>(obj); }
+    template <class T> T* As() const { return static_cast<T*>(obj); }
+    vARRAY* Array() const { return static_cast<vARRAY*>(obj); }
 };
 
-inline vARRAY* makeArray(short type, std::initializer_list<double> values) {
+inline vARRAY* MakeArray(short type, std::initializer_list<double> values) {
     vARRAY* a = vArrayCreate1(type, values.size());
     vARRAY* d = vArrayCreate1(kTypeD, values.size());
     auto* p = static_cast<double*>(d->data);
@@ -37,12 +37,12 @@ inline vARRAY* makeArray(short type, std::initializer_list<double> values) {
     return a;
 }
 
-inline vARRAY* makeShaped(short type, std::initializer_list<unsigned long> dims) {
+inline vARRAY* MakeShaped(short type, std::initializer_list<unsigned long> dims) {
     std::vector<unsigned long> sizes(dims);
     return vArrayCreate(type, static_cast<short>(sizes.size()), sizes.data());
 }
 
-inline std::vector<double> valuesOf(const vOBJECT* obj) {
+inline std::vector<double> ValuesOf(const vOBJECT* obj) {
     std::vector<double> out;
     const vARRAY* a = vAsArray(obj);
     if (a)
@@ -51,13 +51,13 @@ inline std::vector<double> valuesOf(const vOBJECT* obj) {
     return out;
 }
 
-inline std::string describe(vOBJECT* obj) {
+inline std::string Describe(vOBJECT* obj) {
     char buf[1024];
     vDescribe(obj, buf, sizeof buf);
     return buf;
 }
 
-inline std::string toAscii(vOBJECT* obj) {
+inline std::string ToAscii(vOBJECT* obj) {
     char buf[2048];
     vToAscii(obj, buf, sizeof buf);
     return buf;

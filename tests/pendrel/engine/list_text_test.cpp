@@ -107,7 +107,7 @@ TEST_F(Texts, EscapesAreResolvedAtCreation) {
     for (const Case& c : cases) {
         Owned t(vTextCreate(c.in));
         ASSERT_NE(t.obj, nullptr);
-        EXPECT_STREQ(vTextGet(t.as<vTEXT>()), c.out) << c.in;
+        EXPECT_STREQ(vTextGet(t.As<vTEXT>()), c.out) << c.in;
         EXPECT_EQ(vGetSize(t.obj), static_cast<long>(std::strlen(c.out)));
     }
 }
@@ -115,13 +115,13 @@ TEST_F(Texts, EscapesAreResolvedAtCreation) {
 TEST_F(Texts, UpperCaseCopyIsCutAt255) {
     std::string s(300, 'q');
     Owned t(vTextCreate(s.c_str()));
-    const char* up = vTextUpper(t.as<vTEXT>());
+    const char* up = vTextUpper(t.As<vTEXT>());
     EXPECT_EQ(std::strlen(up), 255u);
     EXPECT_EQ(up[0], 'Q');
     Owned u(vTextCreate("mIx1"));
-    EXPECT_STREQ(vTextUpper(u.as<vTEXT>()), "MIX1");
+    EXPECT_STREQ(vTextUpper(u.As<vTEXT>()), "MIX1");
     EXPECT_EQ(vGetType(u.obj), kTypeText);
-    EXPECT_EQ(toAscii(u.obj), "mIx1");
+    EXPECT_EQ(ToAscii(u.obj), "mIx1");
 }
 
 using StringHelpers = EngineTest;

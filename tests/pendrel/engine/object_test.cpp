@@ -43,30 +43,30 @@ TEST_F(ObjectCore, SlotNumbersOutsideTheTableAreIgnored) {
 
 // Counts how often the destroy slots of a probe class and its subclass run.
 int parentDestroys = 0;
-void probeParentDestroy(vOBJECT*) {
+void ProbeParentDestroy(vOBJECT*) {
     ++parentDestroys;
 }
 int childInits = 0;
-int probeChildInit(vOBJECT*, int, void**) {
+int ProbeChildInit(vOBJECT*, int, void**) {
     ++childInits;
     return 0;
 }
-int failingInit(vOBJECT*, int, void**) {
+int FailingInit(vOBJECT*, int, void**) {
     return -1;
 }
 
 TEST_F(ObjectCore, SubclassInheritsSlotsButNotDestroySendReceiveDescribe) {
     CLASSdum* parent = vClassInitialize(vObjectClass, sizeof(vOBJECT), 201, "ProbeParent");
-    vClassSetFunction(parent, kSlotDestroy, &probeParentDestroy);
-    vClassSetFunction(parent, kSlotSend, &probeParentDestroy);
-    vClassSetFunction(parent, 100, &probeParentDestroy);
+    vClassSetFunction(parent, kSlotDestroy, &ProbeParentDestroy);
+    vClassSetFunction(parent, kSlotSend, &ProbeParentDestroy);
+    vClassSetFunction(parent, 100, &ProbeParentDestroy);
     CLASSdum* child = vClassInitialize(parent, sizeof(vOBJECT), 202, "ProbeChild");
     for (int slot = kSlotDestroy; slot <= kSlotDescribe; ++slot)
         EXPECT_EQ(child->functions[slot], &VCLASS_NULLFUNC) << slot;
-    EXPECT_EQ(child->functions[100], reinterpret_cast<VFUNC>(&probeParentDestroy));
+    EXPECT_EQ(child->functions[100], reinterpret_cast<VFUNC>(&ProbeParentDestroy));
     EXPECT_EQ(vClassGetClass(202), child);
 
-    vClassSetFunction(child, kSlotInitData, &probeChildInit);
+    vClassSetFunction(child, kSlotInitData, &ProbeChildInit);
     parentDestroys = 0;
     vOBJECT* o = vCreate(child, 0, nullptr);
     ASSERT_NE(o, nullptr);
@@ -82,10 +82,10 @@ TEST_F(ObjectCore, SubclassInheritsSlotsButNotDestroySendReceiveDescribe) {
 
 TEST_F(ObjectCore, FailedCreationUndoesTheLevelsAlreadyInitialised) {
     CLASSdum* parent = vClassInitialize(vObjectClass, sizeof(vOBJECT), 203, "ProbeMiddle");
-    vClassSetFunction(parent, kSlotInitData, &probeChildInit);
-    vClassSetFunction(parent, kSlotDestroy, &probeParentDestroy);
+    vClassSetFunction(parent, kSlotInitData, &ProbeChildInit);
+    vClassSetFunction(parent, kSlotDestroy, &ProbeParentDestroy);
     CLASSdum* child = vClassInitialize(parent, sizeof(vOBJECT), 204, "ProbeFailing");
-    vClassSetFunction(child, kSlotInitData, &failingInit);
+    vClassSetFunction(child, kSlotInitData, &FailingInit);
     parentDestroys = 0;
     EXPECT_EQ(vCreate(child, 0, nullptr), nullptr);
     EXPECT_EQ(parentDestroys, 1);
@@ -130,16 +130,16 @@ TEST_F(ObjectCore, KeysAreOwnedCopies) {
 
 TEST_F(ObjectCore, DescribeStartsWithKeyAndClass) {
     vOBJECT* o = vvCreateObject();
-    EXPECT_EQ(describe(o), "CLASS: Object");
+    EXPECT_EQ(Describe(o), "CLASS: Object");
     vAddKey(o, "count");
-    EXPECT_EQ(describe(o), "KEY  : count\nCLASS: Object");
+    EXPECT_EQ(Describe(o), "KEY  : count\nCLASS: Object");
     char small[8];
     EXPECT_EQ(vDescribe(o, small, sizeof small), 7);
     EXPECT_STREQ(small, "KEY  : ");
     vvDestroy(o);
 
     vTEXT* t = vTextCreate("hello");
-    EXPECT_EQ(describe(t), "CLASS: Text\nhello");
+    EXPECT_EQ(Describe(t), "CLASS: Text\nhello");
     vvDestroy(t);
 }
 
@@ -163,13 +163,13 @@ TEST_F(ObjectCore, GenericEntryPointsAcceptNone) {
 }
 
 TEST_F(ObjectCore, CallFunctionReachesOnlyOperationSlots) {
-    Owned a(makeArray(kTypeL, {1}));
+    Owned a(MakeArray(kTypeL, {1}));
     vOBJECT* argv[] = {a.obj, a.obj, nullptr};
     EXPECT_EQ(vCallFunction(kSlotDestroy, argv), nullptr);
     EXPECT_EQ(vCallFunction(kSlotGetData, argv), nullptr);
     EXPECT_EQ(vCallFunction(300, argv), nullptr);
     Owned sum(vCallFunction(kFnAdd, argv));
-    EXPECT_EQ(valuesOf(sum.obj), (std::vector<double>{2}));
+    EXPECT_EQ(ValuesOf(sum.obj), (std::vector<double>{2}));
     vOBJECT* none[] = {nullptr};
     EXPECT_EQ(vCallFunction(kFnAdd, none), nullptr);
 }

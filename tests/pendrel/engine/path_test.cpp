@@ -6,7 +6,7 @@ using Paths = EngineTest;
 
 int handlerCalls = 0;
 vOBJECT* handlerSaw = nullptr;
-int countingHandler(vPATH*, vOBJECT* obj) {
+int CountingHandler(vPATH*, vOBJECT* obj) {
     ++handlerCalls;
     handlerSaw = obj;
     return 7;
@@ -14,18 +14,18 @@ int countingHandler(vPATH*, vOBJECT* obj) {
 
 TEST_F(Paths, HoldSizeKeepsOnlyTheMostRecent) {
     Owned p(vvPathCreate("held"));
-    vvPathSetHoldSize(p.as<vPATH>(), 1);
+    vvPathSetHoldSize(p.As<vPATH>(), 1);
     vTEXT* first = vTextCreate("first");
-    vvPathSend(p.as<vPATH>(), first); // freed when replaced; LeakSanitizer checks it
+    vvPathSend(p.As<vPATH>(), first); // freed when replaced; LeakSanitizer checks it
     vTEXT* second = vTextCreate("second");
-    vvPathSend(p.as<vPATH>(), second);
-    EXPECT_EQ(vvListSize(p.as<vPATH>()), 1);
-    EXPECT_EQ(vListFirst(p.as<vPATH>()), second);
+    vvPathSend(p.As<vPATH>(), second);
+    EXPECT_EQ(vvListSize(p.As<vPATH>()), 1);
+    EXPECT_EQ(vListFirst(p.As<vPATH>()), second);
     Owned plain(vvPathCreate(""));
     EXPECT_EQ(vGetKey(plain.obj), nullptr);
-    vvPathSend(plain.as<vPATH>(), vTextCreate("a"));
-    vvPathSend(plain.as<vPATH>(), vTextCreate("b"));
-    EXPECT_EQ(vvListSize(plain.as<vPATH>()), 2);
+    vvPathSend(plain.As<vPATH>(), vTextCreate("a"));
+    vvPathSend(plain.As<vPATH>(), vTextCreate("b"));
+    EXPECT_EQ(vvListSize(plain.As<vPATH>()), 2);
 }
 
 TEST_F(Paths, HandlerIsFoundUpTheParentLinks) {
@@ -34,18 +34,18 @@ TEST_F(Paths, HandlerIsFoundUpTheParentLinks) {
     Owned leaf(vvPathCreate("leaf"));
     vSetParent(leaf.obj, middle.obj);
     vSetParent(middle.obj, top.obj);
-    vvPathSetHandler(top.as<vPATH>(), &countingHandler);
+    vvPathSetHandler(top.As<vPATH>(), &CountingHandler);
     handlerCalls = 0;
     vTEXT* t = vTextCreate("x");
-    EXPECT_EQ(vvPathSend(leaf.as<vPATH>(), t), 7);
+    EXPECT_EQ(vvPathSend(leaf.As<vPATH>(), t), 7);
     EXPECT_EQ(handlerCalls, 1);
     EXPECT_EQ(handlerSaw, t);
-    EXPECT_EQ(vListFirst(leaf.as<vPATH>()), t); // the object waits on the path it was sent to
-    EXPECT_EQ(vvPathSend(leaf.as<vPATH>(), nullptr), 7); // a poke
+    EXPECT_EQ(vListFirst(leaf.As<vPATH>()), t); // the object waits on the path it was sent to
+    EXPECT_EQ(vvPathSend(leaf.As<vPATH>(), nullptr), 7); // a poke
     EXPECT_EQ(handlerSaw, nullptr);
-    EXPECT_EQ(vvListSize(leaf.as<vPATH>()), 1);
+    EXPECT_EQ(vvListSize(leaf.As<vPATH>()), 1);
     Owned lone(vvPathCreate("lone"));
-    EXPECT_EQ(vvPathSend(lone.as<vPATH>(), vTextCreate("y")), 0);
+    EXPECT_EQ(vvPathSend(lone.As<vPATH>(), vTextCreate("y")), 0);
 }
 
 TEST_F(Paths, ParentLoopsDoNotHang) {
@@ -53,7 +53,7 @@ TEST_F(Paths, ParentLoopsDoNotHang) {
     Owned b(vvPathCreate("b"));
     vSetParent(a.obj, b.obj);
     vSetParent(b.obj, a.obj);
-    EXPECT_EQ(vvPathSend(a.as<vPATH>(), vTextCreate("z")), 0);
+    EXPECT_EQ(vvPathSend(a.As<vPATH>(), vTextCreate("z")), 0);
     vSetParent(a.obj, nullptr);
     vSetParent(b.obj, nullptr);
 }
@@ -64,78 +64,78 @@ TEST_F(Paths, GetSubSearchesDepthFirst) {
     vPATH* deep = vvPathCreate("deep");
     vPATH* direct = vvPathCreate("deep");
     vvInsert(inner, deep);
-    vvInsert(root.as<vPATH>(), inner);
-    vvInsert(root.as<vPATH>(), direct);
-    EXPECT_EQ(vvPathGetSub(root.as<vPATH>(), "deep"), direct); // own entries first
-    EXPECT_EQ(vvPathGetSub(root.as<vPATH>(), "inner"), inner);
-    EXPECT_EQ(vvPathGetSub(root.as<vPATH>(), "missing"), nullptr);
+    vvInsert(root.As<vPATH>(), inner);
+    vvInsert(root.As<vPATH>(), direct);
+    EXPECT_EQ(vvPathGetSub(root.As<vPATH>(), "deep"), direct); // own entries first
+    EXPECT_EQ(vvPathGetSub(root.As<vPATH>(), "inner"), inner);
+    EXPECT_EQ(vvPathGetSub(root.As<vPATH>(), "missing"), nullptr);
     Owned text(vTextCreate("t"));
-    EXPECT_EQ(vvPathGetSub(text.as<vPATH>(), "deep"), nullptr);
+    EXPECT_EQ(vvPathGetSub(text.As<vPATH>(), "deep"), nullptr);
 }
 
 using Blocks = ProcessTest;
 
 TEST_F(Blocks, TwoTriggeringInputsFireOnlyWhenBothHoldData) {
-    addResultPath("sum");
-    program("<a> <b> ADD <sum>");
-    send("a", "1 2");
-    EXPECT_EQ(runAll(), 0);
-    EXPECT_EQ(vvListSize(publicPath("a")), 2);
-    send("b", "10");
-    EXPECT_EQ(runAll(), 1);
-    send("b", "20");
-    runAll();
+    AddResultPath("sum");
+    Program("<a> <b> ADD <sum>");
+    Send("a", "1 2");
+    EXPECT_EQ(RunAll(), 0);
+    EXPECT_EQ(vvListSize(PublicPath("a")), 2);
+    Send("b", "10");
+    EXPECT_EQ(RunAll(), 1);
+    Send("b", "20");
+    RunAll();
     EXPECT_EQ(results, (std::vector<std::string>{"sum: 11", "sum: 22"}));
-    EXPECT_EQ(vvListSize(publicPath("a")), 0);
-    EXPECT_EQ(vvListSize(publicPath("b")), 0);
+    EXPECT_EQ(vvListSize(PublicPath("a")), 0);
+    EXPECT_EQ(vvListSize(PublicPath("b")), 0);
 }
 
 TEST_F(Blocks, HeldInputIsReusedAndReplaced) {
-    addResultPath("out");
-    program("<a> {b} MUL <out>");
-    send("a", "3");
-    EXPECT_EQ(runAll(), 0);
-    vvRelease(vvRemoveFirst(publicPath("a")));
-    send("b", "2");
-    send("a", "1 2 3");
-    runAll();
-    send("b", "10");
-    send("a", "4");
-    runAll();
+    AddResultPath("out");
+    Program("<a> {b} MUL <out>");
+    Send("a", "3");
+    EXPECT_EQ(RunAll(), 0);
+    vvRelease(vvRemoveFirst(PublicPath("a")));
+    Send("b", "2");
+    Send("a", "1 2 3");
+    RunAll();
+    Send("b", "10");
+    Send("a", "4");
+    RunAll();
     EXPECT_EQ(results, (std::vector<std::string>{"out: 2", "out: 4", "out: 6", "out: 40"}));
-    EXPECT_EQ(vvListSize(publicPath("b")), 1);
+    EXPECT_EQ(vvListSize(PublicPath("b")), 1);
 }
 
 TEST_F(Blocks, ResultWithoutOutputIsDestroyed) {
-    program("<a> <b> ADD");
-    send("a", "1");
-    send("b", "2");
-    EXPECT_EQ(runAll(), 1); // LeakSanitizer checks that the sum was freed
+    Program("<a> <b> ADD");
+    Send("a", "1");
+    Send("b", "2");
+    EXPECT_EQ(RunAll(), 1); // LeakSanitizer checks that the sum was freed
     EXPECT_TRUE(results.empty());
 }
 
 TEST_F(Blocks, QueuedCallsKeepTheirObjectsAndBlocksAcrossAReset) {
-    addResultPath("out");
-    program("<a> 1 ADD <out>");
-    send("a", "5");
+    AddResultPath("out");
+    Program("<a> 1 ADD <out>");
+    Send("a", "5");
     EXPECT_TRUE(vProcessCheckQue(proc));
     vProcessReset(proc); // the call keeps its block and its argument
-    EXPECT_EQ(publicPath("a"), nullptr);
-    EXPECT_EQ(runAll(), 1);
+    EXPECT_EQ(PublicPath("a"), nullptr);
+    EXPECT_EQ(RunAll(), 1);
     EXPECT_EQ(results, (std::vector<std::string>{"out: 6"}));
     EXPECT_FALSE(vProcessCheckQue(proc));
 }
 
 TEST_F(Blocks, PendingCallsAreFreedWithTheProcess) {
-    program("<a> 1 ADD <b>\n<b> 2 ADD <c>");
-    send("a", "1 2 3");
+    Program("<a> 1 ADD <b>\n<b> 2 ADD <c>");
+    Send("a", "1 2 3");
     EXPECT_EQ(vvListSize(proc->queue), 3); // LeakSanitizer checks the teardown
 }
 
 TEST_F(Blocks, QueuedCallsWaitUntilTheProcessRuns) {
-    addResultPath("out");
-    program("<a> ABS <out>");
-    send("a", "-4");
+    AddResultPath("out");
+    Program("<a> ABS <out>");
+    Send("a", "-4");
     EXPECT_EQ(vvProcessNextFunction(proc), 0);
     EXPECT_TRUE(vProcessCheckQue(proc));
     vProcessSetRunning(proc, 1);
@@ -145,58 +145,58 @@ TEST_F(Blocks, QueuedCallsWaitUntilTheProcessRuns) {
 }
 
 TEST_F(Blocks, GateReturnsItsInputWhichSurvivesTheCall) {
-    addResultPath("out");
-    program("<a> <b> GATE <out>\n<c> <d> GATE");
-    send("a", "\"kept\"");
-    send("b", "1");
-    send("c", "7");
-    send("d", "1");
-    EXPECT_EQ(runAll(), 2);
+    AddResultPath("out");
+    Program("<a> <b> GATE <out>\n<c> <d> GATE");
+    Send("a", "\"kept\"");
+    Send("b", "1");
+    Send("c", "7");
+    Send("d", "1");
+    EXPECT_EQ(RunAll(), 2);
     EXPECT_EQ(results, (std::vector<std::string>{"out: kept"}));
 }
 
 TEST_F(Blocks, TeeCopiesToAPathAndMovesOn) {
-    addResultPath("x");
-    addResultPath("y");
-    addResultPath("z");
-    program("<in> <!x> xT <t1>\n<t1> <!y> xT <t2>\n<t2> xM <z>");
-    send("in", "[1,2,3]");
-    EXPECT_EQ(runAll(), 0); // tees and moves run at once
+    AddResultPath("x");
+    AddResultPath("y");
+    AddResultPath("z");
+    Program("<in> <!x> xT <t1>\n<t1> <!y> xT <t2>\n<t2> xM <z>");
+    Send("in", "[1,2,3]");
+    EXPECT_EQ(RunAll(), 0); // tees and moves run at once
     EXPECT_EQ(results, (std::vector<std::string>{"x: 1,2,3", "y: 1,2,3", "z: 1,2,3"}));
-    EXPECT_EQ(vvListSize(publicPath("in")), 0);
-    EXPECT_EQ(vvListSize(publicPath("t1")), 0);
+    EXPECT_EQ(vvListSize(PublicPath("in")), 0);
+    EXPECT_EQ(vvListSize(PublicPath("t1")), 0);
 }
 
 TEST_F(Blocks, TeeWhoseSecondInputIsNoPathForwardsNowhere) {
-    addResultPath("out");
-    program("<in> 5 xT <out>");
-    send("in", "1");
+    AddResultPath("out");
+    Program("<in> 5 xT <out>");
+    Send("in", "1");
     EXPECT_EQ(results, (std::vector<std::string>{"out: 1"}));
 }
 
 TEST_F(Blocks, DataOutDescribesIntoMessage) {
-    program("<a> 1 ADD <DataOut>");
-    send("a", "2");
-    runAll();
+    Program("<a> 1 ADD <DataOut>");
+    Send("a", "2");
+    RunAll();
     EXPECT_EQ(results, (std::vector<std::string>{"Message: CLASS: Array\nDIMS : 1 (1)Long\n  3"}));
-    EXPECT_EQ(vvListSize(publicPath("DataOut")), 0);
+    EXPECT_EQ(vvListSize(PublicPath("DataOut")), 0);
 }
 
 TEST_F(Blocks, CountFedByTicks) {
-    addResultPath("out");
-    program("<Timer> 3 xCOUNT <out>");
+    AddResultPath("out");
+    Program("<Timer> 3 xCOUNT <out>");
     for (int i = 0; i < 7; ++i) {
-        send("Timer", "1");
-        runAll();
+        Send("Timer", "1");
+        RunAll();
     }
     EXPECT_EQ(results, (std::vector<std::string>{"out: 3", "out: 3"}));
 }
 
 TEST_F(Blocks, FunctionReturningNothingStillPokesItsOutput) {
-    addResultPath("out");
-    program("<a> 60 TOTYPE <b>\n<b> <c> ADD <out>");
-    send("a", "1");
-    EXPECT_EQ(runAll(), 1);
+    AddResultPath("out");
+    Program("<a> 60 TOTYPE <b>\n<b> <c> ADD <out>");
+    Send("a", "1");
+    EXPECT_EQ(RunAll(), 1);
     EXPECT_TRUE(results.empty());
 }
 
@@ -226,55 +226,55 @@ TEST_F(Processes, FunctionTableLookups) {
 }
 
 TEST_F(Processes, ResetGivesAFreshPublicPath) {
-    program("<a> ABS <b>");
-    EXPECT_NE(publicPath("a"), nullptr);
+    Program("<a> ABS <b>");
+    EXPECT_NE(PublicPath("a"), nullptr);
     vPATH* oldCommand = vProcessCommandPath(proc);
     vProcessReset(proc);
-    EXPECT_EQ(publicPath("a"), nullptr);
-    EXPECT_NE(publicPath("Timer"), nullptr);
-    EXPECT_NE(publicPath("DataOut"), nullptr);
+    EXPECT_EQ(PublicPath("a"), nullptr);
+    EXPECT_NE(PublicPath("Timer"), nullptr);
+    EXPECT_NE(PublicPath("DataOut"), nullptr);
     EXPECT_EQ(vProcessCommandPath(proc), oldCommand);
-    EXPECT_EQ(vProcessTimerPath(proc), publicPath("Timer"));
+    EXPECT_EQ(vProcessTimerPath(proc), PublicPath("Timer"));
     EXPECT_EQ(vvListSize(proc), 2); // "Command" and "Public"
 }
 
 TEST_F(Processes, LabelsFindOuterPathsBeforeMakingNewOnes) {
-    addResultPath("X000011");
-    program("<X000010> 2 ADD <X000011>");
-    EXPECT_EQ(publicPath("X000011"), nullptr);
-    EXPECT_NE(publicPath("X000010"), nullptr);
-    send("X000010", "5");
-    runAll();
+    AddResultPath("X000011");
+    Program("<X000010> 2 ADD <X000011>");
+    EXPECT_EQ(PublicPath("X000011"), nullptr);
+    EXPECT_NE(PublicPath("X000010"), nullptr);
+    Send("X000010", "5");
+    RunAll();
     EXPECT_EQ(results, (std::vector<std::string>{"X000011: 7"}));
 }
 
 TEST_F(Processes, UnknownWordsBetweenInputsAreIgnored) {
-    addResultPath("out");
-    program("<a> FROB <b> BLAH ADD <out>");
-    send("a", "1");
-    send("b", "2");
-    runAll();
+    AddResultPath("out");
+    Program("<a> FROB <b> BLAH ADD <out>");
+    Send("a", "1");
+    Send("b", "2");
+    RunAll();
     EXPECT_EQ(results, (std::vector<std::string>{"out: 3"}));
 }
 
 TEST_F(Processes, AnUnfinishedBlockLeavesNoDanglingParent) {
-    program("<a> <b>");
-    send("a", "1"); // the block that named a is gone; a simply holds the value
-    EXPECT_EQ(vvListSize(publicPath("a")), 1);
-    EXPECT_EQ(vGetParent(publicPath("a")), nullptr);
+    Program("<a> <b>");
+    Send("a", "1"); // the block that named a is gone; a simply holds the value
+    EXPECT_EQ(vvListSize(PublicPath("a")), 1);
+    EXPECT_EQ(vGetParent(PublicPath("a")), nullptr);
 }
 
 TEST_F(Processes, LastBlockNamingAPathIsTheOneItWakes) {
-    addResultPath("one");
-    addResultPath("two");
-    program("<a> 1 ADD <one>\n<a> 2 ADD <two>");
-    send("a", "10");
-    runAll();
+    AddResultPath("one");
+    AddResultPath("two");
+    Program("<a> 1 ADD <one>\n<a> 2 ADD <two>");
+    Send("a", "10");
+    RunAll();
     EXPECT_EQ(results, (std::vector<std::string>{"two: 12"}));
 }
 
 TEST_F(Processes, CommandPathTakesOnlyTexts) {
-    vARRAY* a = makeArray(kTypeL, {1});
+    vARRAY* a = MakeArray(kTypeL, {1});
     vvPathSend(vProcessCommandPath(proc), a); // removed and freed
     EXPECT_EQ(vvListSize(vProcessCommandPath(proc)), 0);
 }
@@ -286,11 +286,11 @@ namespace {
 using OwnerCounting = ProcessTest;
 
 TEST_F(OwnerCounting, QueuedCallHoldsItsArgumentsAndBlock) {
-    program("<a> {b} ADD <out>");
-    send("b", "2");
-    vOBJECT* held = vListFirst(publicPath("b"));
+    Program("<a> {b} ADD <out>");
+    Send("b", "2");
+    vOBJECT* held = vListFirst(PublicPath("b"));
     EXPECT_EQ(held->owners, 1); // the path
-    send("a", "5");
+    Send("a", "5");
     ASSERT_EQ(vvListSize(proc->queue), 1);
     auto* call = static_cast<vQUEDFCB*>(vListFirst(proc->queue));
     EXPECT_EQ(call->argc, 2);
@@ -299,36 +299,36 @@ TEST_F(OwnerCounting, QueuedCallHoldsItsArgumentsAndBlock) {
     EXPECT_EQ(call->args[2], call->block->internals);
     EXPECT_EQ(call->args[3], nullptr);
     EXPECT_EQ(call->block->owners, 2); // the public path and the call
-    runAll();
+    RunAll();
     EXPECT_EQ(held->owners, 1);
-    vOBJECT* sum = vListFirst(publicPath("out"));
+    vOBJECT* sum = vListFirst(PublicPath("out"));
     ASSERT_NE(sum, nullptr);
     EXPECT_EQ(sum->owners, 1);
-    EXPECT_EQ(valuesOf(sum), (std::vector<double>{7}));
+    EXPECT_EQ(ValuesOf(sum), (std::vector<double>{7}));
 }
 
 TEST_F(OwnerCounting, TeeLeavesOneCountPerPathThatKeepsTheData) {
-    program("<in> <!copy> xT <out>");
-    send("in", "9");
-    vOBJECT* copy = vListFirst(publicPath("copy"));
+    Program("<in> <!copy> xT <out>");
+    Send("in", "9");
+    vOBJECT* copy = vListFirst(PublicPath("copy"));
     ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy, vListFirst(publicPath("out")));
+    EXPECT_EQ(copy, vListFirst(PublicPath("out")));
     EXPECT_EQ(copy->owners, 2);
-    EXPECT_EQ(vvListSize(publicPath("in")), 0);
-    vvRelease(vvRemoveFirst(publicPath("copy")));
+    EXPECT_EQ(vvListSize(PublicPath("in")), 0);
+    vvRelease(vvRemoveFirst(PublicPath("copy")));
     EXPECT_EQ(copy->owners, 1);
 }
 
 TEST_F(OwnerCounting, BlockInputsFromPathsAndConstants) {
     vFCB* fcb = static_cast<vFCB*>(vvIncOwners(vvFCBCreate("", proc->queue, kFnAdd, 2)));
     vPATH* path = vvPathCreate("p");
-    vARRAY* constant = makeArray(kTypeL, {4});
+    vARRAY* constant = MakeArray(kTypeL, {4});
     vvFCBSetInput(fcb, path);
     vvFCBSetInput(fcb, constant);
     vvResetNext(fcb);
     EXPECT_EQ(vvFCBTestInput(fcb), nullptr); // the path is empty
     EXPECT_EQ(vvFCBTestInput(fcb), constant);
-    vARRAY* value = makeArray(kTypeL, {1});
+    vARRAY* value = MakeArray(kTypeL, {1});
     vvInsert(path, value);
     vvResetNext(fcb);
     EXPECT_EQ(vvFCBTestInput(fcb), value);
@@ -340,19 +340,19 @@ TEST_F(OwnerCounting, BlockInputsFromPathsAndConstants) {
     EXPECT_EQ(constant->owners, 1);
     vvRelease(value);
     vvFCBSetInternals(fcb, 5);
-    EXPECT_EQ(valuesOf(fcb->internals), (std::vector<double>{5}));
+    EXPECT_EQ(ValuesOf(fcb->internals), (std::vector<double>{5}));
     vvFCBSetOutput(fcb, path);
     EXPECT_EQ(path->owners, 2);
     vvRelease(fcb);
 }
 
 TEST_F(OwnerCounting, FreeInputConsumesOnlyPathsWithoutHold) {
-    program("<a> {b} ADD");
-    send("b", "1");
-    send("a", "1");
-    EXPECT_EQ(vvListSize(publicPath("a")), 0);
-    EXPECT_EQ(vvListSize(publicPath("b")), 1);
-    runAll();
+    Program("<a> {b} ADD");
+    Send("b", "1");
+    Send("a", "1");
+    EXPECT_EQ(vvListSize(PublicPath("a")), 0);
+    EXPECT_EQ(vvListSize(PublicPath("b")), 1);
+    RunAll();
 }
 
 } // namespace

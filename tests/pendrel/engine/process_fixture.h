@@ -8,11 +8,11 @@
 inline std::vector<std::string>* recorded = nullptr;
 
 // Handler of the result paths: records "NAME: TEXT" and lets go of the object.
-inline int recordResult(vPATH* path, vOBJECT* obj) {
+inline int RecordResult(vPATH* path, vOBJECT* obj) {
     if (!obj) return 0;
     vvIncOwners(obj);
     vvRemove(path, obj);
-    if (recorded) recorded->push_back(std::string(vGetKey(path)) + ": " + toAscii(obj));
+    if (recorded) recorded->push_back(std::string(vGetKey(path)) + ": " + ToAscii(obj));
     vvRelease(obj);
     return 1;
 }
@@ -27,7 +27,7 @@ protected:
         recorded = &results;
         uif = static_cast<vPATH*>(vvIncOwners(vvPathCreate("ProcessToUif")));
         for (const char* name : {"Error", "Status", "Message"})
-            addResultPath(name);
+            AddResultPath(name);
         proc = static_cast<vPROC*>(vvIncOwners(vvProcessCreate("MAIN_Process", uif)));
         ASSERT_NE(proc, nullptr);
         vProcessRegisterBuiltins(proc);
@@ -38,15 +38,15 @@ protected:
         recorded = nullptr;
     }
 
-    void addResultPath(const char* name) {
+    void AddResultPath(const char* name) {
         vPATH* p = vvPathCreate(name);
-        vvPathSetHandler(p, &recordResult);
+        vvPathSetHandler(p, &RecordResult);
         vSetParent(p, uif);
         vvInsert(uif, p);
     }
-    void program(const char* text) { vvPathSend(vProcessCommandPath(proc), vTextCreate(text)); }
+    void Program(const char* text) { vvPathSend(vProcessCommandPath(proc), vTextCreate(text)); }
     // Sends the data items of the text to the named public path, as an input box does.
-    void send(const char* name, const char* text) {
+    void Send(const char* name, const char* text) {
         vPATH* path = vAsPath(vvPathGetSub(proc->publicPath, name));
         if (!path) path = vAsPath(vvPathGetSub(uif, name));
         ASSERT_NE(path, nullptr) << name;
@@ -57,12 +57,12 @@ protected:
         }
         vvDestroy(items);
     }
-    int runAll() {
+    int RunAll() {
         vProcessSetRunning(proc, 1);
         int n = 0;
         while (vvProcessNextFunction(proc))
             ++n;
         return n;
     }
-    vPATH* publicPath(const char* name) { return vAsPath(vListFindKey(proc->publicPath, name)); }
+    vPATH* PublicPath(const char* name) { return vAsPath(vListFindKey(proc->publicPath, name)); }
 };

@@ -14,7 +14,7 @@ TEST_F(Streams, GrowsOnlyWhenTheWriteReachesTheCapacity) {
     Owned t(vStreamCreate(4096));
     EXPECT_EQ(vWrite(t.obj, kTypeUC, bytes, 4096), 4096);
     EXPECT_EQ(vGetSize(t.obj), 4608);
-    EXPECT_EQ(vStreamUsed(t.as<vSTREAM>()), 4096);
+    EXPECT_EQ(vStreamUsed(t.As<vSTREAM>()), 4096);
     EXPECT_EQ(vGetType(t.obj), kTypeStream);
 }
 
@@ -53,7 +53,7 @@ TEST_F(Streams, ReadsStopAtTheWrittenEnd) {
 
 TEST_F(Streams, ObjectsTravelThroughSendAndReceive) {
     Owned s(vStreamCreate(8));
-    vARRAY* a = makeArray(kTypeS, {1, -2, 300});
+    vARRAY* a = MakeArray(kTypeS, {1, -2, 300});
     vAddKey(a, "ignored"); // keys are not part of the stream form
     ASSERT_EQ(vSend(s.obj, a), 1);
     vvDestroy(a);
@@ -63,12 +63,12 @@ TEST_F(Streams, ObjectsTravelThroughSendAndReceive) {
 
     Owned back(vReceive(s.obj));
     ASSERT_NE(vAsArray(back.obj), nullptr);
-    EXPECT_EQ(back.array()->type, kTypeS);
-    EXPECT_EQ(valuesOf(back.obj), (std::vector<double>{1, -2, 300}));
-    EXPECT_EQ(back.array()->ndims, 1);
+    EXPECT_EQ(back.Array()->type, kTypeS);
+    EXPECT_EQ(ValuesOf(back.obj), (std::vector<double>{1, -2, 300}));
+    EXPECT_EQ(back.Array()->ndims, 1);
     Owned text(vReceive(s.obj));
     ASSERT_TRUE(vvIsClass(text.obj, vTextClass));
-    EXPECT_STREQ(vTextGet(text.as<vTEXT>()), "line\none");
+    EXPECT_STREQ(vTextGet(text.As<vTEXT>()), "line\none");
     EXPECT_EQ(vReceive(s.obj), nullptr);
 }
 
@@ -123,7 +123,7 @@ TEST_F(Streams, TextFromAStreamHoldsAtMost511Characters) {
     vvDestroy(t);
     Owned back(vReceive(s.obj));
     ASSERT_NE(back.obj, nullptr);
-    EXPECT_EQ(std::strlen(vTextGet(back.as<vTEXT>())), 511u);
+    EXPECT_EQ(std::strlen(vTextGet(back.As<vTEXT>())), 511u);
 }
 
 TEST_F(Streams, ReceivedTextKeepsItsBackslashes) {
@@ -133,7 +133,7 @@ TEST_F(Streams, ReceivedTextKeepsItsBackslashes) {
     vSend(s.obj, t);
     vvDestroy(t);
     Owned back(vReceive(s.obj));
-    EXPECT_STREQ(vTextGet(back.as<vTEXT>()), "a\\b");
+    EXPECT_STREQ(vTextGet(back.As<vTEXT>()), "a\\b");
 }
 
 TEST_F(Streams, EveryElementTypeRoundTrips) {
@@ -147,26 +147,26 @@ TEST_F(Streams, EveryElementTypeRoundTrips) {
         ASSERT_EQ(vSend(s.obj, a), 1);
         Owned back(vReceive(s.obj));
         ASSERT_NE(back.obj, nullptr) << type;
-        EXPECT_EQ(back.array()->type, type);
-        EXPECT_EQ(back.array()->ndims, 3);
-        EXPECT_EQ(back.array()->dims[2], 2u);
-        ASSERT_EQ(back.array()->bytes, a->bytes);
-        EXPECT_EQ(std::memcmp(back.array()->data, a->data, a->bytes), 0) << type;
+        EXPECT_EQ(back.Array()->type, type);
+        EXPECT_EQ(back.Array()->ndims, 3);
+        EXPECT_EQ(back.Array()->dims[2], 2u);
+        ASSERT_EQ(back.Array()->bytes, a->bytes);
+        EXPECT_EQ(std::memcmp(back.Array()->data, a->data, a->bytes), 0) << type;
         vvDestroy(a);
     }
 }
 
 TEST_F(Streams, TruncatedArrayIsRefused) {
-    vARRAY* a = makeArray(kTypeD, {1, 2, 3});
+    vARRAY* a = MakeArray(kTypeD, {1, 2, 3});
     Owned s(vStreamCreate(0));
     vSend(s.obj, a);
     vvDestroy(a);
-    auto* stream = s.as<vSTREAM>();
+    auto* stream = s.As<vSTREAM>();
     Owned cut(vStreamFromBytes(stream->buffer, stream->used - 1));
     EXPECT_EQ(vReceive(cut.obj), nullptr);
     Owned whole(vStreamFromBytes(stream->buffer, stream->used));
     Owned back(vReceive(whole.obj));
-    EXPECT_EQ(valuesOf(back.obj), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(ValuesOf(back.obj), (std::vector<double>{1, 2, 3}));
 }
 
 } // namespace

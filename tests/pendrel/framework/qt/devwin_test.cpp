@@ -1,10 +1,10 @@
-#include "pendrel/framework/back_buffer.h"
 #include "pendrel/framework/focus.h"
-#include "pendrel/framework/gdevwin.h"
 #include "pendrel/framework/gstring.h"
-#include "pendrel/framework/gsyswin.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
+#include "pendrel/framework/qt/back_buffer.h"
+#include "pendrel/framework/qt/gdevwin.h"
+#include "pendrel/framework/qt/gsyswin.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,7 +26,7 @@ struct ScreenWindow : ::testing::Test {
     GSysWin system;
     std::unique_ptr<GWindow> owned =
         system.GetNewWindow(nullptr, GWindow::kMainWindow, 0, 0, 300, 200);
-    GDevWin* window = static_cast<GDevWin*>(owned.get());
+    GDevWin* window = As<GDevWin>(owned.get());
     ScreenWindow() {
         window->Frame()->show();
         QApplication::processEvents();
@@ -132,7 +132,8 @@ TEST_F(ScreenWindow, TheIdleTimerRunsTheIdleWork) {
 
 TEST_F(ScreenWindow, DocumentWindowsAreChildrenOfTheMainWindow) {
     auto document = system.GetNewWindow(nullptr, GWindow::kDocumentWindow, 10, 20, 120, 80);
-    auto* doc = static_cast<GDevWin*>(document.get());
+    auto* doc = As<GDevWin>(document.get());
+    ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->Frame()->parentWidget(), window->Client());
     EXPECT_EQ(doc->GetWindowTitle(), "VRNOprogram");
     doc->SetWindowTitle("prog.zez");

@@ -1,17 +1,11 @@
 #pragma once
 // GPopupView: a small view that offers choices and goes away after use, with a pointer arrow
 // at the height it was asked for; gpopupActionText: a choice that stores its value into a
-// target when pressed. The builder opens them for property choices and value deposits. They
-// are never stored.
+// target when pressed. They are never stored.
 #include "pendrel/framework/gview.h"
 #include "pendrel/framework/primitives.h"
 
 #include <string_view>
-
-namespace gpopupid {
-inline constexpr GClassID kPopupView = 90;
-inline constexpr GClassID kActionText = 91;
-} // namespace gpopupid
 
 class GPopupView : public GView {
 public:
@@ -24,7 +18,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<GPopupView>();
     }
-    GClassID GetClassID() const override { return gpopupid::kPopupView; }
+    static constexpr GClassID kClassID = gid::kPopupView;
+    GClassID GetClassID() const override { return kClassID; }
 
     // A choice at (4, 5) below the previous ones: black when *target already equals value,
     // else grey. The target must live as long as the pop-up (its owner's field).
@@ -55,6 +50,9 @@ private:
     GArrow* pointer_ = nullptr;
 };
 
+// Closes every pop-up the list holds.
+void ClosePopupsIn(GList& owner);
+
 class gpopupActionText : public GText {
 public:
     gpopupActionText() = default;
@@ -62,7 +60,8 @@ public:
     std::unique_ptr<G0> CreateUninitInstance() const override {
         return std::make_unique<gpopupActionText>();
     }
-    GClassID GetClassID() const override { return gpopupid::kActionText; }
+    static constexpr GClassID kClassID = gid::kActionText;
+    GClassID GetClassID() const override { return kClassID; }
 
     // A press stores the value (even when it is the current one) and closes the pop-up.
     void MouseEvent(int type, long x, long y) override;

@@ -1,4 +1,4 @@
-#include "pendrel/framework/gdata.h"
+#include "pendrel/builder/gdata.h"
 
 #include "pendrel/engine/engine.h"
 #include "pendrel/framework/gstream.h"

@@ -1,6 +1,6 @@
-#include "pendrel/framework/gsyswin.h"
+#include "pendrel/framework/qt/gsyswin.h"
 
-#include "pendrel/framework/gdevwin.h"
+#include "pendrel/framework/qt/gdevwin.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
-#include "pendrel/framework/back_buffer.h"
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gview.h"
 #include "pendrel/framework/gwindow.h"
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
+#include "pendrel/framework/qt/back_buffer.h"
 
 #include <gtest/gtest.h>
 

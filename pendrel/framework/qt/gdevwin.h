@@ -21,7 +21,9 @@ public:
     GDevWin(long kind, long x, long y, long width, long height, GDevWin* main = nullptr);
     ~GDevWin() override;
 
-    GClassID GetClassID() const override { return gid::kDevWin; }
+    static constexpr GClassID kClassID = gid::kDevWin;
+
+    GClassID GetClassID() const override { return kClassID; }
 
     // The widget that shows the window (for the main window, its whole frame).
     QWidget* Frame() const;

@@ -20,7 +20,8 @@ public:
     ~GData() override;
 
     std::unique_ptr<G0> CreateUninitInstance() const override { return std::make_unique<GData>(); }
-    GClassID GetClassID() const override { return gid::kData; }
+    static constexpr GClassID kClassID = gid::kData;
+    GClassID GetClassID() const override { return kClassID; }
 
     vOBJECT* Object() const { return object_; }
     void* Payload() const { return payload_; }

@@ -116,17 +116,58 @@ TEST(ClassTables, ModelsMakeBlankInstancesOfTheirClass) {
     EXPECT_EQ(blank->GetClassID(), gid::kString);
 }
 
+namespace {
+// A class of another library, registered at run time.
+struct Special : GList {
+    static constexpr GClassID kClassID = 250;
+    GClassID GetClassID() const override { return kClassID; }
+    std::unique_ptr<G0> CreateUninitInstance() const override {
+        return std::make_unique<Special>();
+    }
+};
+} // namespace
+
 TEST(ClassTables, ClassesOfOtherLibrariesJoinTheTables) {
-    struct Special : GList {
-        GClassID GetClassID() const override { return 250; }
-        std::unique_ptr<G0> CreateUninitInstance() const override {
-            return std::make_unique<Special>();
-        }
-    };
     RegisterClass(250, gid::kList, std::make_unique<Special>());
     Special special;
     EXPECT_TRUE(special.IsFrom(gid::kList));
     EXPECT_EQ(GetModelFromID(250)->CreateUninitInstance()->GetClassID(), 250);
+    // Checked downcasts follow the tables, so they know the new class too.
+    G0* object = &special;
+    EXPECT_EQ(As<Special>(object), &special);
+    EXPECT_EQ(As<GList>(object), &special);
+    GSortedList sorted;
+    EXPECT_EQ(As<Special>(static_cast<G0*>(&sorted)), nullptr);
+}
+
+TEST(CheckedDowncasts, GiveTheObjectOnlyWhenItIsOfThatClass) {
+    GSortedList sorted;
+    GString text("text");
+    G0* list = &sorted;
+    const G0* constText = &text;
+    EXPECT_EQ(As<GSortedList>(list), &sorted);
+    EXPECT_EQ(As<GList>(list), &sorted);
+    EXPECT_EQ(As<G0>(list), list);
+    EXPECT_EQ(As<GString>(list), nullptr);
+    EXPECT_EQ(As<GString>(constText), &text);
+    EXPECT_EQ(As<GList>(constText), nullptr);
+    EXPECT_EQ(As<GList>(static_cast<G0*>(nullptr)), nullptr);
+    // A base class is not its derived class.
+    GList plain;
+    EXPECT_EQ(As<GSortedList>(static_cast<G0*>(&plain)), nullptr);
+}
+
+TEST(CheckedDowncasts, OwnedObjectsOfAnotherClassAreDestroyed) {
+    GList watch; // refers to the objects, so it sees them go
+    auto text = std::make_unique<GString>("kept");
+    GString* raw = text.get();
+    watch.Insert(raw);
+    std::unique_ptr<GString> kept = As<GString>(std::unique_ptr<G0>(std::move(text)));
+    EXPECT_EQ(kept.get(), raw);
+    EXPECT_EQ(watch.Length(), 1);
+    EXPECT_EQ(As<GList>(std::unique_ptr<G0>(std::move(kept))), nullptr);
+    EXPECT_EQ(watch.Length(), 0) << "the string is gone";
+    EXPECT_EQ(As<GList>(std::unique_ptr<G0>()), nullptr);
 }
 
 TEST(Ownership, FindOwnershipFromClimbsOwners) {
@@ -136,6 +177,9 @@ TEST(Ownership, FindOwnershipFromClimbsOwners) {
     EXPECT_EQ(leaf->FindOwnershipFrom(gid::kSortedList), &top);
     EXPECT_EQ(leaf->FindOwnershipFrom(gid::kList), middle);
     EXPECT_EQ(leaf->FindOwnershipFrom(gid::kString), nullptr);
+    EXPECT_EQ(leaf->FindOwnershipFrom<GSortedList>(), &top);
+    EXPECT_EQ(leaf->FindOwnershipFrom<GList>(), middle);
+    EXPECT_EQ(leaf->FindOwnershipFrom<GString>(), nullptr);
 }
 
 TEST(NamedProperties, KeyIsCutToNineAndStatusIsALong) {

@@ -1,9 +1,9 @@
-#include "pendrel/framework/gdevwin.h"
+#include "pendrel/framework/qt/gdevwin.h"
 
-#include "pendrel/framework/back_buffer.h"
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gapp.h"
 #include "pendrel/framework/gsys.h"
+#include "pendrel/framework/qt/back_buffer.h"
 
 #include <QAction>
 #include <QApplication>

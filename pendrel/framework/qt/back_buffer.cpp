@@ -1,4 +1,4 @@
-#include "pendrel/framework/back_buffer.h"
+#include "pendrel/framework/qt/back_buffer.h"
 
 #include <QFont>
 #include <QFontMetrics>

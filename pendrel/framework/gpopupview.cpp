@@ -1,4 +1,4 @@
-#include "pendrel/builder/gpopupview.h"
+#include "pendrel/framework/gpopupview.h"
 
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gwindow.h"
@@ -36,8 +36,8 @@ GPopupView::GPopupView(long x, long y, long width, long height)
 long GPopupView::NextY() const {
     long y = 5;
     for (G0* object : Objects())
-        if (object != pointer_ && object->IsGraphic())
-            y = std::max(y, static_cast<GGraphic*>(object)->Y() + kChoiceHeight);
+        if (auto* choice = As<GGraphic>(object); choice != nullptr && choice != pointer_)
+            y = std::max(y, choice->Y() + kChoiceHeight);
     return y;
 }
 
@@ -95,6 +95,11 @@ void GPopupView::KeyEvent(int key) {
     GView::KeyEvent(key);
 }
 
+void ClosePopupsIn(GList& owner) {
+    for (G0* object : owner.Objects())
+        if (auto* popup = As<GPopupView>(object)) popup->Close();
+}
+
 gpopupActionText::gpopupActionText(long x, long y, std::string_view text, long* target, long value)
     : GText(x, y, 90, 12, text), target_(target), value_(value) {
     SetProperty(gprop::kShown);
@@ -106,7 +111,5 @@ void gpopupActionText::MouseEvent(int type, long x, long y) {
         return;
     }
     if (target_ != nullptr) *target_ = value_;
-    GList* owner = Owner();
-    if (owner != nullptr && owner->GetClassID() == gpopupid::kPopupView)
-        static_cast<GPopupView*>(owner)->Close();
+    if (auto* popup = As<GPopupView>(Owner())) popup->Close();
 }

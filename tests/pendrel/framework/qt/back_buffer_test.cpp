@@ -1,5 +1,5 @@
-#include "pendrel/framework/back_buffer.h"
 #include "pendrel/framework/gsurface.h"
+#include "pendrel/framework/qt/back_buffer.h"
 
 #include <gtest/gtest.h>
 

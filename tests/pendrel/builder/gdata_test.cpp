@@ -1,7 +1,8 @@
 #include "stream_bytes.h"
 
+#include "pendrel/builder/builder_classes.h"
+#include "pendrel/builder/gdata.h"
 #include "pendrel/engine/engine.h"
-#include "pendrel/framework/gdata.h"
 #include "pendrel/framework/glist.h"
 #include "pendrel/framework/gstream_memory.h"
 
@@ -30,6 +31,12 @@ std::string EngineBytes(vOBJECT* object) {
 double DoubleAt(const GData& data, long i) {
     return vDoubleVal(vAsArray(static_cast<const vOBJECT*>(data.Object())), i);
 }
+
+// Values are read back through the class tables, where the builder enters GData.
+class GDataStreams : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterBuilderClasses(); }
+};
 } // namespace
 
 TEST(GDataHandles, HoldOneOwnerCountAndGiveItBack) {
@@ -97,7 +104,7 @@ TEST(GDataHandles, CallFunctionWrapsTheResult) {
     EXPECT_EQ(GData().CallFunction(kFnAdd), nullptr);
 }
 
-TEST(GDataStreams, BodyIsTheEngineStreamPaddedToItsCapacity) {
+TEST_F(GDataStreams, BodyIsTheEngineStreamPaddedToItsCapacity) {
     GArray value(7L);
     GStreamMemory stream;
     stream.SendObject(&value);
@@ -116,7 +123,7 @@ TEST(GDataStreams, BodyIsTheEngineStreamPaddedToItsCapacity) {
     EXPECT_EQ(data->Object()->owners, 1);
 }
 
-TEST(GDataStreams, LargeValuesGrowTheBodyInBlocks) {
+TEST_F(GDataStreams, LargeValuesGrowTheBodyInBlocks) {
     const long dims[] = {1000};
     GArray big(kTypeD, 1, dims);
     GStreamMemory stream;
@@ -134,7 +141,7 @@ TEST(GDataStreams, LargeValuesGrowTheBodyInBlocks) {
     EXPECT_EQ(static_cast<GData*>(copy.get())->GetDimensionSize(0), 1000);
 }
 
-TEST(GDataStreams, EmptyHandlesAndListsOfValuesRoundTrip) {
+TEST_F(GDataStreams, EmptyHandlesAndListsOfValuesRoundTrip) {
     GList list;
     MakeOwned<GData>(list);
     MakeOwned<GData>(list, "\"abc\"");
@@ -149,7 +156,7 @@ TEST(GDataStreams, EmptyHandlesAndListsOfValuesRoundTrip) {
     EXPECT_EQ(static_cast<GData*>(read->At(2))->GetType(), kTypeText);
 }
 
-TEST(GDataStreams, DamagedBodiesNeverOverAllocate) {
+TEST_F(GDataStreams, DamagedBodiesNeverOverAllocate) {
     auto absurd = StreamOf(StreamBytes().Short(gid::kData).Header(1).Long(0x7FFFFFFF).str());
     EXPECT_EQ(absurd->ReceiveObject(), nullptr);
     auto negative = StreamOf(StreamBytes().Short(gid::kData).Header(1).Long(-4).str());
@@ -159,7 +166,7 @@ TEST(GDataStreams, DamagedBodiesNeverOverAllocate) {
     EXPECT_EQ(truncated->ReceiveObject(), nullptr);
 }
 
-TEST(GDataStreams, AValueTheEngineCannotReadLeavesAnEmptyHandle) {
+TEST_F(GDataStreams, AValueTheEngineCannotReadLeavesAnEmptyHandle) {
     const std::string garbage(64, '\x7F');
     auto stream =
         StreamOf(StreamBytes().Short(gid::kData).Header(1).Long(64).Raw(garbage).Short(0).str());

@@ -75,10 +75,12 @@ TEST_F(AttributeKinds, HiddenFieldsTakeNoRoom) {
     // Nothing lies over anything else.
     const QList<QWidget*> shown = line->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* a : shown)
-        for (QWidget* b : shown)
-            if (a != b && a->isVisibleTo(line) && b->isVisibleTo(line))
+        for (QWidget* b : shown) {
+            if (a != b && a->isVisibleTo(line) && b->isVisibleTo(line)) {
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
                     << a->metaObject()->className() << " " << b->metaObject()->className();
+            }
+        }
 }
 
 TEST_F(AttributeKinds, IterationBoundsAndTheLoopOfAConditionReachTheModel) {

@@ -76,10 +76,14 @@ void ParameterWindow::closePictures() {
         for (const auto& program : hooks_.workspace->programs())
             for (const auto& picture : pictures_)
                 program->edit.forget(picture.get());
-    for (StepPictureView* view : views_)
-        delete view;
-    for (QWidget* label : labels_)
-        delete label;
+    for (StepPictureView* view : views_) {
+        view->hide();
+        view->deleteLater();
+    }
+    for (QWidget* label : labels_) {
+        label->hide();
+        label->deleteLater();
+    }
     views_.clear();
     labels_.clear();
     pictures_.clear();

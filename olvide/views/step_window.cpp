@@ -318,10 +318,15 @@ void StepWindow::forgetPictures() {
         for (const auto& program : hooks_.workspace->programs())
             for (const TVisualor* picture : pictureObjects_)
                 program->edit.forget(picture);
-    for (StepPictureView* view : views_)
-        delete view;
-    for (QWidget* label : labels_)
-        delete label;
+    // A picture may be the one whose signal is being handled: it goes once that is done.
+    for (StepPictureView* view : views_) {
+        view->hide();
+        view->deleteLater();
+    }
+    for (QWidget* label : labels_) {
+        label->hide();
+        label->deleteLater();
+    }
     views_.clear();
     labels_.clear();
     slots_.clear();
@@ -331,7 +336,7 @@ void StepWindow::forgetPictures() {
 
 void StepWindow::ClearStep() {
     const bool alive = shownStepAlive();
-    if (comment_->isVisible()) {
+    if (!comment_->isHidden()) {
         if (alive && shownStep_->StepKind == stepkind::Comment)
             shownStep_->setCode(modelText(comment_->text()));
         comment_->hide();
@@ -501,6 +506,7 @@ void StepWindow::pressPicture(std::size_t index) {
     auto* variable = dynamic_cast<TstepVaribler*>(shownStep_->Pictures[index].get());
     Tprogramspace* program = programOf(commander_);
     if (!variable || !program || roleOf(slots_[index]) == Role::None) return;
+    menuPicture_ = index;
     program->SelectObject(*variable);
     blink_->start();
     refreshHighlights();

@@ -230,6 +230,8 @@ TEST_F(Flow, AChildInTheWayOfItsParentMakesWay) {
     FlowBranch* late = layout.place(branch(3, nullptr), 7, 1);
     EXPECT_EQ(late->column, 2) << "the stranger keeps column 1";
     EXPECT_EQ(stranger->column, 1);
+    // A branch that starts on another's last row overlaps it.
+    EXPECT_EQ(layout.place(branch(1, nullptr), 4, 1)->column, 3);
     const auto column1 = layout.column(1);
     ASSERT_EQ(column1.size(), 2u);
     EXPECT_LT(column1[0]->row, column1[1]->row) << "a column stays sorted by row";

@@ -13,6 +13,9 @@ namespace olvide::views {
 
 // The open program that holds the commander; none when no open program does.
 Tprogramspace* programHolding(const Workspace* workspace, const TCommander* commander);
+// The commander as its program holds it (to change it where the model hands it out for
+// reading only); none when no open program holds it.
+TCommander* heldCommander(const Workspace* workspace, const TCommander* commander);
 // Whether the commander, held by an open program, still has the step.
 bool stillHolds(const Workspace* workspace, const TCommander* commander, const Tstep* step);
 

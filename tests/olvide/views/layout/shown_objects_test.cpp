@@ -24,9 +24,12 @@ TEST_F(ShownObjects, ADeletedStepOrAClosedProgramIsNoLongerThere) {
     TMaincommander* otherMain = other.placeMainCommander(10, 10);
     const Tstep* head = otherMain->step(1);
     EXPECT_EQ(programHolding(&workspace, otherMain), &other);
+    const TCommander& reading = *otherMain;
+    EXPECT_EQ(views::heldCommander(&workspace, &reading), otherMain);
     EXPECT_FALSE(stillHolds(&workspace, &main, head)) << "a step of another commander";
     workspace.closeProgram(other);
     EXPECT_EQ(programHolding(&workspace, otherMain), nullptr);
+    EXPECT_EQ(views::heldCommander(&workspace, otherMain), nullptr);
     EXPECT_FALSE(stillHolds(&workspace, otherMain, head));
     EXPECT_EQ(programHolding(nullptr, &main), nullptr);
     EXPECT_FALSE(stillHolds(&workspace, &main, nullptr));

@@ -1,0 +1,58 @@
+#include "startup.h"
+
+#include "olvide/editor/file_commands.h"
+#include "olvide/editor/forms_port.h"
+#include "olvide/editor/main_window.h"
+#include "olvide/editor/qt_text.h"
+#include "olvide/editor/splash_process.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <iostream>
+
+namespace olvide::editor {
+
+StartOptions parseStartOptions(const std::vector<std::string>& args) {
+    StartOptions options;
+    for (const std::string& a : args) {
+        if (a == "--no-splash")
+            options.splash = false;
+        else if (a.starts_with("-"))
+            options.error = "unknown option \"" + a + "\"";
+        else
+            options.files.push_back(a);
+    }
+    return options;
+}
+
+void waitUntil(std::chrono::steady_clock::time_point until) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        until - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return;
+    QEventLoop loop;
+    QTimer::singleShot(left, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+int runDesktop(int& argc, char** argv, const StartOptions& options) {
+    const auto started = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    if (options.splash) {
+        startSplash();
+        waitUntil(started + kSplashPause);
+    }
+    QApplication::setApplicationDisplayName(ui("Olvan编程语言"));
+    // The main window makes the forms of the first group with it (the control panel, the
+    // dialogs, the step, flow and function list windows); the pauses between the groups
+    // are kept so that the splash keeps its time on the screen.
+    Tmainframe frame;
+    if (options.splash) waitUntil(std::chrono::steady_clock::now() + 2 * kGroupPause);
+    frame.show();
+    frame.forms().showControlPanel();
+    for (const std::string& file : options.files)
+        frame.files().open(file, true);
+    return app.exec();
+}
+
+} // namespace olvide::editor

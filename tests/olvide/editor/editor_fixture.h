@@ -1,0 +1,68 @@
+#pragma once
+// A main window on the offscreen platform, driven as a user drives it: tool-bar buttons,
+// control-panel buttons, clicks and right-clicks on the canvas and on objects, pop-up menu
+// items, and modal boxes answered as they come up.
+#include "olvide/editor/basic_forms.h"
+#include "olvide/editor/main_window.h"
+#include "olvide/editor/object_view.h"
+#include "olvide/editor/programspace_window.h"
+#include "olvide/model/model.h"
+
+#include <QMenu>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace olvide::editor::testing {
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Tmainframe& frame() { return *frame_; }
+    BasicForms& forms() { return static_cast<BasicForms&>(frame_->forms()); }
+    Workspace& workspace() { return frame_->workspace(); }
+
+    void clickTool(const char* name);
+    // "新建": the new program and its window.
+    Tprogramspace& newProgram();
+    ProgramSpaceWindow& windowOf(const Tprogramspace& program);
+
+    // Presses the control-panel button, then clicks the canvas there.
+    void place(Tprogramspace& program, AddButton button, QPoint at);
+    // The object placed last of its kind.
+    TVisualor* lastElement(Tprogramspace& program);
+    TMaincommander* lastMain(Tprogramspace& program);
+
+    void click(const TVisualor& object, Qt::MouseButton button = Qt::LeftButton);
+    void doubleClick(const TVisualor& object);
+    // Right-clicks the object and triggers the menu item of that path of component names
+    // ("numberxaddy", "numberxplusy"); false when the menu or an item on the path is missing
+    // or disabled.
+    bool chooseFromMenu(const TVisualor& object, const std::vector<std::string>& path);
+    // The menu the object opens on a right click (closed again by the caller).
+    QMenu* openMenu(const TVisualor& object);
+
+    // The next modal window (a message box or an input dialog) is handled by `answer` as soon
+    // as it shows.
+    void whenModal(std::function<void(QWidget*)> answer);
+    // Answers the next message box with the button of that caption; its text is kept.
+    void answerBox(const char* button);
+    // Types the text into the next input dialog and takes it.
+    void typeIntoDialog(const QString& text);
+    std::vector<QString> boxTexts; // texts of the message boxes answered
+    int pendingAnswers() const { return pending_; }
+
+    std::unique_ptr<Tmainframe> frame_;
+
+private:
+    int pending_ = 0;
+};
+
+// A path in a fresh temporary folder, removed with the test.
+std::string temporaryPath(const std::string& name);
+
+} // namespace olvide::editor::testing

@@ -6,9 +6,11 @@
 #include "olvide/model/space/programspace.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
 #include <QToolButton>
 
 namespace olvide::editor {
@@ -80,7 +82,10 @@ void BasicControlPanel::release(AddButton which) {
 
 BasicForms::BasicForms(QWidget* mainWindow)
     : mainWindow_(mainWindow), panel_(new BasicControlPanel(mainWindow)) {
-    panel_->move(2, 60);
+    // At the right edge of the screen, clear of the objects near the canvas's origin.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int right = screen ? screen->availableGeometry().right() : 1024;
+    panel_->move(right - panel_->frameGeometry().width() - 2, 60);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "olvide/editor/document_list_window.h"
 #include "olvide/editor/emblem.h"
 #include "olvide/editor/file_commands.h"
+#include "olvide/editor/picture_store.h"
 #include "olvide/editor/programspace_window.h"
 #include "olvide/editor/qt_platform.h"
 #include "olvide/editor/qt_text.h"
@@ -63,6 +64,7 @@ Tmainframe::Tmainframe(std::unique_ptr<FormsPort> forms, std::unique_ptr<SideWin
       side_(std::move(sideWindows)) {
     setWindowTitle(ui("Olvan编程语言之Kestrel版"));
     setFont(controls::olvanFont(QStringLiteral("Courier New"), 9));
+    setWindowIcon(QPixmap::fromImage(picture("olvan.bmp")));
     if (!forms_) forms_ = std::make_unique<BasicForms>(this);
     if (!side_) side_ = std::make_unique<NoSideWindows>();
     installProgramOpener(*workspace_);

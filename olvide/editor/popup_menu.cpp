@@ -72,6 +72,7 @@ QMenu* buildPopupMenu(TVisualor& object, Tprogramspace& program, QWidget* parent
     auto* qmenu = new QMenu(parent);
     qmenu->setObjectName(QString::fromStdString(menu->name));
     qmenu->setAttribute(Qt::WA_DeleteOnClose);
+    qmenu->setProperty(kCentredMenu, menu->centred);
     // The function's menu is made for this click with its states already decided.
     const bool enableAll = menu != &functionMenu && object.menuEnabled;
     addItems(*qmenu, menu->items, true, enableAll, choose);

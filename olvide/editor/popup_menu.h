@@ -11,6 +11,9 @@ class Tprogramspace;
 
 namespace olvide::editor {
 
+// Set on menus that open centred on the point clicked.
+inline constexpr const char* kCentredMenu = "centred";
+
 // The menu for the object, parented to `parent`; none for objects without a menu. The menu
 // deletes itself when it closes.
 QMenu* buildPopupMenu(TVisualor& object, Tprogramspace& program, QWidget* parent);

@@ -5,6 +5,7 @@
 #include "olvide/editor/key_codes.h"
 #include "olvide/editor/main_window.h"
 #include "olvide/editor/object_view.h"
+#include "olvide/editor/picture_store.h"
 #include "olvide/editor/popup_menu.h"
 #include "olvide/editor/qt_text.h"
 #include "olvide/model/elements/elements.h"
@@ -93,6 +94,7 @@ ProgramSpaceWindow::ProgramSpaceWindow(Tmainframe& frame, Tprogramspace& program
     : frame_(frame), program_(&program), scroll_(new QScrollArea(this)),
       canvas_(new ProgramCanvas(frame, program, scroll_)), hintPanel_(new QLabel(canvas_)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QPixmap::fromImage(editor::picture("olvan.bmp")));
     scroll_->setWidget(canvas_);
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Base);
@@ -168,8 +170,11 @@ void ProgramSpaceWindow::connectMouse(ObjectView& view, const TVisualor& shown) 
                     return;
                 }
                 if (button != Qt::RightButton || frame_.running()) return;
-                if (QMenu* menu = buildPopupMenu(*object, *program_, this))
-                    menu->popup(picture->mapToGlobal(pos));
+                QMenu* menu = buildPopupMenu(*object, *program_, this);
+                if (!menu) return;
+                QPoint at = picture->mapToGlobal(pos);
+                if (menu->property(kCentredMenu).toBool()) at.rx() -= menu->sizeHint().width() / 2;
+                menu->popup(at);
             });
 }
 

@@ -46,13 +46,13 @@ Tprogramspace* FileCommands::open(const std::string& path, bool show) {
         return open;
     }
     frame_.setUpdatesEnabled(false);
+    const int messagesBefore = frame_.platform().messagesShown();
     std::string error;
     Tprogramspace* program = openProgramFile(workspace, path, &error);
     frame_.adoptNewPrograms(show);
     frame_.setUpdatesEnabled(true);
-    std::error_code ec;
-    // A file that is there but is no program: the reader said why, nothing was opened.
-    if (!program && fs::is_regular_file(path, ec))
+    // A file that could not even be read gets the reason; the reader reports everything else.
+    if (!program && frame_.platform().messagesShown() == messagesBefore)
         workspace.platform().warning(cp("程序文件无法读入: ") + error + " (" + path + ")");
     if (program) frame_.refreshDocuments();
     return program;

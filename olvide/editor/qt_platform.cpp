@@ -24,11 +24,15 @@ namespace {
 // Checking the clock costs more than a step; it is read once every this many steps.
 constexpr std::uint32_t kStepsPerClockCheck = 64;
 
+} // namespace
+
 // A modal message box with the Chinese buttons given; answers the index of the button
 // pressed, the last one (the cancelling choice) when the box is closed otherwise.
-int messageBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text,
-               std::initializer_list<const char*> buttons) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(),
+int QtPlatform::messageBox(int icon, std::string_view text,
+                           std::initializer_list<const char*> buttons) {
+    ++messagesShown_;
+    QWidget* parent = &frame_;
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QApplication::applicationDisplayName(),
                     fromCodePage(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     QMessageBox::NoButton, parent);
     std::vector<QPushButton*> made;
@@ -48,8 +52,6 @@ int messageBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text,
     return static_cast<int>(made.size()) - 1;
 }
 
-} // namespace
-
 QtPlatform::QtPlatform(Tmainframe& frame) : frame_(frame) {}
 
 QtPlatform::~QtPlatform() {
@@ -58,19 +60,19 @@ QtPlatform::~QtPlatform() {
 }
 
 void QtPlatform::warning(std::string_view text) {
-    messageBox(&frame_, QMessageBox::Warning, text, {"确定"});
+    messageBox(QMessageBox::Warning, text, {"确定"});
 }
 
 bool QtPlatform::confirm(std::string_view text) {
-    return messageBox(&frame_, QMessageBox::Warning, text, {"确定", "取消"}) == 0;
+    return messageBox(QMessageBox::Warning, text, {"确定", "取消"}) == 0;
 }
 
 bool QtPlatform::askYesNo(std::string_view text) {
-    return messageBox(&frame_, QMessageBox::Question, text, {"是", "否"}) == 0;
+    return messageBox(QMessageBox::Question, text, {"是", "否"}) == 0;
 }
 
 YesNoCancel QtPlatform::askYesNoCancel(std::string_view text) {
-    switch (messageBox(&frame_, QMessageBox::Warning, text, {"是", "否", "取消"})) {
+    switch (messageBox(QMessageBox::Warning, text, {"是", "否", "取消"})) {
     case 0:
         return YesNoCancel::Yes;
     case 1:

@@ -46,11 +46,17 @@ public:
     // loop runs at full speed while Pause and Stop still answer at once.
     void processEvents() override;
 
+    // Message boxes shown so far (warnings and questions).
+    int messagesShown() const { return messagesShown_; }
+
     // How often a run lets the interface process its events.
     static constexpr std::chrono::milliseconds kEventInterval{10};
 
 private:
+    int messageBox(int icon, std::string_view text, std::initializer_list<const char*> buttons);
+
     Tmainframe& frame_;
+    int messagesShown_ = 0;
     std::unordered_map<Timer*, QTimer*> timers_;
     std::uint32_t stepsSinceCheck_ = 0;
     std::chrono::steady_clock::time_point lastEvents_{};

@@ -15,6 +15,16 @@
 namespace olvide::editor::testing {
 
 void EditorTest::SetUp() {
+    watchdog_ = std::make_unique<QTimer>();
+    QObject::connect(watchdog_.get(), &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || pending_ > 0) return;
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        unexpected.push_back(box ? box->text() : modal->windowTitle());
+        ADD_FAILURE() << "unexpected modal window: " << unexpected.back().toStdString();
+        modal->close();
+    });
+    watchdog_->start(50);
     frame_ = std::make_unique<Tmainframe>();
     // No file dialog may block a test: one that was not given a path cancels.
     frame_->files().chooseOpenPath = [] { return std::nullopt; };
@@ -29,6 +39,7 @@ void EditorTest::TearDown() {
     for (const auto& program : workspace().programs())
         program->modified = false;
     frame_.reset();
+    watchdog_.reset();
     EXPECT_EQ(pending_, 0) << "a modal window that was expected never came";
 }
 

@@ -9,6 +9,7 @@
 #include "olvide/model/model.h"
 
 #include <QMenu>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -57,9 +58,13 @@ protected:
     int pendingAnswers() const { return pending_; }
 
     std::unique_ptr<Tmainframe> frame_;
+    // Modal windows that came up with no answer waiting (closed at once, so that no test
+    // hangs on them).
+    std::vector<QString> unexpected;
 
 private:
     int pending_ = 0;
+    std::unique_ptr<QTimer> watchdog_;
 };
 
 // A path in a fresh temporary folder, removed with the test.

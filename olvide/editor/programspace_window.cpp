@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -95,6 +96,9 @@ ProgramSpaceWindow::ProgramSpaceWindow(Tmainframe& frame, Tprogramspace& program
       canvas_(new ProgramCanvas(frame, program, scroll_)), hintPanel_(new QLabel(canvas_)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QPixmap::fromImage(editor::picture("olvan.bmp")));
+    // Ctrl+W belongs to the program space (the drawing switch), not to closing the window.
+    for (QAction* action : systemMenu()->actions())
+        action->setShortcut({});
     scroll_->setWidget(canvas_);
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Base);

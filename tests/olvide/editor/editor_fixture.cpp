@@ -10,21 +10,17 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 
 namespace olvide::editor::testing {
 
 void EditorTest::SetUp() {
+    // The pictures are found in the working folder first: the one they were drawn into.
+    if (const char* bin = std::getenv("OLVAN_BIN")) std::filesystem::current_path(bin);
     watchdog_ = std::make_unique<QTimer>();
-    QObject::connect(watchdog_.get(), &QTimer::timeout, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || pending_ > 0) return;
-        const auto* box = qobject_cast<QMessageBox*>(modal);
-        unexpected.push_back(box ? box->text() : modal->windowTitle());
-        ADD_FAILURE() << "unexpected modal window: " << unexpected.back().toStdString();
-        modal->close();
-    });
-    watchdog_->start(50);
+    QObject::connect(watchdog_.get(), &QTimer::timeout, [this] { answerModal(); });
+    watchdog_->start(5);
     frame_ = std::make_unique<Tmainframe>();
     // No file dialog may block a test: one that was not given a path cancels.
     frame_->files().chooseOpenPath = [] { return std::nullopt; };
@@ -40,7 +36,7 @@ void EditorTest::TearDown() {
         program->modified = false;
     frame_.reset();
     watchdog_.reset();
-    EXPECT_EQ(pending_, 0) << "a modal window that was expected never came";
+    EXPECT_TRUE(answers_.empty()) << "a modal window that was expected never came";
 }
 
 void EditorTest::clickTool(const char* name) {
@@ -132,18 +128,24 @@ bool EditorTest::chooseFromMenu(const TVisualor& object, const std::vector<std::
 }
 
 void EditorTest::whenModal(std::function<void(QWidget*)> answer) {
-    ++pending_;
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [this, answer, poll] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
-        --pending_;
-        answer(modal);
-    };
-    QTimer::singleShot(0, *poll);
+    answers_.push_back(std::move(answer));
+}
+
+void EditorTest::answerModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    // A window already answered may take a moment to go.
+    if (!modal || (modal == answered_ && modal->isVisible())) return;
+    if (answers_.empty()) {
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        unexpected.push_back(box ? box->text() : modal->windowTitle());
+        ADD_FAILURE() << "unexpected modal window: " << unexpected.back().toStdString();
+        modal->close();
+        return;
+    }
+    auto answer = std::move(answers_.front());
+    answers_.pop_front();
+    answered_ = modal;
+    answer(modal);
 }
 
 void EditorTest::answerBox(const char* button) {
@@ -168,7 +170,8 @@ void EditorTest::typeIntoDialog(const QString& text) {
         auto* edit = dialog->findChild<QLineEdit*>();
         ASSERT_NE(edit, nullptr);
         edit->selectAll();
-        QTest::keyClicks(edit, text);
+        // Chinese text has no keys of its own: it comes as an input method would send it.
+        edit->insert(text);
         dialog->accept();
     });
 }

@@ -9,7 +9,9 @@
 #include "olvide/model/model.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -48,14 +50,14 @@ protected:
     QMenu* openMenu(const TVisualor& object);
 
     // The next modal window (a message box or an input dialog) is handled by `answer` as soon
-    // as it shows.
+    // as it shows; answers are taken in the order they were given.
     void whenModal(std::function<void(QWidget*)> answer);
     // Answers the next message box with the button of that caption; its text is kept.
     void answerBox(const char* button);
     // Types the text into the next input dialog and takes it.
     void typeIntoDialog(const QString& text);
     std::vector<QString> boxTexts; // texts of the message boxes answered
-    int pendingAnswers() const { return pending_; }
+    int pendingAnswers() const { return static_cast<int>(answers_.size()); }
 
     std::unique_ptr<Tmainframe> frame_;
     // Modal windows that came up with no answer waiting (closed at once, so that no test
@@ -63,7 +65,10 @@ protected:
     std::vector<QString> unexpected;
 
 private:
-    int pending_ = 0;
+    void answerModal();
+
+    std::deque<std::function<void(QWidget*)>> answers_;
+    QPointer<QWidget> answered_;
     std::unique_ptr<QTimer> watchdog_;
 };
 

@@ -1,5 +1,7 @@
 #include "picture_catalog.h"
 
+#include "form_pictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -394,6 +396,8 @@ std::vector<PictureEntry> buildCatalog() {
     };
     for (int i = 0; i < 4; ++i)
         c.push_back({"olvane" + std::to_string(i + 1) + ".bmp", 100, 97, olvaneFrame(i), 0x008000});
+    for (PictureEntry& entry : formPictures())
+        c.push_back(std::move(entry));
     return c;
 }
 

@@ -5,6 +5,7 @@
 #include "olvide/model/objects/timer.h"
 #include "olvide/model/objects/visualor.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace olvide {
 
 class TprogramArray;
+class TprogramVaribler;
 
 // Operation states.
 namespace opstate {
@@ -43,6 +45,10 @@ public:
     std::uint8_t OperationState = opstate::Idle;
     std::string PendingCode;
     std::vector<std::string> Values;
+    // A picture of the step or parameter window that stands for an operand or an argument
+    // takes the element the user picks while its picking operation ("&x", "x@", "@x")
+    // waits; the operation has ended when it is called, and the picture may go away in it.
+    std::function<void(TprogramVaribler& picked)> OnPick;
 
     std::string setvisualorname(std::int32_t id) const override;
     std::uint8_t setvisualorstyle() const override { return kind::Varibler; }

@@ -2,6 +2,7 @@
 
 #include "olvide/model/codepage.h"
 #include "olvide/model/space/workspace.h"
+#include "olvide/model/steps/opcode.h"
 #include "olvide/model/text.h"
 
 #include <algorithm>
@@ -113,10 +114,22 @@ Tyin* Tprogramspace::placeYin(int x, int y) {
 
 void Tprogramspace::elementClicked(TprogramVaribler& element) {
     if (edit.operationWaits()) {
-        auto* x = dynamic_cast<TprogramVaribler*>(edit.operated);
-        if (!x) return;
-        const std::string code = x->PendingCode;
-        if (element.AcceptsOperand(x->operandKind(), code)) element.FinishCode(code);
+        TVaribler* pending = edit.operated;
+        const std::string code = pending->PendingCode;
+        if (auto* x = dynamic_cast<TprogramVaribler*>(pending)) {
+            if (element.AcceptsOperand(x->operandKind(), code)) element.FinishCode(code);
+            return;
+        }
+        // A picture of a side window waits for the object that replaces or binds what it
+        // stands for; the object must be one its kind accepts.
+        const OpInfo* row = findCode(code);
+        const bool picking =
+            row && (row->op == Op::RefX || row->op == Op::XAt || row->op == Op::AtX);
+        if (!picking || !pending->OnPick || !element.AcceptsOperand(pending->VisualorStyle, code))
+            return;
+        const auto pick = pending->OnPick;
+        FinishPending();
+        pick(element);
         return;
     }
     element.setstatushint();

@@ -1,26 +1,32 @@
 #include "main_window.h"
 
 #include "olvide/controls/olvan_font.h"
-#include "olvide/editor/basic_forms.h"
 #include "olvide/editor/document_list_window.h"
 #include "olvide/editor/emblem.h"
 #include "olvide/editor/file_commands.h"
+#include "olvide/editor/forms/control_panel.h"
+#include "olvide/editor/forms/editor_forms.h"
+#include "olvide/editor/key_codes.h"
 #include "olvide/editor/picture_store.h"
 #include "olvide/editor/programspace_window.h"
 #include "olvide/editor/qt_platform.h"
 #include "olvide/editor/qt_text.h"
 #include "olvide/editor/run_driver.h"
-#include "olvide/editor/side_windows.h"
 #include "olvide/editor/splash_process.h"
 #include "olvide/editor/toolbar_glyphs.h"
 #include "olvide/model/files/program_documents.h"
 #include "olvide/model/model.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
+#include "olvide/views/flow_window.h"
+#include "olvide/views/parameter_window.h"
+#include "olvide/views/program_views.h"
+#include "olvide/views/step_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -58,15 +64,25 @@ constexpr int kButton = 16;
 
 } // namespace
 
-Tmainframe::Tmainframe(std::unique_ptr<FormsPort> forms, std::unique_ptr<SideWindows> sideWindows)
+Tmainframe::Tmainframe()
     : platform_(std::make_unique<QtPlatform>(*this)),
-      workspace_(std::make_unique<Workspace>(*platform_)), forms_(std::move(forms)),
-      side_(std::move(sideWindows)) {
+      workspace_(std::make_unique<Workspace>(*platform_)),
+      forms_(std::make_unique<forms::EditorForms>(false)) {
     setWindowTitle(ui("Olvan编程语言之Kestrel版"));
     setFont(controls::olvanFont(QStringLiteral("Courier New"), 9));
     setWindowIcon(QPixmap::fromImage(picture("olvan.bmp")));
-    if (!forms_) forms_ = std::make_unique<BasicForms>(this);
-    if (!side_) side_ = std::make_unique<NoSideWindows>();
+    forms_->openProgram = [this] { OpenfileClick(); };
+    views::ViewHooks hooks;
+    hooks.workspace = workspace_.get();
+    hooks.keyToSpace = [this](QKeyEvent* event, bool fromParameterWindow) {
+        const auto key = virtualKeyOf(event->key(), event->modifiers());
+        if (Tprogramspace* program = activeProgram(); program && key)
+            program->keyDown(key->key, key->modifiers, fromParameterWindow);
+    };
+    hooks.repaintSpace = [this] {
+        if (ProgramSpaceWindow* window = activeWindow()) window->canvas().update();
+    };
+    views_ = new views::ProgramViews(this, std::move(hooks));
     installProgramOpener(*workspace_);
     driver_ = std::make_unique<RunDriver>(*this, *workspace_);
     files_ = std::make_unique<FileCommands>(*this);
@@ -98,6 +114,13 @@ Tmainframe::~Tmainframe() {
         window->programClosed();
         delete window;
     }
+    // The step, parameter and flow windows look at the programs while they go.
+    QWidget* sideWindows[] = {&views_->parameterWindow(), &views_->stepWindow(),
+                              &views_->flowWindow()};
+    delete views_;
+    views_ = nullptr;
+    for (QWidget* window : sideWindows)
+        delete window;
     workspace_.reset();
 }
 
@@ -240,7 +263,16 @@ void Tmainframe::setStatusHint(const QString& text) {
 
 void Tmainframe::commanderActivated(const TCommander& commander) {
     driver_->commanderActivated();
-    side_->showSteps(const_cast<TCommander*>(&commander));
+    views_->commanderActivated(const_cast<TCommander&>(commander));
+}
+
+void Tmainframe::showRunStep(TCommander* commander, int stepNumber, bool ended) {
+    views_->showRunStep(commander, stepNumber, ended);
+}
+
+void Tmainframe::objectDestroyed(const TVisualor& object) {
+    if (views_) views_->objectDestroyed(object);
+    if (ProgramSpaceWindow* window = windowShowing(object)) window->objectDestroyed(object);
 }
 
 void Tmainframe::refreshValues() {
@@ -297,10 +329,9 @@ bool Tmainframe::closeProgram(ProgramSpaceWindow& window) {
         return false;
     }
     window.programClosed();
-    side_->showSteps(nullptr);
+    views_->detach();
     setStatusHint(QString());
-    if (side_->flowWindowVisible()) side_->clearFlowWindow();
-    if (workspace_->programs().empty()) side_->hideStepWindow();
+    if (workspace_->programs().empty()) views_->stepWindow().hide();
     workspace_->activeProgram = nullptr;
     return true;
 }
@@ -316,14 +347,14 @@ void Tmainframe::programActivated(ProgramSpaceWindow* window) {
     if (!program) return;
     Tprogramspace* previous = workspace_->activeProgram;
     if (previous && previous != program) {
-        side_->showSteps(nullptr);
+        views_->detach();
         setStatusHint(QString());
-        if (side_->flowWindowVisible()) side_->clearFlowWindow();
     }
     workspace_->activeProgram = program;
     if (TCommander* commander = program->edit.activeCommander) {
-        side_->showSteps(commander);
-        if (side_->flowWindowVisible()) side_->showFlowWindow(commander);
+        views_->commanderActivated(*commander);
+        // A shown flow window draws the commander too.
+        views_->stepsChanged(*commander);
     }
     if (!fileMenuForProgram_) fillFileMenu(true);
     refreshDocuments();
@@ -353,24 +384,13 @@ void Tmainframe::FileSaveClick() {
 
 void Tmainframe::StepWindowOnoffClick() {
     Tprogramspace* program = activeProgram();
-    TCommander* commander = program ? program->edit.activeCommander : nullptr;
-    if (side_->stepWindowVisible()) {
-        side_->showSteps(nullptr);
-        side_->hideStepWindow();
-        return;
-    }
-    side_->showStepWindow(commander);
+    views_->toggleStepWindow(program ? program->edit.activeCommander : nullptr);
     if (program) bringToFront(*program);
 }
 
 void Tmainframe::FlowWindowOnoffClick() {
     Tprogramspace* program = activeProgram();
-    if (side_->flowWindowVisible()) {
-        side_->clearFlowWindow();
-        side_->hideFlowWindow();
-        return;
-    }
-    side_->showFlowWindow(program ? program->edit.activeCommander : nullptr);
+    views_->toggleFlowWindow(program ? program->edit.activeCommander : nullptr);
     if (program) bringToFront(*program);
 }
 

@@ -3,9 +3,6 @@
 // space windows. It carries the tool bar (files, the run buttons, the window toggles) with
 // the status hint, the main menu merged with the active program's, the emblem on its client
 // area, and the document list of open programs.
-#include "olvide/editor/forms_port.h"
-#include "olvide/editor/side_windows.h"
-
 #include <QMainWindow>
 #include <map>
 #include <memory>
@@ -23,6 +20,14 @@ class Tprogramspace;
 class Workspace;
 } // namespace olvide
 
+namespace olvide::forms {
+class EditorForms;
+}
+
+namespace olvide::views {
+class ProgramViews;
+}
+
 namespace olvide::editor {
 
 class DocumentListWindow;
@@ -35,15 +40,15 @@ class RunDriver;
 class Tmainframe : public QMainWindow {
     Q_OBJECT
 public:
-    // Without forms or side windows the plain ones are used.
-    explicit Tmainframe(std::unique_ptr<FormsPort> forms = nullptr,
-                        std::unique_ptr<SideWindows> sideWindows = nullptr);
+    // Makes the main window with the first group of forms and the step, parameter and flow
+    // windows; the later groups of forms are made by forms().create(...) or when first used.
+    Tmainframe();
     ~Tmainframe() override;
 
     Workspace& workspace() const { return *workspace_; }
     QtPlatform& platform() const { return *platform_; }
-    FormsPort& forms() const { return *forms_; }
-    SideWindows& sideWindows() const { return *side_; }
+    forms::EditorForms& forms() const { return *forms_; }
+    views::ProgramViews& views() const { return *views_; }
     RunDriver& runDriver() const { return *driver_; }
     FileCommands& files() const { return *files_; }
     EmblemArea& mdiArea() const { return *mdi_; }
@@ -63,6 +68,10 @@ public:
     void bringToFront(Tprogramspace& program);
     void setStatusHint(const QString& text);
     void commanderActivated(const TCommander& commander);
+    // The run shows step n of the commander; none: the run was stopped.
+    void showRunStep(TCommander* commander, int stepNumber, bool ended);
+    // An object goes: no window keeps it.
+    void objectDestroyed(const TVisualor& object);
     // Every window takes its objects' current values.
     void refreshValues();
     // The function list follows the open programs.
@@ -103,8 +112,8 @@ private:
 
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<Workspace> workspace_;
-    std::unique_ptr<FormsPort> forms_;
-    std::unique_ptr<SideWindows> side_;
+    std::unique_ptr<forms::EditorForms> forms_;
+    views::ProgramViews* views_ = nullptr; // a child of this window
     std::unique_ptr<RunDriver> driver_;
     std::unique_ptr<FileCommands> files_;
     EmblemArea* mdi_ = nullptr;

@@ -1,7 +1,8 @@
 #include "programspace_window.h"
 
 #include "olvide/controls/olvan_font.h"
-#include "olvide/editor/forms_port.h"
+#include "olvide/editor/forms/control_panel.h"
+#include "olvide/editor/forms/editor_forms.h"
 #include "olvide/editor/key_codes.h"
 #include "olvide/editor/main_window.h"
 #include "olvide/editor/object_view.h"
@@ -29,7 +30,8 @@ constexpr int kMarginX = 72;
 constexpr int kMarginY = 120;
 constexpr int kScrollStep = 36;
 
-std::uint8_t elementKindOf(AddButton button) {
+std::uint8_t elementKindOf(forms::AddButton button) {
+    using forms::AddButton;
     switch (button) {
     case AddButton::addNumber:
         return kind::Number;
@@ -66,20 +68,20 @@ void ProgramCanvas::mousePressEvent(QMouseEvent* event) {
     setFocus();
     if (event->button() != Qt::LeftButton) return;
     if (frame_.running()) return;
-    FormsPort& forms = frame_.forms();
-    const AddButton down = forms.buttonDown();
+    forms::TControlPanel& panel = frame_.forms().controlPanel();
+    const std::optional<forms::AddButton> down = panel.downButton();
     const QPoint at = event->position().toPoint();
-    if (down == AddButton::addMaincommander) {
-        forms.releaseButton(down);
-        program_.placeMainCommander(at.x(), at.y());
-    } else if (down == AddButton::addYin) {
-        forms.releaseButton(down);
-        program_.placeYin(at.x(), at.y());
-    } else if (const std::uint8_t k = elementKindOf(down)) {
-        forms.releaseButton(down);
-        program_.placeElement(k, at.x(), at.y());
+    if (down) {
+        // The button comes up before the object is placed (a refusal leaves it up too).
+        panel.release(*down);
+        if (*down == forms::AddButton::addMaincommander)
+            program_.placeMainCommander(at.x(), at.y());
+        else if (*down == forms::AddButton::addYin)
+            program_.placeYin(at.x(), at.y());
+        else
+            program_.placeElement(elementKindOf(*down), at.x(), at.y());
     }
-    forms.clearAddPending();
+    panel.clearAddPending();
 }
 
 void ProgramCanvas::keyPressEvent(QKeyEvent* event) {

@@ -1,13 +1,14 @@
 #include "qt_platform.h"
 
 #include "olvide/controls/olvan_font.h"
-#include "olvide/editor/forms_port.h"
+#include "olvide/editor/forms/editor_forms.h"
 #include "olvide/editor/main_window.h"
 #include "olvide/editor/picture_store.h"
 #include "olvide/editor/programspace_window.h"
 #include "olvide/editor/qt_text.h"
-#include "olvide/editor/side_windows.h"
 #include "olvide/model/objects/timer.h"
+#include "olvide/model/objects/visualor.h"
+#include "olvide/views/program_views.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -124,16 +125,19 @@ void QtPlatform::timerDestroyed(Timer& timer) {
     timers_.erase(it);
 }
 
+// Pictures shown in the step, parameter and argument windows are drawn by those windows.
 void QtPlatform::pictureChanged(const TVisualor& object) {
+    if (object.shownIn != ShownIn::ProgramSpace) return;
     if (ProgramSpaceWindow* w = frame_.windowShowing(object)) w->pictureChanged(object);
 }
 
 void QtPlatform::labelChanged(const TVisualor& object) {
+    if (object.shownIn != ShownIn::ProgramSpace) return;
     if (ProgramSpaceWindow* w = frame_.windowShowing(object)) w->labelChanged(object);
 }
 
 void QtPlatform::objectDestroyed(const TVisualor& object) {
-    if (ProgramSpaceWindow* w = frame_.windowShowing(object)) w->objectDestroyed(object);
+    frame_.objectDestroyed(object);
 }
 
 Size QtPlatform::iconSize(std::string_view iconFile) {
@@ -152,7 +156,7 @@ int QtPlatform::screenWidth() {
 }
 
 void QtPlatform::stepsChanged(const TCommander& commander) {
-    frame_.sideWindows().stepsChanged(commander);
+    frame_.views().stepsChanged(commander);
 }
 
 void QtPlatform::commanderActivated(const TCommander& commander) {

@@ -1,9 +1,9 @@
 #include "run_driver.h"
 
 #include "olvide/editor/main_window.h"
-#include "olvide/editor/side_windows.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
+#include "olvide/views/program_views.h"
 
 #include <QAbstractButton>
 
@@ -16,7 +16,7 @@ RunDriver::RunDriver(Tmainframe& frame, Workspace& workspace)
     });
     interpreter_.onShowStep = [this](TCommander* commander, int stepNumber, bool ended) {
         if (interpreter_.ShownSpace) frame_.bringToFront(*interpreter_.ShownSpace);
-        frame_.sideWindows().showRunStep(commander, stepNumber, ended);
+        frame_.showRunStep(commander, stepNumber, ended);
     };
 }
 
@@ -39,7 +39,7 @@ void RunDriver::showExecuted() {
     if (TCommander* active = interpreter_.ActiveCommander) {
         if (Tprogramspace* program = frame_.workspace().programOf(*active)) {
             frame_.bringToFront(*program);
-            frame_.sideWindows().showSteps(active);
+            frame_.views().commanderActivated(*active);
         }
     }
 }

@@ -1,7 +1,8 @@
 #include "startup.h"
 
 #include "olvide/editor/file_commands.h"
-#include "olvide/editor/forms_port.h"
+#include "olvide/editor/forms/control_panel.h"
+#include "olvide/editor/forms/editor_forms.h"
 #include "olvide/editor/main_window.h"
 #include "olvide/editor/qt_text.h"
 #include "olvide/editor/splash_process.h"
@@ -43,13 +44,16 @@ int runDesktop(int& argc, char** argv, const StartOptions& options) {
         waitUntil(started + kSplashPause);
     }
     QApplication::setApplicationDisplayName(ui("Olvan编程语言"));
-    // The main window makes the forms of the first group with it (the control panel, the
-    // dialogs, the step, flow and function list windows); the pauses between the groups
-    // are kept so that the splash keeps its time on the screen.
+    // The main window makes the first group of forms with it (the control panel, the index
+    // dialog, the step, flow and function list windows and the first dialogs); the others
+    // follow in their groups, with the splash still on the screen.
     Tmainframe frame;
-    if (options.splash) waitUntil(std::chrono::steady_clock::now() + 2 * kGroupPause);
+    if (options.splash) waitUntil(std::chrono::steady_clock::now() + kGroupPause);
+    frame.forms().create(forms::FormGroup::second);
+    if (options.splash) waitUntil(std::chrono::steady_clock::now() + kGroupPause);
+    frame.forms().create(forms::FormGroup::third);
     frame.show();
-    frame.forms().showControlPanel();
+    frame.forms().controlPanel().show();
     for (const std::string& file : options.files)
         frame.files().open(file, true);
     return app.exec();

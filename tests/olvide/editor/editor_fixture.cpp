@@ -2,9 +2,15 @@
 
 #include "olvide/editor/file_commands.h"
 
+#include "olvide/controls/numeric_edit.h"
+#include "olvide/editor/forms/index_dialog.h"
+#include "olvide/editor/forms/operation_windows.h"
+#include "olvide/editor/forms/visualor_dialog.h"
 #include <QAbstractButton>
 #include <QApplication>
-#include <QInputDialog>
+#include <QDialog>
+#include <QToolButton>
+
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,7 +65,7 @@ ProgramSpaceWindow& EditorTest::windowOf(const Tprogramspace& program) {
 }
 
 void EditorTest::place(Tprogramspace& program, AddButton button, QPoint at) {
-    QTest::mouseClick(forms().controlPanel().button(button), Qt::LeftButton);
+    QTest::mouseClick(controlPanel().button(button), Qt::LeftButton);
     QTest::mouseClick(&windowOf(program).canvas(), Qt::LeftButton, {}, at);
 }
 
@@ -145,13 +151,27 @@ void EditorTest::answerModal() {
     auto answer = std::move(answers_.front());
     answers_.pop_front();
     answered_ = modal;
-    answer(modal);
+    // Forms are kept and shown again: once this showing ends, the next may be answered.
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(dialog, &QDialog::finished, [this, once] {
+            answered_ = nullptr;
+            QObject::disconnect(*once);
+        });
+    }
+    // Answered from a call of its own: a box that the answer brings up (a refusal) is
+    // answered while this one waits, and the watch timer cannot fire inside its own call.
+    QTimer::singleShot(0, modal, [answer = std::move(answer), modal] { answer(modal); });
 }
 
 void EditorTest::answerBox(const char* button) {
     whenModal([this, button](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr) << "expected a message box";
+        if (!box) {
+            ADD_FAILURE() << "expected a message box, not " << modal->metaObject()->className();
+            modal->close();
+            return;
+        }
         boxTexts.push_back(box->text());
         for (QAbstractButton* b : box->buttons())
             if (b->text() == QString::fromUtf8(button)) {
@@ -165,14 +185,27 @@ void EditorTest::answerBox(const char* button) {
 
 void EditorTest::typeIntoDialog(const QString& text) {
     whenModal([text](QWidget* modal) {
-        auto* dialog = qobject_cast<QInputDialog*>(modal);
-        ASSERT_NE(dialog, nullptr) << "expected an input dialog";
-        auto* edit = dialog->findChild<QLineEdit*>();
-        ASSERT_NE(edit, nullptr);
+        QLineEdit* edit = nullptr;
+        QAbstractButton* ok = nullptr;
+        if (auto* window = qobject_cast<forms::TOperationWindow*>(modal)) {
+            edit = qobject_cast<QLineEdit*>(window->focusWidget());
+            ok = window->OKBtn;
+        } else if (auto* index = qobject_cast<forms::TIndexADialog*>(modal)) {
+            edit = index->IndexValue;
+            ok = index->OKBtn;
+        } else if (auto* attributes = qobject_cast<forms::TvisualorAttributeDialog*>(modal)) {
+            edit = attributes->VisualorAlias;
+            ok = attributes->OkButton;
+        }
+        if (!edit || !ok) {
+            ADD_FAILURE() << "expected an entry window, not " << modal->metaObject()->className();
+            modal->close();
+            return;
+        }
         edit->selectAll();
         // Chinese text has no keys of its own: it comes as an input method would send it.
         edit->insert(text);
-        dialog->accept();
+        ok->click();
     });
 }
 

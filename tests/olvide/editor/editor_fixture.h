@@ -2,7 +2,8 @@
 // A main window on the offscreen platform, driven as a user drives it: tool-bar buttons,
 // control-panel buttons, clicks and right-clicks on the canvas and on objects, pop-up menu
 // items, and modal boxes answered as they come up.
-#include "olvide/editor/basic_forms.h"
+#include "olvide/editor/forms/control_panel.h"
+#include "olvide/editor/forms/editor_forms.h"
 #include "olvide/editor/main_window.h"
 #include "olvide/editor/object_view.h"
 #include "olvide/editor/programspace_window.h"
@@ -20,13 +21,15 @@
 
 namespace olvide::editor::testing {
 
+using forms::AddButton;
+
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     Tmainframe& frame() { return *frame_; }
-    BasicForms& forms() { return static_cast<BasicForms&>(frame_->forms()); }
+    forms::TControlPanel& controlPanel() { return frame_->forms().controlPanel(); }
     Workspace& workspace() { return frame_->workspace(); }
 
     void clickTool(const char* name);
@@ -54,7 +57,8 @@ protected:
     void whenModal(std::function<void(QWidget*)> answer);
     // Answers the next message box with the button of that caption; its text is kept.
     void answerBox(const char* button);
-    // Types the text into the next input dialog and takes it.
+    // Types the text into the next entry window (a constant window, the index dialog, or an
+    // attribute window's name box) and presses its OK button.
     void typeIntoDialog(const QString& text);
     std::vector<QString> boxTexts; // texts of the message boxes answered
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 namespace olvide::editor::testing {
 namespace {
@@ -38,7 +39,7 @@ TEST_F(ProgramSpaceWindowTest, PlacedObjectsShowTheirPictureAndCentredNameWhereC
     place(program(), AddButton::addNumber, {200, 150});
     TVisualor* number = lastElement(program());
     ASSERT_NE(number, nullptr);
-    EXPECT_FALSE(forms().controlPanel().button(AddButton::addNumber)->isChecked());
+    EXPECT_FALSE(controlPanel().button(AddButton::addNumber)->isChecked());
     const QRect picture = view(*number).picture().geometry();
     EXPECT_EQ(picture.topLeft() + QPoint(picture.width() / 2, picture.height() / 2),
               QPoint(200, 150));
@@ -62,7 +63,7 @@ TEST_F(ProgramSpaceWindowTest, ANinthMainCommanderIsRefused) {
     EXPECT_EQ(program().objects.mainCommanderTotal(), 8);
     ASSERT_EQ(boxTexts.size(), 1u);
     EXPECT_EQ(boxTexts[0], ui("只允许放置8个流程Olvan!"));
-    EXPECT_FALSE(forms().controlPanel().button(AddButton::addMaincommander)->isChecked());
+    EXPECT_FALSE(controlPanel().button(AddButton::addMaincommander)->isChecked());
 }
 
 TEST_F(ProgramSpaceWindowTest, DraggingAnObjectMovesItsPictureAndLabel) {
@@ -163,9 +164,9 @@ TEST_F(ProgramSpaceWindowTest, ADoubleClickOpensTheAttributeWindowAndANewNameIsS
     doubleClick(number);
     EXPECT_EQ(number.VisualorAlias, toCodePage(ui("总和")));
     EXPECT_EQ(view(number).label().caption(), ui("总和"));
-    // A name that reads as a number is refused with the model's message; the window comes
-    // back and Cancel leaves the old name.
-    typeIntoDialog("123");
+    // A name of the program's own kind-and-number form is refused with the model's message;
+    // the window stays, and closing it leaves the old name.
+    typeIntoDialog("num5");
     answerBox("确定");
     whenModal([](QWidget* modal) { modal->close(); });
     doubleClick(number);

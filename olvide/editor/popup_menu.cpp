@@ -54,6 +54,9 @@ QMenu* buildPopupMenu(TVisualor& object, Tprogramspace& program, QWidget* parent
     Choose choose;
     if (auto* function = dynamic_cast<TprogramFunction*>(&object)) {
         functionMenu = functionCallMenu(*function);
+        // "调用" stays a sub-menu when there is nothing to call: one empty item.
+        if (MenuItem& call = functionMenu.items.front(); call.items.empty())
+            call.items.push_back(MenuItem{"", "", "", "", false, {}});
         menu = &functionMenu;
         // The handlers run after the menu has closed: a deletion may free the object.
         choose = [&program, function](const MenuItem& item) {

@@ -13,8 +13,7 @@ int main(int argc, char** argv) {
     const olvide::editor::StartOptions options = olvide::editor::parseStartOptions(args);
     if (!options.error.empty()) {
         std::cerr << "olvide: " << options.error << "\n"
-                  << "usage: olvide [--no-splash] [FILE.olv...]\n"
-                  << "       olvide --help\n";
+                  << "usage: olvide [--no-splash] [FILE.olv...]    (olvide --help for more)\n";
         return olvide::kExitBadInput;
     }
     return olvide::editor::runDesktop(argc, argv, options);

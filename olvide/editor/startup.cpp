@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <cstdlib>
 #include <iostream>
 
 namespace olvide::editor {
@@ -36,8 +37,19 @@ void waitUntil(std::chrono::steady_clock::time_point until) {
     loop.exec();
 }
 
+bool displayAvailable() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* value = std::getenv(name); value && *value) return true;
+    return false;
+}
+
 int runDesktop(int& argc, char** argv, const StartOptions& options) {
     const auto started = std::chrono::steady_clock::now();
+    if (!displayAvailable()) {
+        std::cerr << "olvide: no display to show the windows on (set DISPLAY, or use --run or "
+                     "--dump; olvide --help)\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     if (options.splash) {
         startSplash();

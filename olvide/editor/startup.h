@@ -20,7 +20,10 @@ StartOptions parseStartOptions(const std::vector<std::string>& args);
 // Waits in the event loop (the processor sleeps) until `until` has come.
 void waitUntil(std::chrono::steady_clock::time_point until);
 
-// Runs the desktop program; the exit status.
+// Whether there is a display to show windows on (or a platform chosen for Qt).
+bool displayAvailable();
+
+// Runs the desktop program; the exit status (1 without a display).
 int runDesktop(int& argc, char** argv, const StartOptions& options);
 
 inline constexpr std::chrono::milliseconds kSplashPause{7776};

@@ -46,6 +46,9 @@ protected:
         onNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<Dialog*>(modal);
             ASSERT_NE(dialog, nullptr);
+            // Focus moves only within the active window.
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
             action(*dialog);
             if (dialog->isVisible()) dialog->reject();
         });

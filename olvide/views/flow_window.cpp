@@ -1,9 +1,8 @@
 #include "olvide/views/flow_window.h"
 
 #include "olvide/model/commanders/commander.h"
-#include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
 #include "olvide/views/flow_painting.h"
+#include "olvide/views/layout/shown_objects.h"
 #include "olvide/views/view_pictures.h"
 
 #include <QCloseEvent>
@@ -124,13 +123,7 @@ void FlowWindow::forget(const TVisualor& object) {
 }
 
 bool FlowWindow::leafAlive(const FlowLeaf& leaf) const {
-    if (!leaf.branch || !leaf.step || !hooks_.workspace) return false;
-    for (const auto& program : hooks_.workspace->programs())
-        for (const auto& commander : program->objects.commanders)
-            if (commander.get() == leaf.branch->commander)
-                return std::any_of(commander->Steps.begin(), commander->Steps.end(),
-                                   [&leaf](const auto& step) { return step.get() == leaf.step; });
-    return false;
+    return leaf.branch && stillHolds(hooks_.workspace, leaf.branch->commander, leaf.step);
 }
 
 void FlowWindow::pressLeaf(FlowLeaf* leaf) {

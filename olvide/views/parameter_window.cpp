@@ -3,7 +3,6 @@
 #include "olvide/controls/olvan_font.h"
 #include "olvide/model/commanders/argument.h"
 #include "olvide/model/space/programspace.h"
-#include "olvide/model/space/workspace.h"
 #include "olvide/model/steps/step.h"
 #include "olvide/views/layout/parameter_layout.h"
 #include "olvide/views/step_picture_view.h"
@@ -65,27 +64,13 @@ void ParameterWindow::showCall(Tstep& callStep) {
         connect(view, &StepPictureView::pressed, this, [this, i] { pressPicture(i); });
         connect(view, &StepPictureView::menuRequested, this,
                 [this, i](QPoint where) { openMenu(i, where); });
-        views_.push_back(view);
-        labels_.push_back(labelUnder(this, picture, kLabelWidth, kLabelReach));
+        row_.add(view, labelUnder(this, picture, kLabelWidth, kLabelReach), &picture);
     }
     show();
 }
 
 void ParameterWindow::closePictures() {
-    if (hooks_.workspace)
-        for (const auto& program : hooks_.workspace->programs())
-            for (const auto& picture : pictures_)
-                program->edit.forget(picture.get());
-    for (StepPictureView* view : views_) {
-        view->hide();
-        view->deleteLater();
-    }
-    for (QWidget* label : labels_) {
-        label->hide();
-        label->deleteLater();
-    }
-    views_.clear();
-    labels_.clear();
+    row_.clear(hooks_.workspace);
     pictures_.clear();
     callStep_ = nullptr;
     hide();
@@ -96,8 +81,8 @@ void ParameterWindow::pressPicture(std::size_t index) {
     auto* program = dynamic_cast<Tprogramspace*>(callStep_->Space);
     if (!program) return;
     program->SelectObject(*pictures_[index]);
-    for (std::size_t i = 0; i < views_.size(); ++i)
-        views_[i]->setHighlighted(i == index);
+    for (std::size_t i = 0; i < row_.size(); ++i)
+        row_.view(i).setHighlighted(i == index);
 }
 
 void ParameterWindow::openMenu(std::size_t index, QPoint where) {

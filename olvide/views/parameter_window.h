@@ -2,6 +2,7 @@
 // The parameter window "参数窗口": for the call step the step window shows, one picture per
 // argument of the called commander; an argument is bound to an object of the calling program
 // by choosing "输入" or "输出" on its picture and then picking the object in the program space.
+#include "olvide/views/picture_row.h"
 #include "olvide/views/view_hooks.h"
 
 #include <QWidget>
@@ -42,7 +43,7 @@ public:
     const std::vector<std::unique_ptr<TArgumentVaribler>>& ArgumentPictures() const {
         return pictures_;
     }
-    const std::vector<StepPictureView*>& pictureViews() const { return views_; }
+    const std::vector<StepPictureView*>& pictureViews() const { return row_.views(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,8 +59,7 @@ private:
     StepWindow* stepWindow_ = nullptr;
     Tstep* callStep_ = nullptr;
     std::vector<std::unique_ptr<TArgumentVaribler>> pictures_;
-    std::vector<StepPictureView*> views_;
-    std::vector<QWidget*> labels_;
+    PictureRow row_;
     std::size_t menuPicture_ = 0;
     QMenu* ArgumentPopupMenu = nullptr;
     QAction* ArgumentInput = nullptr;

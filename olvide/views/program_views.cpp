@@ -2,6 +2,7 @@
 
 #include "olvide/model/commanders/commander.h"
 #include "olvide/views/flow_window.h"
+#include "olvide/views/layout/shown_objects.h"
 #include "olvide/views/parameter_window.h"
 #include "olvide/views/step_window.h"
 
@@ -30,8 +31,8 @@ ProgramViews::~ProgramViews() {
     flow_->ClearFlow();
 }
 
-void ProgramViews::commanderActivated(TCommander& commander) {
-    step_->ShowStep(&commander);
+void ProgramViews::commanderActivated(const TCommander& commander) {
+    if (TCommander* held = heldCommander(hooks_.workspace, &commander)) step_->ShowStep(held);
 }
 
 void ProgramViews::redrawFlow(const TCommander& commander) {

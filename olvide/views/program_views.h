@@ -39,7 +39,7 @@ public:
     FlowWindow& flowWindow() const { return *flow_; }
 
     // The commander became the one being edited: the step window shows its shown step.
-    void commanderActivated(TCommander& commander);
+    void commanderActivated(const TCommander& commander);
     // Steps were added to or deleted from the commander: the step window shows its shown
     // step again when it shows that commander, and a shown flow window draws it again.
     void stepsChanged(const TCommander& commander);

@@ -9,6 +9,7 @@
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
 #include "olvide/model/steps/step_variables.h"
+#include "olvide/views/layout/shown_objects.h"
 #include "olvide/views/layout/step_layout.h"
 #include "olvide/views/parameter_window.h"
 #include "olvide/views/step_picture_view.h"
@@ -228,10 +229,10 @@ void StepWindow::buildMenus() {
     modify->setObjectName(QStringLiteral("SVariblerModify"));
     connect(modify, &QAction::triggered, this, [this] {
         Tprogramspace* program = programOf(commander_);
-        if (!program || menuPicture_ >= pictureObjects_.size() || !shownStepAlive()) return;
+        if (!program || menuPicture_ >= row_.size() || !shownStepAlive()) return;
         // The picture was selected by the press that opened the menu; the pick that
         // follows in the program space replaces its operand.
-        if (program->edit.selected != pictureObjects_[menuPicture_]) return;
+        if (program->edit.selected != row_.object(menuPicture_)) return;
         program->edit.operate("&x");
         blink_->start();
     });
@@ -240,11 +241,7 @@ void StepWindow::buildMenus() {
 // The shown step.
 
 Tprogramspace* StepWindow::programOf(const TCommander* commander) const {
-    if (!commander || !hooks_.workspace) return nullptr;
-    for (const auto& program : hooks_.workspace->programs())
-        for (const auto& c : program->objects.commanders)
-            if (c.get() == commander) return program.get();
-    return nullptr;
+    return programHolding(hooks_.workspace, commander);
 }
 
 bool StepWindow::commanderAlive() const {
@@ -252,9 +249,7 @@ bool StepWindow::commanderAlive() const {
 }
 
 bool StepWindow::shownStepAlive() const {
-    if (!shownStep_ || !commanderAlive()) return false;
-    return std::any_of(commander_->Steps.begin(), commander_->Steps.end(),
-                       [this](const auto& step) { return step.get() == shownStep_; });
+    return stillHolds(hooks_.workspace, commander_, shownStep_);
 }
 
 void StepWindow::ShowStep(TCommander* commander) {
@@ -302,35 +297,18 @@ void StepWindow::drawPictures() {
         connect(view, &StepPictureView::menuRequested, this,
                 [this, i](QPoint where) { pictureMenu(i, where); });
         connect(view, &StepPictureView::doubleClicked, this, [this, i] { changeConstant(i); });
-        views_.push_back(view);
-
-        if (menuOf(object) == PictureMenu::Exchange || dynamic_cast<TStepconstant*>(&object))
-            labels_.push_back(labelUnder(this, object, kLabelWidth, kLabelReach));
+        const bool named =
+            menuOf(object) == PictureMenu::Exchange || dynamic_cast<TStepconstant*>(&object);
+        row_.add(view, named ? labelUnder(this, object, kLabelWidth, kLabelReach) : nullptr,
+                 &object);
         slots_.push_back(placed[i].slot);
-        pictureObjects_.push_back(&object);
         step.Pictures.push_back(std::move(placed[i].object));
     }
 }
 
 void StepWindow::forgetPictures() {
-    // A picture may be the selected object of a program, or wait there for a pick.
-    if (hooks_.workspace)
-        for (const auto& program : hooks_.workspace->programs())
-            for (const TVisualor* picture : pictureObjects_)
-                program->edit.forget(picture);
-    // A picture may be the one whose signal is being handled: it goes once that is done.
-    for (StepPictureView* view : views_) {
-        view->hide();
-        view->deleteLater();
-    }
-    for (QWidget* label : labels_) {
-        label->hide();
-        label->deleteLater();
-    }
-    views_.clear();
-    labels_.clear();
+    row_.clear(hooks_.workspace);
     slots_.clear();
-    pictureObjects_.clear();
     blink_->stop();
 }
 
@@ -502,7 +480,7 @@ void StepWindow::showBinding(std::size_t parameter, std::uint8_t callView) {
 }
 
 void StepWindow::pressPicture(std::size_t index) {
-    if (index >= pictureObjects_.size() || !shownStepAlive()) return;
+    if (index >= row_.size() || !shownStepAlive()) return;
     auto* variable = dynamic_cast<TstepVaribler*>(shownStep_->Pictures[index].get());
     Tprogramspace* program = programOf(commander_);
     if (!variable || !program || roleOf(slots_[index]) == Role::None) return;
@@ -513,7 +491,7 @@ void StepWindow::pressPicture(std::size_t index) {
 }
 
 void StepWindow::pictureMenu(std::size_t index, QPoint where) {
-    if (index >= pictureObjects_.size() || !shownStepAlive()) return;
+    if (index >= row_.size() || !shownStepAlive()) return;
     QMenu* popup = nullptr;
     switch (menuOf(*shownStep_->Pictures[index])) {
     case PictureMenu::Add:
@@ -578,12 +556,12 @@ void StepWindow::replaceOperand(Role role, TprogramVaribler& picked) {
 void StepWindow::refreshHighlights() {
     Tprogramspace* program = programOf(commander_);
     bool active = false;
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        const TVisualor* picture = pictureObjects_[i];
+    for (std::size_t i = 0; i < row_.size(); ++i) {
+        const TVisualor* picture = row_.object(i);
         const bool selected = program && program->edit.selected == picture;
         const bool waiting = program && program->edit.operated == picture;
         active = active || selected || waiting;
-        views_[i]->setHighlighted(waiting ? blinkLit_ : selected);
+        row_.view(i).setHighlighted(waiting ? blinkLit_ : selected);
     }
     if (!active) blink_->stop();
 }

@@ -8,6 +8,7 @@
 // edited one, a step was added or deleted), showRunStep from run control, and detach when the
 // commander leaves the window.
 #include "olvide/model/steps/opcode.h"
+#include "olvide/views/picture_row.h"
 #include "olvide/views/view_hooks.h"
 
 #include <QColor>
@@ -74,7 +75,7 @@ public:
     TCommander* commander() const { return commander_; }
     Tstep* ShownStep() const { return shownStep_; }
     // The pictures drawn for the shown step, left to right.
-    const std::vector<StepPictureView*>& pictureViews() const { return views_; }
+    const std::vector<StepPictureView*>& pictureViews() const { return row_.views(); }
     QColor pauseSignalColour() const;
     QColor breakSignalColour() const;
     QColor endSignalColour() const;
@@ -116,12 +117,9 @@ private:
     const Tstep* bindingStep_ = nullptr;
     std::size_t bindingParameter_ = 0;
 
-    // The pictures of the shown step: their views, their slots, and the objects they draw
-    // (compared, never followed, once the step may be gone).
-    std::vector<StepPictureView*> views_;
-    std::vector<QWidget*> labels_;
+    // The pictures of the shown step, and the slots they fill.
+    PictureRow row_;
     std::vector<Slot> slots_;
-    std::vector<const TVisualor*> pictureObjects_;
     std::size_t menuPicture_ = 0;
 
     QWidget* pauseSignal_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QScrollArea>
+#include <QToolTip>
 
 namespace olvide::testing {
 namespace {
@@ -143,6 +144,12 @@ TEST_F(FlowWindowTest, HintsComeAtOnceWhileTheWindowIsActive) {
     QTRY_VERIFY(flowWindow.isActiveWindow());
     EXPECT_EQ(flowWindow.hintDelay(), 0);
     EXPECT_EQ(flowWindow.hintShown(), 30000);
+    // Resting on a figure shows its step's text.
+    auto& a = named(kind::Number, "a");
+    add(stepkind::WithConstant, "x+A", &a, nullptr, &a, "1");
+    flowWindow.DrawCommander(&main);
+    QTest::mouseMove(canvas(), figureCentre(&main, 1));
+    EXPECT_EQ(QToolTip::text().toStdString(), "a + 1 => a");
     QApplication::setActiveWindow(&stepWindow);
     QTRY_VERIFY(!flowWindow.isActiveWindow());
     EXPECT_EQ(flowWindow.hintDelay(), 1000);

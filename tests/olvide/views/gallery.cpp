@@ -125,6 +125,63 @@ bool drawExample(const QString& examples, const QString& name, const QDir& folde
     return save(sideBySide(step, shownParameters, flow), folder, name + "_views.png") && ok;
 }
 
+// A program built here with conditions and loops nested three deep, to look at the column
+// rules: its chart, then the same with the first condition folded.
+bool drawNested(const QDir& folder) {
+    NullPlatform platform;
+    Workspace workspace(platform);
+    Tprogramspace& program = workspace.newProgram();
+    workspace.activeProgram = &program;
+    TMaincommander* main = program.placeMainCommander(100, 100);
+    const auto steps = [&](TCommander* commander, int count,
+                           std::vector<std::pair<int, TprogramVaribler*>> enters) {
+        program.activateCommander(commander);
+        while (commander->stepCount() < count) {
+            TprogramVaribler* x = nullptr;
+            for (const auto& [at, entered] : enters)
+                if (at == commander->stepCount()) x = entered;
+            const char* code = !x ? "note" : x->VisualorStyle == kind::Condition ? "DOC" : "DOI";
+            program.services().AddStep(x ? stepkind::Flow : stepkind::Comment, code, x, nullptr,
+                                       nullptr, nullptr);
+        }
+    };
+    const auto condition = [&](bool withFalse) {
+        auto* c = static_cast<Tprogramcondition*>(program.placeElement(kind::Condition, 50, 50));
+        program.services().MakeTrueCommander(*c);
+        if (withFalse) program.services().MakeFalseCommander(*c);
+        return c;
+    };
+    const auto loop = [&] {
+        auto* it = static_cast<TprogramIteration*>(program.placeElement(kind::Iteration, 50, 50));
+        program.services().MakeForCommander(*it);
+        return it;
+    };
+    Tprogramcondition* outer = condition(true);
+    TprogramIteration* inner = loop();
+    Tprogramcondition* deepest = condition(false);
+    Tprogramcondition* second = condition(true);
+    TprogramIteration* last = loop();
+    steps(deepest->TrueCommander, 3, {});
+    steps(inner->ForCommander, 5, {{2, deepest}});
+    steps(outer->TrueCommander, 6, {{1, inner}});
+    steps(outer->FalseCommander, 4, {});
+    steps(second->TrueCommander, 5, {});
+    steps(second->FalseCommander, 3, {});
+    steps(last->ForCommander, 4, {});
+    steps(main, 12, {{2, outer}, {4, second}, {9, last}});
+
+    QWidget mainWindow;
+    mainWindow.setGeometry(0, 0, 900, 520);
+    ProgramViews views(&mainWindow, ViewHooks{&workspace, {}, {}});
+    views.toggleFlowWindow(main);
+    bool ok = save(framed(views.flowWindow()), folder, "nested_flow.png");
+    FlowLayout& layout = views.flowWindow().layout();
+    views.flowWindow().doubleClickLeaf(layout.leafAt(kFlowLeft, kFlowTop + 2 * kFlowRowHeight));
+    ok = save(framed(views.flowWindow()), folder, "nested_flow_folded.png") && ok;
+    const QImage zoomed = framed(views.flowWindow()).copy(0, 0, 140, 200);
+    return save(zoomed.scaled(zoomed.size() * 4), folder, "zoom-nested_flow_folded.png") && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -140,5 +197,6 @@ int main(int argc, char** argv) {
          {"while_loop", "arrays", "factorial", "counted_loop", "strings", "rectangles"})
         ok = drawExample(QStringLiteral(OLVAN_EXAMPLES_DIR), QString::fromLatin1(name), folder) &&
              ok;
+    ok = drawNested(folder) && ok;
     return ok ? 0 : 1;
 }

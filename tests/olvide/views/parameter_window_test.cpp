@@ -10,34 +10,18 @@ namespace {
 
 class ParameterWindowTest : public WindowsTest {
 protected:
-    Tprogramspace& called = calledProgram();
-    TMaincommander* area = called.placeMainCommander(100, 100);
-    TValueVaribler* width = argument(kind::Number, "w", true, false);
-    TValueVaribler* height = argument(kind::Number, "h", true, true);
-    TValueVaribler* result = argument(kind::Number, "out", false, true);
+    Callee callee{workspace, "shapes", "area"};
+    TValueVaribler* width = callee.argument(kind::Number, "w", true, false);
+    TValueVaribler* height = callee.argument(kind::Number, "h", true, true);
+    TValueVaribler* result = callee.argument(kind::Number, "out", false, true);
     TprogramFunction& function = named<TprogramFunction>(kind::Function, "shapes");
     TprogramNumber& length = named(kind::Number, "len");
     Tstep* call = nullptr;
 
     void SetUp() override {
         WindowsTest::SetUp();
-        area->SetAlias("area");
         call = add(stepkind::Call, "area", &function);
         add(stepkind::Comment, "after");
-    }
-    Tprogramspace& calledProgram() {
-        Tprogramspace& program = workspace.newProgram();
-        program.caption = "shapes";
-        return program;
-    }
-    TValueVaribler* argument(std::uint8_t k, const char* alias, bool in, bool out) {
-        auto* e = dynamic_cast<TValueVaribler*>(called.placeElement(k, 40, 40));
-        e->SetAlias(alias);
-        const auto store = static_cast<std::size_t>(called.services().storeIndexOf(area));
-        e->Stores[store].StoreInput = in;
-        e->Stores[store].StoreOutput = out;
-        area->addArgument(e);
-        return e;
     }
     QAction* item(const char* name) { return parameterWindow.findChild<QAction*>(name); }
     // Presses an argument picture and opens its menu.

@@ -346,6 +346,22 @@ TEST_F(StepWindowTest, TheSignalsFollowARun) {
     EXPECT_EQ(stepWindow.pauseSignalColour(), kGrey);
 }
 
+TEST_F(StepWindowTest, TheToggleHidesAndDetachesThenShowsTheEditedCommander) {
+    steps(3);
+    show(main, 3);
+    views.toggleStepWindow(&main);
+    EXPECT_FALSE(stepWindow.isVisible());
+    EXPECT_EQ(stepWindow.commander(), nullptr);
+    EXPECT_TRUE(main.step(3)->Pictures.empty());
+    views.toggleStepWindow(&main);
+    EXPECT_TRUE(stepWindow.isVisible());
+    EXPECT_EQ(stepWindow.ShownStep(), main.step(3));
+    // Another program becomes the active one: the windows let go.
+    views.detach();
+    EXPECT_EQ(caption(stepWindow), "步骤窗口");
+    EXPECT_EQ(stepWindow.ShownStep(), nullptr);
+}
+
 TEST_F(StepWindowTest, AStepDeletedBehindTheWindowsBackIsNotTouched) {
     steps(3);
     show(main, 3);

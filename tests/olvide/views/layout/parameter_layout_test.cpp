@@ -9,32 +9,15 @@ namespace {
 
 class ArgumentPictures : public ViewsTest {
 protected:
-    Tprogramspace& called = calledProgram();
-    TMaincommander* area = called.placeMainCommander(100, 100);
-    TValueVaribler* width = argument(kind::Number, "w", true, false);
-    TValueVaribler* flag = argument(kind::Boolean, "ok", true, true);
-    TValueVaribler* result = argument(kind::String, "out", false, true);
+    Callee callee{workspace, "shapes", "area"};
+    TMaincommander* area = callee.commander;
+    TValueVaribler* width = callee.argument(kind::Number, "w", true, false);
+    TValueVaribler* flag = callee.argument(kind::Boolean, "ok", true, true);
+    TValueVaribler* result = callee.argument(kind::String, "out", false, true);
     TprogramFunction& function = named<TprogramFunction>(kind::Function, "shapes");
     TprogramNumber& actual = named(kind::Number, "len");
 
-    Tprogramspace& calledProgram() {
-        Tprogramspace& program = workspace.newProgram();
-        program.caption = "shapes";
-        return program;
-    }
-    TValueVaribler* argument(std::uint8_t k, const char* alias, bool in, bool out) {
-        auto* e = dynamic_cast<TValueVaribler*>(called.placeElement(k, 40, 40));
-        e->SetAlias(alias);
-        const auto store = static_cast<std::size_t>(called.services().storeIndexOf(area));
-        e->Stores[store].StoreInput = in;
-        e->Stores[store].StoreOutput = out;
-        area->addArgument(e);
-        return e;
-    }
-    Tstep* callStep() {
-        area->SetAlias("area");
-        return add(stepkind::Call, "area", &function);
-    }
+    Tstep* callStep() { return add(stepkind::Call, "area", &function); }
 };
 
 TEST_F(ArgumentPictures, ThreeArgumentsStandAt25And73And121) {

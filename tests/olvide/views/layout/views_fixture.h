@@ -9,6 +9,27 @@
 
 namespace olvide::testing {
 
+// A second open program whose main commander takes the arguments given to it.
+struct Callee {
+    Callee(Workspace& workspace, const char* programName, const char* commanderAlias)
+        : program(workspace.newProgram()) {
+        program.caption = programName;
+        commander = program.placeMainCommander(100, 100);
+        commander->SetAlias(commanderAlias);
+    }
+    TValueVaribler* argument(std::uint8_t k, const char* alias, bool in, bool out) {
+        auto* e = dynamic_cast<TValueVaribler*>(program.placeElement(k, 40, 40));
+        e->SetAlias(alias);
+        const auto store = static_cast<std::size_t>(program.services().storeIndexOf(commander));
+        e->Stores[store].StoreInput = in;
+        e->Stores[store].StoreOutput = out;
+        commander->addArgument(e);
+        return e;
+    }
+    Tprogramspace& program;
+    TMaincommander* commander = nullptr;
+};
+
 class ViewsTest : public ModelTest {
 protected:
     TMaincommander& main = placeMain();

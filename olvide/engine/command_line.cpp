@@ -17,12 +17,14 @@ namespace olvide {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: olvide --run FILE.olv [--main NAME] [--set NAME=VALUE]... [--max-steps N] [--values]\n"
+    "usage: olvide [--no-splash] [FILE.olv...]\n"
+    "       olvide --run FILE.olv [--main NAME] [--set NAME=VALUE]... [--max-steps N] [--values]\n"
     "       olvide --dump FILE.olv\n"
     "       olvide --help\n";
 
 constexpr const char* kHelp =
-    "olvide: the Olvane flowchart environment on the command line.\n"
+    "olvide: the Olvane flowchart environment. Without a mode below it is the desktop\n"
+    "program: it shows its splash (not with --no-splash) and opens every FILE.olv named.\n"
     "\n"
     "  --run FILE.olv       load the program (and the functions it calls) and run its first\n"
     "                       main commander until the program ends\n"

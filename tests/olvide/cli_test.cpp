@@ -124,9 +124,11 @@ TEST_F(CommandLine, MaxStepsStopsTheRunWithStatus3) {
 }
 
 TEST_F(CommandLine, BadOptionsAndUnreadableFilesGiveStatus1AndAReason) {
-    Result r = olvide({});
+    // Without a mode olvide is the desktop program; an option it does not know is refused.
+    Result r = olvide({"--frobnicate"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("usage"), std::string::npos);
+    EXPECT_NE(r.err.find("--frobnicate"), std::string::npos);
     r = olvide({"--run", example("counted_loop.olv"), "--max-steps", "many"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("--max-steps"), std::string::npos);

@@ -178,5 +178,41 @@ TEST_F(ScenarioTest, ClosingTheMainWindowDuringARunStopsItFirst) {
     EXPECT_FALSE(frame().isVisible());
 }
 
+// Chinese text typed into a name and into a string constant reaches the model as code-page
+// bytes, and quotes and backslashes in the constant survive saving and opening again.
+TEST_F(ScenarioTest, ChineseNamesAndQuotedConstantsSurviveSaveAndOpen) {
+    Tprogramspace& program = newProgram();
+    place(program, AddButton::addMaincommander, {420, 40});
+    place(program, AddButton::addString, {120, 80});
+    auto* text = dynamic_cast<TprogramString*>(lastElement(program));
+    ASSERT_NE(text, nullptr);
+    typeIntoDialog(QStringLiteral("问候"));
+    doubleClick(*text);
+    EXPECT_EQ(text->VisualorAlias, std::string("\xCE\xCA\xBA\xF2")); // GB18030 of 问候
+
+    click(*lastMain(program));
+    const std::string typed = "\xC4\xE3\xBA\xC3 \"a\\b\" 'c'"; // 你好 "a\b" 'c'
+    typeIntoDialog(QStringLiteral("你好 \"a\\b\" 'c'"));
+    ASSERT_TRUE(chooseFromMenu(*text, {"StringSetA"}));
+    TMaincommander* main = lastMain(program);
+    ASSERT_EQ(main->stepCount(), 2);
+    EXPECT_EQ(main->step(2)->constantText(), typed);
+
+    const std::string path = temporaryPath("greeting.olv");
+    frame().files().chooseSavePath = [path] { return path; };
+    clickTool("FileSave");
+    const std::string saved = dumpProgram(program);
+    windowOf(program).close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frame().files().chooseOpenPath = [path] { return path; };
+    clickTool("FileOpen");
+    ASSERT_EQ(workspace().programs().size(), 1u);
+    Tprogramspace& reopened = *workspace().programs().front();
+    EXPECT_EQ(dumpProgram(reopened), saved);
+    TMaincommander* again = reopened.objects.mainCommander(0);
+    ASSERT_TRUE(again && again->stepCount() == 2);
+    EXPECT_EQ(again->step(2)->constantText(), typed);
+}
+
 } // namespace
 } // namespace olvide::editor::testing

@@ -20,6 +20,10 @@ struct RepeatGrid {
     int rows = 1;
 };
 
+// Never more shapes than this in one direction: a tiny spacing on a large control (a damaged
+// drawing file, say) must not stall the painting.
+inline constexpr int kMaxRepeat = 512;
+
 // Repeating across: one shape per XSpacing of the width and one more; down the same with
 // YSpacing. A spacing of 0 or less repeats nothing in its direction.
 RepeatGrid repeatGrid(TRepeatMode mode, QSize control, int xSpacing, int ySpacing);

@@ -5,6 +5,7 @@
 // dialogs. The elements themselves belong to the program space (paintElements, in drawing
 // order); this layer gives them their controls and answers what the user does with them.
 // Nothing is drawn or selected while the program space's drawing switch (Ctrl+W) is off.
+#include "olvide/controls/stretch_handle.h"
 #include "olvide/drawing/drawing_menus.h"
 #include "olvide/drawing/paint_elements.h"
 
@@ -17,10 +18,6 @@
 
 namespace olvide {
 class Tprogramspace;
-}
-
-namespace olvide::controls {
-class TStretchHandle;
 }
 
 namespace olvide::drawing {

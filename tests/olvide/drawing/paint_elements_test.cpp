@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace olvide::drawing {
@@ -160,7 +161,7 @@ TEST_F(PaintElementsTest, CheckMenuClearsEveryTickThenTicksWhatMatchesTheShape) 
     element->checkMenu(*menu);
     EXPECT_EQ(ticked(*menu),
               (std::vector<std::string>{"MsBorderClick", "MsRepeatModeVertClick", "MsShadowClick",
-                                        "Msangle270Click", "MsalignleftClick"}));
+                                        "MsalignleftClick", "Msangle270Click"}));
 }
 
 TEST_F(PaintElementsTest, EachMenuHoldsItsCommandsWithALeadingBlank) {
@@ -240,9 +241,10 @@ TEST_F(PaintElementsTest, TheDialogsCarryTheirCaptionsAndGroups) {
     for (const auto& [dialog, caption] : dialogs) {
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(caption));
         // Every field and button lies inside the dialog.
-        for (QWidget* w : dialog->findChildren<QWidget*>())
-            if (w->parentWidget() == dialog.get())
-                EXPECT_TRUE(dialog->rect().contains(w->geometry())) << caption;
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            if (w->parentWidget() != dialog.get()) continue;
+            EXPECT_TRUE(dialog->rect().contains(w->geometry())) << caption;
+        }
         EXPECT_EQ(dialog->OKBtn->text(), QStringLiteral("确定"));
     }
 }

@@ -8,6 +8,7 @@
 #include "olvide/controls/stretch_handle.h"
 #include "olvide/drawing/drawing_menus.h"
 #include "olvide/drawing/paint_elements.h"
+#include "olvide/drawing/rubber_band.h"
 
 #include <QObject>
 #include <QPoint>
@@ -23,7 +24,6 @@ class Tprogramspace;
 namespace olvide::drawing {
 
 class DrawingForms;
-class Trubberband;
 
 class DrawingLayer : public QObject {
     Q_OBJECT

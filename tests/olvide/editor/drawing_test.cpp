@@ -61,7 +61,7 @@ protected:
     void closeAndForget() {
         program().modified = false;
         windowOf(program()).close();
-        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         program_ = nullptr;
     }
     static std::string contents(const std::string& path) {
@@ -165,6 +165,9 @@ TEST_F(DrawingTest, CtrlWTurnsDrawingAndSelectingOffAndOnAgain) {
     EXPECT_EQ(handle().AttachedCount(), 0);
     draw(PaintKind::ellipse, {100, 100}, {150, 150});
     EXPECT_EQ(program().objects.paintElements.size(), 1u);
+    // The button stays down until it is pressed again.
+    EXPECT_EQ(panel().pendingKind(), PaintKind::ellipse);
+    QTest::mouseClick(panel().button(PaintKind::ellipse), Qt::LeftButton);
     // On the canvas Ctrl+W turns it on again.
     QTest::keyClick(&canvas(), Qt::Key_W, Qt::ControlModifier);
     EXPECT_TRUE(program().drawingEnabled);
@@ -173,7 +176,7 @@ TEST_F(DrawingTest, CtrlWTurnsDrawingAndSelectingOffAndOnAgain) {
 }
 
 TEST_F(DrawingTest, MenuCommandsChangeTheSelectedShapeAndTickItsMenu) {
-    TpeMultishape* r = draw(PaintKind::rectangle, {0, 0}, {160, 80});
+    TpeMultishape* r = draw(PaintKind::rectangle, {1, 1}, {161, 81});
     press(*r);
     QMenu* menu = handle().popupMenu();
     ASSERT_NE(menu, nullptr);
@@ -182,6 +185,7 @@ TEST_F(DrawingTest, MenuCommandsChangeTheSelectedShapeAndTickItsMenu) {
         ASSERT_NE(action, nullptr) << name;
         action->trigger();
     };
+    ASSERT_EQ(r->shape().size(), QSize(160, 80));
     trigger("MsrepeatModeHorizClick");
     EXPECT_EQ(r->shape().repeatMode(), controls::TRepeatMode::rpHoriz);
     EXPECT_EQ(r->shape().shapeW(), 20);

@@ -385,6 +385,12 @@ TEST_F(ProgramDocumentsTest, AVisualObjectKeepsItsPictureFileOnlyWhileTheFileIsT
     EXPECT_FALSE(read.hasOwnPicture);
     EXPECT_EQ(read.VisualorImage.icon, "Yinico.bmp");
     EXPECT_EQ(read.VisualorAlias, yin->VisualorAlias);
+    // A visual object read from the file is selected by a click and goes with Delete.
+    Tprogramspace& space = *other->programs().front();
+    space.objects.yins.front()->visualorImageMouseDown();
+    EXPECT_EQ(space.edit.selectedYin, space.objects.yins.front().get());
+    space.keyDown(key::Delete, {});
+    EXPECT_TRUE(space.objects.yins.empty());
 }
 
 } // namespace

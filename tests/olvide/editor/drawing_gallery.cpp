@@ -118,11 +118,18 @@ int main(int argc, char** argv) {
         QImage canvas = window->canvas().grab(area).toImage();
         if (QMenu* menu = reopened.SHandle().popupMenu()) {
             menu->adjustSize();
-            const QImage shown = menu->grab().toImage();
             QPainter p(&canvas);
-            p.drawImage(QPoint(390, 120), shown.copy(0, 0, 170, 150));
+            p.drawImage(QPoint(400, 110), menu->grab().toImage());
         }
         ok = save(canvas, folder, "drawing-selected") && ok;
+        // The dialogs show the elements they belong to.
+        DrawingForms& forms = frame.drawing();
+        const std::vector<TpaintElement*> elements = reopened.elements();
+        elements[0]->loadDialog(forms.lineAttribute());
+        elements[1]->loadDialog(forms.textAttribute());
+        elements[4]->loadDialog(forms.rectangleAttribute());
+        elements[6]->loadDialog(forms.triangleAttribute());
+        elements[2]->loadDialog(forms.multiShapeAttribute());
         opened->modified = false;
     }
 

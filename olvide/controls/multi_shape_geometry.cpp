@@ -30,7 +30,8 @@ RepeatGrid repeatGrid(TRepeatMode mode, QSize control, int xSpacing, int ySpacin
     if (across && xSpacing > 0)
         grid.columns = std::min(kMaxRepeat, std::max(0, control.width()) / xSpacing + 1);
     if (down && ySpacing > 0)
-        grid.rows = std::min(kMaxRepeat, std::max(0, control.height()) / ySpacing + 1);
+        grid.rows = std::min({kMaxRepeat, kMaxRepeatedShapes / grid.columns,
+                              std::max(0, control.height()) / ySpacing + 1});
     return grid;
 }
 

@@ -27,8 +27,11 @@ RepeatGrid repeatGrid(TRepeatMode mode, QSize control, int xSpacing, int ySpacin
     RepeatGrid grid;
     const bool across = mode == TRepeatMode::rpHoriz || mode == TRepeatMode::rpBoth;
     const bool down = mode == TRepeatMode::rpVert || mode == TRepeatMode::rpBoth;
-    if (across && xSpacing > 0) grid.columns = std::max(0, control.width()) / xSpacing + 1;
-    if (down && ySpacing > 0) grid.rows = std::max(0, control.height()) / ySpacing + 1;
+    if (across && xSpacing > 0)
+        grid.columns = std::min(kMaxRepeat, std::max(0, control.width()) / xSpacing + 1);
+    if (down && ySpacing > 0)
+        grid.rows = std::min({kMaxRepeat, kMaxRepeatedShapes / grid.columns,
+                              std::max(0, control.height()) / ySpacing + 1});
     return grid;
 }
 

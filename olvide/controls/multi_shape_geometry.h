@@ -20,6 +20,12 @@ struct RepeatGrid {
     int rows = 1;
 };
 
+// Never more shapes than these in one direction and in all: a tiny spacing on a large control
+// (a damaged drawing file, say) must not stall the painting. Rows beyond the total are left
+// out.
+inline constexpr int kMaxRepeat = 512;
+inline constexpr int kMaxRepeatedShapes = 16384;
+
 // Repeating across: one shape per XSpacing of the width and one more; down the same with
 // YSpacing. A spacing of 0 or less repeats nothing in its direction.
 RepeatGrid repeatGrid(TRepeatMode mode, QSize control, int xSpacing, int ySpacing);

@@ -1,6 +1,9 @@
 #include "main_window.h"
 
 #include "olvide/controls/olvan_font.h"
+#include "olvide/drawing/drawing_forms.h"
+#include "olvide/drawing/drawing_layer.h"
+#include "olvide/drawing/paint_panel.h"
 #include "olvide/editor/document_list_window.h"
 #include "olvide/editor/emblem.h"
 #include "olvide/editor/file_commands.h"
@@ -67,11 +70,16 @@ constexpr int kButton = 16;
 Tmainframe::Tmainframe()
     : platform_(std::make_unique<QtPlatform>(*this)),
       workspace_(std::make_unique<Workspace>(*platform_)),
-      forms_(std::make_unique<forms::EditorForms>(false)) {
+      forms_(std::make_unique<forms::EditorForms>(false)),
+      drawing_(std::make_unique<drawing::DrawingForms>(forms_->controlPanel())) {
     setWindowTitle(ui("Olvan编程语言之Kestrel版"));
     setFont(controls::olvanFont(QStringLiteral("Courier New"), 9));
     setWindowIcon(QPixmap::fromImage(picture("olvan.bmp")));
     forms_->openProgram = [this] { OpenfileClick(); };
+    // A picture goes to the active program space.
+    drawing_->paintPanel().pictureChosen = [this](const QString& path) {
+        if (ProgramSpaceWindow* window = activeWindow()) window->drawingLayer().addPicture(path);
+    };
     views::ViewHooks hooks;
     hooks.workspace = workspace_.get();
     hooks.keyToSpace = [this](QKeyEvent* event, bool fromParameterWindow) {
@@ -300,6 +308,7 @@ ProgramSpaceWindow& Tmainframe::addWindow(Tprogramspace& program) {
     replay(program.objects.elements);
     replay(program.objects.yins);
     window->refreshValues();
+    window->drawingLayer().adoptStoredElements();
     return *window;
 }
 

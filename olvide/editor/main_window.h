@@ -24,6 +24,10 @@ namespace olvide::forms {
 class EditorForms;
 }
 
+namespace olvide::drawing {
+class DrawingForms;
+}
+
 namespace olvide::views {
 class ProgramViews;
 }
@@ -48,6 +52,8 @@ public:
     Workspace& workspace() const { return *workspace_; }
     QtPlatform& platform() const { return *platform_; }
     forms::EditorForms& forms() const { return *forms_; }
+    // The drawing panel, the shapes' attribute dialogs and the colour and font dialogs.
+    drawing::DrawingForms& drawing() const { return *drawing_; }
     views::ProgramViews& views() const { return *views_; }
     RunDriver& runDriver() const { return *driver_; }
     FileCommands& files() const { return *files_; }
@@ -113,6 +119,7 @@ private:
     std::unique_ptr<QtPlatform> platform_;
     std::unique_ptr<Workspace> workspace_;
     std::unique_ptr<forms::EditorForms> forms_;
+    std::unique_ptr<drawing::DrawingForms> drawing_;
     views::ProgramViews* views_ = nullptr; // a child of this window
     std::unique_ptr<RunDriver> driver_;
     std::unique_ptr<FileCommands> files_;

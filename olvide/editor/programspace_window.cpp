@@ -1,6 +1,7 @@
 #include "programspace_window.h"
 
 #include "olvide/controls/olvan_font.h"
+#include "olvide/drawing/drawing_layer.h"
 #include "olvide/editor/forms/control_panel.h"
 #include "olvide/editor/forms/editor_forms.h"
 #include "olvide/editor/key_codes.h"
@@ -91,11 +92,15 @@ void ProgramCanvas::keyPressEvent(QKeyEvent* event) {
         return;
     }
     program_.keyDown(key->key, key->modifiers);
+    // Ctrl+W may have turned drawing off.
+    if (ProgramSpaceWindow* window = frame_.windowOf(program_))
+        window->drawingLayer().drawingSwitched();
 }
 
 ProgramSpaceWindow::ProgramSpaceWindow(Tmainframe& frame, Tprogramspace& program)
     : frame_(frame), program_(&program), scroll_(new QScrollArea(this)),
-      canvas_(new ProgramCanvas(frame, program, scroll_)), hintPanel_(new QLabel(canvas_)) {
+      canvas_(new ProgramCanvas(frame, program, scroll_)), hintPanel_(new QLabel(canvas_)),
+      drawing_(new drawing::DrawingLayer(program, *canvas_, frame.drawing())) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QPixmap::fromImage(editor::picture("olvan.bmp")));
     // Ctrl+W belongs to the program space (the drawing switch), not to closing the window.
@@ -234,6 +239,7 @@ void ProgramSpaceWindow::scrollToOrigin() {
 }
 
 void ProgramSpaceWindow::programClosed() {
+    drawing_->programClosed();
     views_.clear();
     program_ = nullptr;
 }

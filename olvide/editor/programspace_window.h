@@ -16,6 +16,10 @@ class TVisualor;
 class Tprogramspace;
 } // namespace olvide
 
+namespace olvide::drawing {
+class DrawingLayer;
+}
+
 namespace olvide::editor {
 
 class ObjectView;
@@ -45,6 +49,8 @@ public:
     Tprogramspace* program() const { return program_; }
     ProgramCanvas& canvas() const { return *canvas_; }
     QScrollArea& scrollArea() const { return *scroll_; }
+    // The program's drawing elements with the stretch handle and the rubber band.
+    drawing::DrawingLayer& drawingLayer() const { return *drawing_; }
 
     // The model changed an object of this program.
     void pictureChanged(const TVisualor& object);
@@ -77,6 +83,7 @@ private:
     QScrollArea* scroll_;
     ProgramCanvas* canvas_;
     QLabel* hintPanel_;
+    drawing::DrawingLayer* drawing_; // a child of the canvas
     std::unordered_map<const TVisualor*, std::unique_ptr<ObjectView>> views_;
 };
 

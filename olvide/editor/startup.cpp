@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "olvide/drawing/drawing_forms.h"
+#include "olvide/drawing/paint_panel.h"
 #include "olvide/editor/file_commands.h"
 #include "olvide/editor/forms/control_panel.h"
 #include "olvide/editor/forms/editor_forms.h"
@@ -66,6 +68,7 @@ int runDesktop(int& argc, char** argv, const StartOptions& options) {
     frame.forms().create(forms::FormGroup::third);
     frame.show();
     frame.forms().controlPanel().show();
+    frame.drawing().paintPanel().show();
     for (const std::string& file : options.files)
         frame.files().open(file, true);
     return app.exec();

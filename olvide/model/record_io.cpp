@@ -43,6 +43,31 @@ void RecordWriter::endList() {
     put(tag::kEndOfList);
 }
 
+void RecordWriter::writeIdent(std::string_view name) {
+    put(tag::kIdent);
+    writeName(name);
+}
+
+void RecordWriter::writeBinary(std::string_view bytes) {
+    put(tag::kBinary);
+    putLittleEndian(static_cast<std::uint32_t>(bytes.size()), 4);
+    bytes_.append(bytes);
+}
+
+void RecordWriter::writeSet(const std::vector<std::string>& members) {
+    put(tag::kSet);
+    for (const auto& member : members)
+        if (!member.empty()) writeName(member);
+    // An empty name closes the set.
+    put(0);
+}
+
+void RecordWriter::writeName(std::string_view name) {
+    name = name.substr(0, 255);
+    put(static_cast<std::uint8_t>(name.size()));
+    bytes_.append(name);
+}
+
 void RecordWriter::writeStringList(const std::vector<std::string>& lines) {
     beginList();
     for (const auto& line : lines)
@@ -135,6 +160,58 @@ bool RecordReader::readListEnd() {
     if (static_cast<std::uint8_t>(data_[pos_]) != tag::kEndOfList) return false;
     ++pos_;
     return true;
+}
+
+std::optional<std::uint8_t> RecordReader::peekTag() const {
+    if (!ok() || atEnd()) return std::nullopt;
+    return static_cast<std::uint8_t>(data_[pos_]);
+}
+
+std::string RecordReader::readName() {
+    const char* where = nullptr;
+    if (!take(1, where)) return {};
+    const std::size_t length = static_cast<std::uint8_t>(*where);
+    if (!take(length, where)) return {};
+    return std::string(where, length);
+}
+
+std::string RecordReader::readIdent() {
+    std::uint8_t t = 0;
+    if (!takeTag(t)) return {};
+    if (t != tag::kIdent) {
+        fail(kInvalidValue);
+        return {};
+    }
+    return readName();
+}
+
+std::string RecordReader::readBinary() {
+    std::uint8_t t = 0;
+    if (!takeTag(t)) return {};
+    const char* where = nullptr;
+    if (t != tag::kBinary) {
+        fail(kInvalidValue);
+        return {};
+    }
+    if (!take(4, where)) return {};
+    const std::size_t length = littleEndian(where, 4);
+    // A length beyond the data is a damaged file: fail before allocating anything.
+    if (!take(length, where)) return {};
+    return std::string(where, length);
+}
+
+std::vector<std::string> RecordReader::readSet() {
+    std::vector<std::string> members;
+    std::uint8_t t = 0;
+    if (!takeTag(t)) return members;
+    if (t != tag::kSet) {
+        fail(kInvalidValue);
+        return members;
+    }
+    // Every member takes at least one byte, so a damaged set ends with the data.
+    for (std::string member = readName(); ok() && !member.empty(); member = readName())
+        members.push_back(std::move(member));
+    return members;
 }
 
 std::vector<std::string> RecordReader::readStringList() {

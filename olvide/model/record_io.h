@@ -3,6 +3,7 @@
 // multi-byte numbers are little-endian; the writer always picks the shortest integer form and
 // the reader accepts every form. Object records are written and read through these two.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +17,11 @@ inline constexpr std::uint8_t kInt8 = 0x02;
 inline constexpr std::uint8_t kInt16 = 0x03;
 inline constexpr std::uint8_t kInt32 = 0x04;
 inline constexpr std::uint8_t kString = 0x06;
+inline constexpr std::uint8_t kIdent = 0x07;
 inline constexpr std::uint8_t kFalse = 0x08;
 inline constexpr std::uint8_t kTrue = 0x09;
+inline constexpr std::uint8_t kBinary = 0x0A;
+inline constexpr std::uint8_t kSet = 0x0B;
 inline constexpr std::uint8_t kLongString = 0x0C;
 } // namespace tag
 
@@ -30,6 +34,16 @@ public:
     void writeStringList(const std::vector<std::string>& lines);
     void beginList();
     void endList();
+    // The values of component records: an identifier (an enumeration's value), a block of
+    // bytes (a picture), a set of identifiers.
+    void writeIdent(std::string_view name);
+    void writeBinary(std::string_view bytes);
+    void writeSet(const std::vector<std::string>& members);
+    // An untagged name of at most 255 bytes (a longer one is cut), as component records
+    // name their classes and properties.
+    void writeName(std::string_view name);
+    // The end mark of a component's properties or children.
+    void writeEndMark() { put(tag::kEndOfList); }
 
     const std::string& bytes() const { return bytes_; }
     std::string take() { return std::move(bytes_); }
@@ -61,6 +75,13 @@ public:
     void readListBegin();
     // At the end mark of a list: consumes it and returns true.
     bool readListEnd();
+    // The tag of the next value, not consumed; none at the end of the data or after a failure.
+    std::optional<std::uint8_t> peekTag() const;
+    std::string readIdent();
+    std::string readBinary();
+    std::vector<std::string> readSet();
+    // An untagged name (one length byte, the bytes).
+    std::string readName();
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }

@@ -30,8 +30,9 @@ void setError(std::string* error, std::string text) {
     if (error) *error = std::move(text);
 }
 
-// Reads the drawing file when it exists. Drawing elements come with the drawing panel; a
-// drawing file holding some stops at the first with a message.
+// Reads the drawing file when it exists; its elements go to the program space in file order,
+// before the program itself is read. A damaged file keeps what was read before the damage and
+// says where reading stopped.
 void readDrawing(Tprogramspace& program, const std::string& path) {
     const std::optional<fs::path> drawing = drawingPathFor(path);
     if (!drawing) return;
@@ -51,10 +52,13 @@ void readDrawing(Tprogramspace& program, const std::string& path) {
     }
     std::string error;
     const std::optional<std::string> bytes = readWholeFile(*drawing, error);
-    if (!bytes) return;
-    RecordReader reader(*bytes);
-    const DrawingReadResult result = readDrawingFile(reader, {});
-    if (!result.error.empty()) problem(result.error);
+    if (!bytes) return problem(error);
+    DrawingReadResult result = readDrawingFile(*bytes);
+    for (DrawingRecord& record : result.records)
+        program.objects.paintElements.push_back(
+            std::make_unique<StoredPaintElement>(std::move(record)));
+    if (!result.error.empty())
+        problem(result.error + cp(", 在第") + std::to_string(result.stoppedAt) + cp("字节处"));
 }
 
 // A new program space read from an existing file; none when the file cannot be read.
@@ -135,13 +139,16 @@ void renameReferences(Workspace& workspace, Tprogramspace& renamed, const std::s
 }
 
 bool writeFiles(Tprogramspace& program, const std::string& path, std::string* error) {
-    RecordWriter drawing;
-    writeDrawingFile(drawing, 0, {});
+    std::vector<DrawingRecord> records;
+    records.reserve(program.objects.paintElements.size());
+    for (const auto& element : program.objects.paintElements)
+        records.push_back(element->record());
+    const std::string drawing = drawingFileBytes(records);
     RecordWriter writer;
     writeProgramfile(program, writer);
     std::string why;
     const std::optional<fs::path> pegPath = drawingPathFor(path);
-    const bool written = (!pegPath || replaceFile(*pegPath, drawing.bytes(), why)) &&
+    const bool written = (!pegPath || replaceFile(*pegPath, drawing, why)) &&
                          keepBackup(path, why) && replaceFile(path, writer.bytes(), why);
     if (!written) {
         // Nothing was saved: the program still has unsaved changes.

@@ -92,15 +92,15 @@ void readCommanders(ObjectStore& objects, RecordReader& reader) {
     }
 }
 
-void readYins(ObjectStore& objects, RecordReader& reader) {
+void readYins(Tprogramspace& space, RecordReader& reader) {
     const std::int32_t n = reader.readInteger();
     for (std::int32_t i = 0; i < n && reader.ok(); ++i) {
         const std::int32_t code = reader.readInteger();
         if (!reader.ok()) return;
         if (code != kind::Yin) return unknownKind(reader, code, "visual objects");
-        std::unique_ptr<Tyin> yin = objects.createYinForReading();
+        std::unique_ptr<Tyin> yin = space.objects.createYinForReading();
         yin->load(reader);
-        objects.yins.push_back(std::move(yin));
+        space.adoptYin(std::move(yin));
     }
 }
 
@@ -120,7 +120,7 @@ ProgramReadResult readProgramfile(Tprogramspace& space, RecordReader& reader) {
     readElements(space.objects, reader);
     readConstants(space.objects, reader);
     readCommanders(space.objects, reader);
-    readYins(space.objects, reader);
+    readYins(space, reader);
     space.modified = false;
     if (!reader.ok()) {
         result.error = reader.error();

@@ -5,6 +5,7 @@
 #include "olvide/model/commanders/commander.h"
 #include "olvide/model/elements/elements.h"
 #include "olvide/model/objects/constant.h"
+#include "olvide/model/objects/paint_element.h"
 #include "olvide/model/objects/yin.h"
 
 #include <memory>
@@ -18,12 +19,6 @@ class ProgramServices;
 // Counts a serial counter up and answers the new serial. A counter read from a damaged file
 // may already stand at the largest serial; it stays there.
 std::int32_t nextSerial(std::int32_t& counter);
-
-// A drawing element of the program space; its kinds come with the drawing panel.
-class TPaintElement {
-public:
-    virtual ~TPaintElement() = default;
-};
 
 class ObjectStore {
 public:

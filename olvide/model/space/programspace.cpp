@@ -100,13 +100,16 @@ TprogramVaribler* Tprogramspace::placeElement(std::uint8_t elementKind, int x, i
 }
 
 Tyin* Tprogramspace::placeYin(int x, int y) {
-    auto yin = makeObject<Tyin>(this, x, y, 0);
-    yin->onSelect = [this](Tyin& selectedOne) { selectYin(&selectedOne); };
-    Tyin* placed = yin.get();
-    objects.yins.push_back(std::move(yin));
-    placed->ShowObject(true);
+    Tyin& placed = adoptYin(makeObject<Tyin>(this, x, y, 0));
+    placed.ShowObject(true);
     modified = true;
-    return placed;
+    return &placed;
+}
+
+Tyin& Tprogramspace::adoptYin(std::unique_ptr<Tyin> yin) {
+    yin->onSelect = [this](Tyin& selectedOne) { selectYin(&selectedOne); };
+    objects.yins.push_back(std::move(yin));
+    return *objects.yins.back();
 }
 
 // Editing.

@@ -55,6 +55,8 @@ public:
     TMaincommander* placeMainCommander(int x, int y);
     TprogramVaribler* placeElement(std::uint8_t elementKind, int x, int y);
     Tyin* placeYin(int x, int y);
+    // Appends a visual object, placed or read, to `yins`; a click on it selects it.
+    Tyin& adoptYin(std::unique_ptr<Tyin> yin);
 
     // Editing.
     void activateCommander(TCommander* commander) override;

@@ -36,6 +36,11 @@ TEST(MultiShapeRepeat, CountsOneShapePerSpacingAndOneMoreInTheRepeatedDirections
     EXPECT_EQ(grid(TRepeatMode::rpVert), std::pair(1, 3));
     EXPECT_EQ(grid(TRepeatMode::rpNone), std::pair(1, 1));
     EXPECT_EQ(grid(TRepeatMode::rpBoth, 0, -5), std::pair(1, 1));
+    // A spacing of 1 on a huge control stops at the caps: across, and in all.
+    const RepeatGrid huge = repeatGrid(TRepeatMode::rpBoth, QSize(4096, 600), 1, 1);
+    EXPECT_EQ(huge.columns, kMaxRepeat);
+    EXPECT_EQ(huge.columns * huge.rows, kMaxRepeatedShapes);
+    EXPECT_EQ(repeatGrid(TRepeatMode::rpVert, QSize(10, 4096), 1, 1).rows, kMaxRepeat);
 }
 
 TEST(MultiShapeRepeat, CellsStartAtTheMarginsAndStepBySpacing) {

@@ -57,53 +57,6 @@ TEST(ProgramHeader, ATruncatedHeaderIsNotOlvane) {
     }
 }
 
-TEST(DrawingFile, AnEmptyDrawingIsTheFrameAndZero) {
-    RecordWriter w;
-    writeDrawingFile(w, 0, {});
-    RecordReader r(w.bytes());
-    const DrawingReadResult result = readDrawingFile(r, {});
-    EXPECT_EQ(result.read, 0);
-    EXPECT_EQ(result.error, "");
-    EXPECT_TRUE(r.atEnd());
-    // opening string, 02 00, closing string
-    const std::size_t open = 2 + kDrawingOpening.size();
-    EXPECT_EQ(w.bytes().substr(open, 2), std::string("\x02\x00", 2));
-}
-
-TEST(DrawingFile, ElementsGoThroughTheCallbacksAndUnknownOnesStopReading) {
-    RecordWriter w;
-    writeDrawingFile(w, 3, [](RecordWriter& out, int i) {
-        out.writeInteger(i == 2 ? 0x85 : i); // the reader keeps the low 7 bits
-        out.writeInteger(100 + i);
-    });
-    std::vector<int> seen;
-    RecordReader r(w.bytes());
-    DrawingReadResult result = readDrawingFile(r, [&](RecordReader& in, int kind) {
-        seen.push_back(kind);
-        in.readInteger();
-        return kind != 5;
-    });
-    EXPECT_EQ(seen, (std::vector<int>{0, 1, 5}));
-    EXPECT_EQ(result.read, 2);
-    EXPECT_FALSE(result.error.empty());
-}
-
-TEST(DrawingFile, AHugeCountInADamagedFileEndsAtTheDataEnd) {
-    RecordWriter w;
-    w.writeString(kDrawingOpening);
-    w.writeInteger(2000000000);
-    w.writeInteger(1);
-    RecordReader r(w.bytes());
-    int calls = 0;
-    DrawingReadResult result = readDrawingFile(r, [&](RecordReader& in, int) {
-        ++calls;
-        in.readInteger();
-        return in.ok();
-    });
-    EXPECT_LE(calls, 2);
-    EXPECT_FALSE(result.error.empty());
-}
-
 class FileStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {

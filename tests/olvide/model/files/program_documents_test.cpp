@@ -144,8 +144,11 @@ TEST_F(ProgramDocumentsTest, ADrawingFileThatCannotBeReadIsReportedAndTheProgram
         return platform.last("warning") ? u(platform.last("warning")->text) : std::string();
     };
     saved("Pic.olv");
+    // One rectangle announced, and the file ends after its kind.
     RecordWriter w;
-    writeDrawingFile(w, 1, [](RecordWriter& out, int) { out.writeInteger(2); });
+    w.writeString("drawing");
+    w.writeInteger(1);
+    w.writeInteger(2);
     std::string error;
     ASSERT_TRUE(replaceFile(path("Pic.peg"), w.bytes(), error));
     EXPECT_NE(openingWarns("Pic.olv").find("图形文件读入出错"), std::string::npos);
@@ -295,6 +298,99 @@ TEST_F(ProgramDocumentsTest, TheDocumentListIsSortedByLowerCaseName) {
     Tprogramspace& a = saved("Alpha.olv");
     Tprogramspace& z = saved("Zeta.olv");
     EXPECT_EQ(documentOrder(workspace), (std::vector<Tprogramspace*>{&a, &b, &space, &z}));
+}
+
+} // namespace
+} // namespace olvide::testing
+
+namespace olvide::testing {
+namespace {
+
+// Without a screen the drawing elements keep their records as read: a program opened and
+// saved by the model alone keeps its drawing file byte for byte.
+TEST_F(ProgramDocumentsTest, ADrawingReadWithoutAScreenIsSavedBackUnchanged) {
+    Tprogramspace& p = saved("Deco.olv");
+    DrawingRecord line;
+    line.kind = PaintKind::line;
+    line.control = {"TMultiShape", "", {{"Left", 5}, {"Angle", 45}}, {}};
+    line.shape = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    DrawingRecord picture;
+    picture.kind = PaintKind::image;
+    picture.control = {"TImage", "", {{"Picture.Data", Binary{"not a picture"}}}, {}};
+    p.objects.paintElements.push_back(std::make_unique<StoredPaintElement>(line));
+    p.objects.paintElements.push_back(std::make_unique<StoredPaintElement>(picture));
+    ASSERT_EQ(saveProgram(p), SaveOutcome::Saved);
+    const std::string drawing = contents(path("Deco.peg"));
+    EXPECT_EQ(drawing, drawingFileBytes(std::vector{line, picture}));
+
+    Workspace other(platform);
+    installProgramOpener(other);
+    Tprogramspace* opened = openProgramFile(other, path("Deco.olv"));
+    ASSERT_NE(opened, nullptr);
+    ASSERT_EQ(opened->objects.paintElements.size(), 2u);
+    EXPECT_EQ(opened->objects.paintElements[0]->record(), line);
+    ASSERT_EQ(saveProgram(*opened), SaveOutcome::Saved);
+    EXPECT_EQ(contents(path("Deco.peg")), drawing);
+}
+
+TEST_F(ProgramDocumentsTest, ADamagedDrawingKeepsTheElementsBeforeTheDamageAndSaysWhere) {
+    Tprogramspace& p = saved("Cut.olv");
+    DrawingRecord ellipse;
+    ellipse.kind = PaintKind::ellipse;
+    ellipse.control = {"TMultiShape", "", {}, {}};
+    // Cut in the second element, before the closing string.
+    const std::string whole = drawingFileBytes(std::vector{ellipse, ellipse});
+    std::string error;
+    ASSERT_TRUE(replaceFile(path("Cut.peg"), whole.substr(0, whole.size() - 40), error));
+    (void)p;
+    Workspace other(platform);
+    installProgramOpener(other);
+    platform.clear();
+    Tprogramspace* opened = openProgramFile(other, path("Cut.olv"));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->objects.paintElements.size(), 1u);
+    EXPECT_EQ(opened->objects.elements.size(), 1u);
+    ASSERT_EQ(platform.count("warning"), 1u);
+    EXPECT_NE(u(platform.last("warning")->text).find("Stream read error"), std::string::npos);
+}
+
+TEST_F(ProgramDocumentsTest, AVisualObjectKeepsItsPictureFileOnlyWhileTheFileIsThere) {
+    const std::string picture = path("seal.bmp");
+    std::ofstream(picture) << "BM";
+    Tprogramspace& p = workspace.newProgram();
+    Tyin* yin = p.placeYin(40, 40);
+    yin->setPictureFile(picture);
+    ASSERT_TRUE(yin->hasOwnPicture);
+    ASSERT_EQ(saveProgram(p, path("Seal.olv")), SaveOutcome::Saved);
+
+    const auto reopened = [&] {
+        auto other = std::make_unique<Workspace>(platform);
+        installProgramOpener(*other);
+        Tprogramspace* opened = openProgramFile(*other, path("Seal.olv"));
+        EXPECT_NE(opened, nullptr);
+        EXPECT_EQ(opened ? opened->objects.yins.size() : 0u, 1u);
+        return other;
+    };
+    {
+        auto other = reopened();
+        const Tyin& read = *other->programs().front()->objects.yins.front();
+        EXPECT_EQ(read.pictureFile, picture);
+        EXPECT_TRUE(read.hasOwnPicture);
+        EXPECT_EQ(read.VisualorImage.icon, picture);
+    }
+    fs::remove(picture);
+    auto other = reopened();
+    const Tyin& read = *other->programs().front()->objects.yins.front();
+    EXPECT_EQ(read.pictureFile, "");
+    EXPECT_FALSE(read.hasOwnPicture);
+    EXPECT_EQ(read.VisualorImage.icon, "Yinico.bmp");
+    EXPECT_EQ(read.VisualorAlias, yin->VisualorAlias);
+    // A visual object read from the file is selected by a click and goes with Delete.
+    Tprogramspace& space = *other->programs().front();
+    space.objects.yins.front()->visualorImageMouseDown();
+    EXPECT_EQ(space.edit.selectedYin, space.objects.yins.front().get());
+    space.keyDown(key::Delete, {});
+    EXPECT_TRUE(space.objects.yins.empty());
 }
 
 } // namespace

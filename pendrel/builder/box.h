@@ -57,10 +57,12 @@ private:
     GList outputTies_;
 };
 
-// Walks the graphics held by a list depth-first in list order, descending into sub-graphics;
-// with `intoUserFunctions` false the inside of user functions is skipped.
+// Walks the graphics owned by a list depth-first in list order, descending into sub-graphics;
+// with `intoUserFunctions` false the inside of user functions is skipped. Only what a list owns
+// is followed: an entry that merely refers to a graphic (even one that holds the list) is
+// walked where it is owned, once.
 template <class F> void ForEachGraphic(GList& list, bool intoUserFunctions, F&& visit) {
-    for (G0* object : list.Objects()) {
+    for (G0* object : list.OwnedObjects()) {
         auto* graphic = As<GGraphic>(object);
         if (graphic == nullptr) continue;
         visit(object);

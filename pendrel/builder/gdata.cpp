@@ -1,9 +1,12 @@
 #include "pendrel/builder/gdata.h"
 
+#include "pendrel/engine/array_types.h"
 #include "pendrel/engine/engine.h"
 #include "pendrel/framework/gstream.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <vector>
 
 GData::GData() {
@@ -72,18 +75,23 @@ std::unique_ptr<GData> GData::CallFunction(int slot, const GData* other) const {
 void GData::Send(GStream& stream) const {
     G0::Send(stream);
     vSTREAM* engineStream = vStreamCreate(kStreamCapacity);
-    if (engineStream != nullptr && object_ != nullptr) vSend(engineStream, object_);
+    // A value the engine cannot write whole (its stream could not grow) is written as none
+    // rather than cut short.
+    if (engineStream != nullptr && object_ != nullptr && !vSend(engineStream, object_)) {
+        vvDestroy(engineStream);
+        engineStream = vStreamCreate(kStreamCapacity);
+    }
+    const long used = engineStream != nullptr ? vStreamUsed(engineStream) : 0;
     const long capacity = engineStream != nullptr
                               ? std::max<long>(vGetSize(engineStream), kStreamCapacity)
                               : kStreamCapacity;
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(capacity), 0);
-    if (engineStream != nullptr) {
-        const long used = vStreamUsed(engineStream);
-        std::copy_n(static_cast<const unsigned char*>(vGetData(engineStream)), used, bytes.begin());
-        vvDestroy(engineStream);
-    }
     stream.SendLong(capacity);
-    stream.SendBytes(bytes.data(), capacity);
+    if (used > 0) stream.SendBytes(vGetData(engineStream), used);
+    if (engineStream != nullptr) vvDestroy(engineStream);
+    // The padding after the value, a block of zeros at a time.
+    static constexpr unsigned char kZeros[kStreamCapacity] = {};
+    for (long left = capacity - used; left > 0; left -= kStreamCapacity)
+        stream.SendBytes(kZeros, std::min<long>(left, kStreamCapacity));
 }
 
 bool GData::Receive(GStream& stream) {
@@ -104,6 +112,24 @@ bool GData::Receive(GStream& stream) {
     vvDestroy(engineStream);
     Take(object);
     return true;
+}
+
+std::unique_ptr<GData> CopyOfValue(vOBJECT* object) {
+    if (object == nullptr) return nullptr;
+    // An array, the common value, is copied in one piece: a stream would hold it three times.
+    if (const vARRAY* array = vAsArray(static_cast<const vOBJECT*>(object))) {
+        vARRAY* copy = vArrayCreateUncleared(array->type, array->ndims, array->dims);
+        if (copy == nullptr) return nullptr;
+        std::memcpy(copy->data, array->data, array->bytes);
+        return std::make_unique<GData>(copy);
+    }
+    try {
+        std::unique_ptr<GData> copy = As<GData>(GData(object).Clone());
+        if (copy == nullptr || copy->IsEmpty()) return nullptr;
+        return copy;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 GArray::GArray(short type, short ndims, const long* dims) {

@@ -55,6 +55,10 @@ private:
     void* payload_ = nullptr;
 };
 
+// A copy of its own of an engine value that nobody else can change. None when the value cannot
+// be copied whole because memory ran out: the caller drops it.
+std::unique_ptr<GData> CopyOfValue(vOBJECT* object);
+
 class GArray : public GData {
 public:
     // A zero-filled engine array of the type code and shape (up to four dimensions).

@@ -163,8 +163,22 @@ void GVPLProgramView::DoIdle() {
             if (!binding_.zez_checkque(Now())) break;
             binding_.zez_doidle();
         }
+        HaltIfStopped();
     }
     GVPLProView::DoIdle();
+}
+
+bool GVPLProgramView::HaltIfStopped() {
+    if (binding_.Stopped() == pendrel::NetRunner::Stop::None) return false;
+    if (running_) {
+        ReportProblem(binding_.StopMessage());
+        Halt();
+    }
+    return true;
+}
+
+void GVPLProgramView::ReportProblem(std::string_view message) {
+    if (messageObserver_) messageObserver_(message);
 }
 
 GGraphic* GVPLProgramView::CreateUserFunction(const std::vector<GGraphic*>& selection) {

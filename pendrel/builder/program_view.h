@@ -55,8 +55,12 @@ public:
     bool IsRunning() const override { return running_; }
     bool IsHidden() const { return hidden_; }
 
-    // Up to three rounds of: ticks in, and two queued calls if any are waiting.
+    // Up to three rounds of: ticks in, and two queued calls if any are waiting. However the
+    // program behaves, every call returns after those few calls.
     void DoIdle() override;
+    // After engine calls: a run that the engine stopped (too many calls waiting, a value beyond
+    // the array limit, memory gone) is halted and the user told why. True when it stopped.
+    bool HaltIfStopped();
 
     // "Create User Function": the graphics become the inside of a new user function placed
     // where they were; returns it (none for an empty selection).
@@ -71,6 +75,11 @@ public:
     void SetResultObserver(std::function<void(GVPLOutput&)> observer) {
         observer_ = std::move(observer);
     }
+    // Told of everything the program could not do: the windows show it, headless runs print.
+    void SetMessageObserver(std::function<void(std::string_view)> observer) {
+        messageObserver_ = std::move(observer);
+    }
+    void ReportProblem(std::string_view message) override;
     GVPLOutput* FindOutput(std::string_view key) const;
     const GList& Outputs() const { return outputs_; }
 
@@ -97,6 +106,7 @@ private:
     bool savedRunning_ = false;
     std::string name_;
     std::function<void(GVPLOutput&)> observer_;
+    std::function<void(std::string_view)> messageObserver_;
 };
 
 // The class name of a builder class, as headless runs print it ("GVPLOutputBox").

@@ -227,10 +227,15 @@ long GVPLInputTie::LineNo(int depth) const {
 void GVPLInputTie::SaveHeldData() {
     vpl::RunContext* run = GetRunContext();
     if (hold_ <= 0 || run == nullptr) return;
-    vOBJECT* waiting = run->Binding().zez_getheldobject(vplnet::PathName(GetLineNo()));
+    const std::string path = vplnet::PathName(GetLineNo());
+    vOBJECT* waiting = run->Binding().zez_getheldobject(path);
     if (waiting == nullptr) return;
-    // A copy of its own, made through a stream, that the net cannot change.
-    if (std::unique_ptr<GData> copy = As<GData>(GData(waiting).Clone())) held_ = std::move(copy);
+    // A copy of its own that the net cannot change; one too large to make is dropped, and the
+    // tie keeps what it held before.
+    if (std::unique_ptr<GData> copy = CopyOfValue(waiting))
+        held_ = std::move(copy);
+    else
+        run->ReportProblem("the value held on " + path + " is too large to keep; it was dropped");
 }
 
 void GVPLInputTie::RestoreHeldData() {

@@ -6,7 +6,6 @@
 #include "pendrel/engine/net_language.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace vpl {
@@ -62,9 +61,6 @@ bool ZezBinding::zez_main() {
         runner_.reset();
         return false;
     }
-    // Results go to the outer path's receivers for as long as the program runs; no net feeds
-    // itself without end here, so the runner's waiting limit never stops it.
-    runner_->SetWaitingLimit(std::numeric_limits<long>::max());
     return true;
 }
 
@@ -159,7 +155,19 @@ void ZezBinding::zez_doidle() {
 }
 
 bool ZezBinding::zez_nextcall() {
-    return Process() != nullptr && vvProcessNextFunction(Process()) != 0;
+    return runner_ && runner_->RunNext();
+}
+
+pendrel::NetRunner::Stop ZezBinding::Stopped() const {
+    return runner_ ? runner_->Stopped() : pendrel::NetRunner::Stop::None;
+}
+
+std::string ZezBinding::StopMessage() const {
+    return runner_ ? runner_->StopMessage() : std::string();
+}
+
+void ZezBinding::SetWaitingLimit(long limit) {
+    if (runner_) runner_->SetWaitingLimit(limit);
 }
 
 namespace {

@@ -72,8 +72,14 @@ public:
     bool zez_checkque(unsigned long now);
     // Runs two queued calls.
     void zez_doidle();
-    // Runs one queued call; false when none was run.
+    // Runs one queued call; false when none was run (the queue is empty or the run stopped).
     bool zez_nextcall();
+    // Why the engine stopped the run (none while it may go on), and what to tell the user.
+    pendrel::NetRunner::Stop Stopped() const;
+    std::string StopMessage() const;
+    // How many calls may wait at once before the run stops: a net whose calls multiply would
+    // otherwise take all memory.
+    void SetWaitingLimit(long limit);
 
     // The timer counter of the current setup: each translated timer takes the next number.
     long NextTimerNumber() { return ++timerCounter_; }

@@ -9,7 +9,7 @@
 namespace vpl {
 
 std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved,
-                                             const TickSource* ticks) {
+                                             const TickSource* ticks, std::string* problem) {
     RegisterBuilderClasses();
     if (!stream.IsOK()) return nullptr;
     std::unique_ptr<GVPLProgramView> view = As<GVPLProgramView>(stream.ReceiveObject());
@@ -18,6 +18,10 @@ std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved,
     // nothing means the file is damaged.
     stream.ResolveReferences();
     if (stream.PendingReferences() > 0) return nullptr;
+    if (HoldsAnOwnerOfItself(*view)) {
+        if (problem != nullptr) *problem = "a list refers back to a graphic that contains it";
+        return nullptr;
+    }
     view->SetTickSource(ticks);
     view->FinishReading(stream);
     if (startSaved && view->WasSavedRunning()) view->Run();
@@ -25,10 +29,10 @@ std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved,
 }
 
 std::unique_ptr<GVPLProgramView> ReadProgramFile(const std::string& name, bool startSaved,
-                                                 const TickSource* ticks) {
+                                                 const TickSource* ticks, std::string* problem) {
     GStreamReadFile stream(name);
     if (!stream.IsOK()) return nullptr;
-    return ReadProgram(stream, startSaved, ticks);
+    return ReadProgram(stream, startSaved, ticks, problem);
 }
 
 bool WriteProgramFile(GVPLProgramView& view, const std::string& name) {

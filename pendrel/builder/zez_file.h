@@ -15,12 +15,15 @@ namespace vpl {
 inline constexpr const char* kPaletteFile = "VRNOv_uf.dat";
 
 // Reads one program view from the stream: its references resolved, its tie lines drawn. None
-// when the stream holds no readable program (the caller shows an empty one). A program saved
-// running is set up and run when `startSaved` is set.
+// when the stream holds no readable program (the caller shows an empty one); `problem`, when
+// given, then says why if the reader knows more than that. A program saved running is set up
+// and run when `startSaved` is set.
 std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved = true,
-                                             const TickSource* ticks = nullptr);
+                                             const TickSource* ticks = nullptr,
+                                             std::string* problem = nullptr);
 std::unique_ptr<GVPLProgramView> ReadProgramFile(const std::string& name, bool startSaved = true,
-                                                 const TickSource* ticks = nullptr);
+                                                 const TickSource* ticks = nullptr,
+                                                 std::string* problem = nullptr);
 // Writes the program into the file (opened in place, created if missing); false when the file
 // cannot be opened.
 bool WriteProgramFile(GVPLProgramView& view, const std::string& name);

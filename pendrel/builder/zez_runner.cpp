@@ -3,6 +3,8 @@
 #include "pendrel/builder/output_boxes.h"
 #include "pendrel/builder/zez_file.h"
 
+#include "common/file_kind.h"
+
 #include <charconv>
 #include <ostream>
 
@@ -58,16 +60,20 @@ std::string ResultLine(const GVPLOutput& output) {
            output.ResultText();
 }
 
-bool RunTicks(GVPLProgramView& view, SimulatedTickSource& clock, long ticks, long maxCalls) {
+RunEnd RunTicks(GVPLProgramView& view, SimulatedTickSource& clock, long ticks, long maxCalls) {
     long calls = 0;
     for (long t = 0; t < ticks; ++t) {
         clock.Advance(1);
         while (view.Binding().zez_checkque(view.Now())) {
-            if (maxCalls > 0 && calls >= maxCalls) return false;
-            if (view.Binding().zez_nextcall()) ++calls;
+            if (maxCalls > 0 && calls >= maxCalls) return RunEnd::CallLimit;
+            if (!view.Binding().zez_nextcall()) break;
+            ++calls;
         }
+        if (view.HaltIfStopped()) return RunEnd::Stopped;
+        // A program halted from inside (nothing calls now) has nothing more to do.
+        if (!view.IsRunning()) break;
     }
-    return true;
+    return RunEnd::Finished;
 }
 
 int RunZezCommand(std::span<const std::string_view> words, std::ostream& out, std::ostream& err) {
@@ -75,21 +81,43 @@ int RunZezCommand(std::span<const std::string_view> words, std::ostream& out, st
     std::string error;
     if (!ParseRunOptions(words, &options, &error)) {
         err << "pendrel: " << error << "\n";
-        return kRunBadInput;
+        return pendrel::kExitBadInput;
+    }
+    if (const std::string problem = olvan::notAProgramFile(options.file); !problem.empty()) {
+        err << "pendrel: " << problem << "\n";
+        return pendrel::kExitBadInput;
     }
     SimulatedTickSource clock;
-    std::unique_ptr<GVPLProgramView> view = ReadProgramFile(options.file, false, &clock);
+    std::string problem;
+    std::unique_ptr<GVPLProgramView> view = ReadProgramFile(options.file, false, &clock, &problem);
     if (view == nullptr) {
-        err << "pendrel: " << options.file
-            << ": not a readable program file; it reads as an empty program\n";
-        return kRunBadInput;
+        err << "pendrel: " << options.file << ": "
+            << (problem.empty() ? "not a readable program file" : problem)
+            << "; it reads as an empty program\n";
+        return pendrel::kExitBadInput;
     }
+    bool problems = false;
     view->SetResultObserver([&out](GVPLOutput& output) { out << ResultLine(output) << "\n"; });
+    view->SetMessageObserver([&err, &problems](std::string_view message) {
+        err << "pendrel: " << message << "\n";
+        problems = true;
+    });
     view->Run();
-    const bool finished = RunTicks(*view, clock, options.ticks, options.maxCalls);
-    view->Halt();
+    const RunEnd end = RunTicks(*view, clock, options.ticks, options.maxCalls);
+    const pendrel::NetRunner::Stop stop = view->Binding().Stopped();
+    if (view->IsRunning()) view->Halt();
     out.flush();
-    return finished ? kRunOK : kRunMaxCalls;
+    switch (end) {
+    case RunEnd::CallLimit:
+        err << "pendrel: stopped after " << options.maxCalls << " calls\n";
+        return pendrel::kExitCallLimit;
+    case RunEnd::Stopped:
+        return pendrel::ExitStatusOf(stop);
+    case RunEnd::Finished:
+        break;
+    }
+    // A held value too large to keep at the halt was dropped: the run did not end whole.
+    return problems ? pendrel::kExitValueTooLarge : pendrel::kExitDone;
 }
 
 } // namespace vpl

@@ -5,6 +5,7 @@
 // arrival order, as "KIND PATH: TEXT".
 #include "pendrel/builder/program_view.h"
 #include "pendrel/builder/tick_source.h"
+#include "pendrel/engine/net_runner.h"
 
 #include <iosfwd>
 #include <span>
@@ -13,14 +14,10 @@
 
 namespace vpl {
 
-inline constexpr int kRunOK = 0;
-inline constexpr int kRunBadInput = 1;
-inline constexpr int kRunMaxCalls = 3;
-
 struct RunOptions {
     std::string file;
     long ticks = 10;
-    long maxCalls = 0; // 0: no limit
+    long maxCalls = pendrel::kDefaultMaxCalls; // 0: no limit
 };
 
 // Parses the words after "--run"; false with a message for anything else.
@@ -30,11 +27,16 @@ bool ParseRunOptions(std::span<const std::string_view> words, RunOptions* option
 // One result as the runner prints it.
 std::string ResultLine(const GVPLOutput& output);
 
-// Runs a view that has been set up and started: `ticks` times one tick unit on the clock, each
-// followed by every queued call. False when `maxCalls` (above 0) calls have run.
-bool RunTicks(GVPLProgramView& view, SimulatedTickSource& clock, long ticks, long maxCalls);
+// How a headless run ended: all its ticks done, `maxCalls` calls made, or halted because the
+// engine stopped it (the view has told why).
+enum class RunEnd { Finished, CallLimit, Stopped };
 
-// The whole command: the words after "--run". Returns the exit status.
+// Runs a view that has been set up and started: `ticks` times one tick unit on the clock, each
+// followed by every queued call, stopping after `maxCalls` calls when that is above 0.
+RunEnd RunTicks(GVPLProgramView& view, SimulatedTickSource& clock, long ticks, long maxCalls);
+
+// The whole command: the words after "--run". Returns the exit status of pendrel's command
+// lines (pendrel::kExitDone ...); messages go to `err`, one line each.
 int RunZezCommand(std::span<const std::string_view> words, std::ostream& out, std::ostream& err);
 
 } // namespace vpl

@@ -1,6 +1,7 @@
 #include "pendrel/engine/array.h"
 
 #include "pendrel/engine/array_types.h"
+#include "pendrel/engine/failure.h"
 #include "pendrel/engine/stream.h"
 #include "pendrel/engine/strings.h"
 #include "pendrel/engine/sys.h"
@@ -29,7 +30,10 @@ bool SetShape(vARRAY* a, short type, short ndims, const std::uint32_t* dims) {
     for (int d = 0; d < 4; ++d) {
         a->dims[d] = (d < ndims && dims) ? dims[d] : 1;
         count *= a->dims[d];
-        if (count * static_cast<unsigned long long>(size) > kMaxArrayBytes) return false;
+        if (count * static_cast<unsigned long long>(size) > kMaxArrayBytes) {
+            vNoteFailure(vFailure::TooLarge);
+            return false;
+        }
     }
     a->type = type;
     a->ndims = ndims;

@@ -22,8 +22,9 @@ struct vARRAY : vOBJECT {
 };
 
 // Arrays larger than this many bytes are never made: a size typed into a net or read from a
-// stream must not exhaust memory.
-inline constexpr unsigned long kMaxArrayBytes = 1ul << 30;
+// stream, or a value that doubles on every call, must not exhaust memory. An operation makes
+// its result while its inputs still live, so a run may hold several values of this size.
+inline constexpr unsigned long kMaxArrayBytes = 1ul << 28;
 
 // The slots (function numbers) of the array operations.
 enum vArrayFunction : short {

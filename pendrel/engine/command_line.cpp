@@ -2,6 +2,8 @@
 // result paths.
 #include "pendrel/engine/net_runner.h"
 
+#include "common/file_kind.h"
+
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -23,9 +25,14 @@ const char* const kUsage =
     "  --out NAME        print every object that reaches the result path NAME\n"
     "  --send NAME=TEXT  send the data items of TEXT to the path NAME, in order\n"
     "  --ticks N         then send N timer ticks of 1 (default 0)\n"
-    "  --max-calls N     stop after N queued calls with status 3 (default 10000000),\n"
-    "                    or when more than 1000000 calls wait at once\n"
-    "Results print as 'NAME: TEXT', messages as 'Message: TEXT'.\n";
+    "  --max-calls N     stop after N queued calls (default 10000000); a run also stops\n"
+    "                    when more than 1000000 calls wait at once\n"
+    "Results print as 'NAME: TEXT', messages as 'Message: TEXT'.\n"
+    "Exit status:\n"
+    "  0 done\n"
+    "  1 bad option, or a program file that cannot be read\n"
+    "  3 stopped after --max-calls calls, or with more than 1000000 calls waiting\n"
+    "  4 stopped: a value would grow beyond the array limit, or memory ran out\n";
 
 namespace {
 
@@ -36,7 +43,7 @@ struct Options {
     std::vector<std::string> outs;
     std::vector<std::pair<std::string, std::string>> sends;
     long ticks = 0;
-    long maxCalls = 10'000'000;
+    long maxCalls = kDefaultMaxCalls;
 };
 
 bool ParseCount(std::string_view text, long& value) {
@@ -96,18 +103,22 @@ bool Parse(int argc, const char* const* argv, Options& o, std::string& reason) {
     return true;
 }
 
-bool ReadAll(const std::string& file, std::istream& in, std::string& text) {
+// The whole net text; false with the reason when it cannot be read.
+bool ReadAll(const std::string& file, std::istream& in, std::string& text, std::string& reason) {
     if (file == "-") {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad()) reason = "cannot read standard input";
         return !in.bad();
     }
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return false;
+    reason = olvan::notAProgramFile(file);
+    if (!reason.empty()) return false;
     std::ifstream f(file, std::ios::binary);
-    if (!f) return false;
     std::ostringstream s;
-    s << f.rdbuf();
-    if (f.bad()) return false;
+    if (f) s << f.rdbuf();
+    if (!f || f.bad()) {
+        reason = "cannot read '" + file + "'";
+        return false;
+    }
     text = s.str();
     return true;
 }
@@ -120,27 +131,27 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     std::string reason;
     if (!Parse(argc, argv, o, reason)) {
         err << "pendrel: " << reason << "\n";
-        return 1;
+        return kExitBadInput;
     }
     if (o.help) {
         out << kUsage;
-        return 0;
+        return kExitDone;
     }
     if (!o.net) {
         err << kUsage;
-        return 1;
+        return kExitBadInput;
     }
     std::string text;
-    if (!ReadAll(o.file, in, text)) {
-        err << "pendrel: cannot read '" << o.file << "'\n";
-        return 1;
+    if (!ReadAll(o.file, in, text, reason)) {
+        err << "pendrel: " << reason << "\n";
+        return kExitBadInput;
     }
     NetRunner runner([&out](std::string_view name, vOBJECT* obj) {
         out << name << ": " << ResultText(obj) << "\n";
     });
     if (!runner.IsOK()) {
         err << "pendrel: the engine could not be started\n";
-        return 1;
+        return kExitBadInput;
     }
     for (const std::string& name : o.outs)
         runner.RegisterPath(name);
@@ -151,7 +162,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     // Runs the queue empty within the budget; false when the budget ran out first.
     auto drain = [&]() {
         budget -= runner.RunQueue(budget);
-        return runner.QueueEmpty() && !runner.IsFlooded();
+        return runner.QueueEmpty() && runner.Stopped() == NetRunner::Stop::None;
     };
     bool finished = drain();
     for (size_t i = 0; finished && i < o.sends.size(); ++i) {
@@ -164,16 +175,15 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         finished = drain();
     }
     out.flush();
-    if (runner.IsFlooded()) {
-        err << "pendrel: stopped: more than " << NetRunner::kMaxWaitingCalls
-            << " calls waiting at once" << std::endl;
-        return 3;
+    if (runner.Stopped() != NetRunner::Stop::None) {
+        err << "pendrel: " << runner.StopMessage() << std::endl;
+        return ExitStatusOf(runner.Stopped());
     }
     if (!finished) {
         err << "pendrel: stopped after " << o.maxCalls << " calls\n";
-        return 3;
+        return kExitCallLimit;
     }
-    return 0;
+    return kExitDone;
 }
 
 } // namespace pendrel

@@ -1,8 +1,10 @@
 #include "pendrel/engine/net_runner.h"
 
 #include "pendrel/engine/engine.h"
+#include "pendrel/engine/failure.h"
 
 #include <cstring>
+#include <new>
 
 namespace pendrel {
 
@@ -42,7 +44,13 @@ int NetRunner::SendToPath(vPATH* path, vOBJECT* obj) {
     vvRemove(path, obj);
     for (NetRunner* runner = gFirstLiveRunner; runner != nullptr; runner = runner->nextLive_) {
         if (runner->uif_ == path->parent && runner->sink_) {
-            runner->sink_(path->key ? path->key : "", obj);
+            // The sink runs inside an engine call: no exception may cross the engine. A result
+            // too large to show is dropped and the run stops.
+            try {
+                runner->sink_(path->key ? path->key : "", obj);
+            } catch (const std::bad_alloc&) {
+                vNoteFailure(vFailure::OutOfMemory);
+            }
             break;
         }
     }
@@ -113,12 +121,68 @@ void NetRunner::Reset() {
     vProcessReset(process_);
 }
 
+void NetRunner::Run() {
+    stop_ = Stop::None;
+    // Failures noted outside a run (a damaged value read from a file) are not the run's.
+    vTakeFailure();
+    vProcessSetRunning(process_, 1);
+}
+
+bool NetRunner::RunNext() {
+    if (stop_ != Stop::None || !process_ || !vvProcessNextFunction(process_)) return false;
+    switch (vTakeFailure()) {
+    case vFailure::TooLarge:
+        stop_ = Stop::TooLarge;
+        break;
+    case vFailure::OutOfMemory:
+        stop_ = Stop::OutOfMemory;
+        break;
+    case vFailure::None:
+        if (vvListSize(process_->queue) > waitingLimit_) stop_ = Stop::Flooded;
+        break;
+    }
+    // A stopped run's waiting calls would only go on where it stopped: they are dropped, and
+    // the memory they hold with them.
+    if (stop_ != Stop::None) {
+        while (vOBJECT* entry = vvRemoveFirst(process_->queue))
+            vvRelease(entry);
+    }
+    return true;
+}
+
 long NetRunner::RunQueue(long budget) {
     long n = 0;
-    while (n < budget && !flooded_ && vvProcessNextFunction(process_)) {
-        if (++n % 64 == 0 && vvListSize(process_->queue) > waitingLimit_) flooded_ = true;
-    }
+    while (n < budget && RunNext())
+        ++n;
     return n;
+}
+
+std::string NetRunner::StopMessage() const {
+    switch (stop_) {
+    case Stop::Flooded:
+        return "stopped: more than " + std::to_string(waitingLimit_) + " calls waiting at once";
+    case Stop::TooLarge:
+        return "stopped: a value would grow beyond the array limit of " +
+               std::to_string(kMaxArrayBytes) + " bytes";
+    case Stop::OutOfMemory:
+        return "stopped: memory ran out while a value was made";
+    case Stop::None:
+        break;
+    }
+    return {};
+}
+
+int ExitStatusOf(NetRunner::Stop stop) {
+    switch (stop) {
+    case NetRunner::Stop::Flooded:
+        return kExitCallLimit;
+    case NetRunner::Stop::TooLarge:
+    case NetRunner::Stop::OutOfMemory:
+        return kExitValueTooLarge;
+    case NetRunner::Stop::None:
+        break;
+    }
+    return kExitDone;
 }
 
 std::string ResultText(vOBJECT* obj) {

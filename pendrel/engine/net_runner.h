@@ -40,15 +40,26 @@ public:
     // Sends a one-element UL array holding the tenths of seconds to the timer path.
     void Tick(std::uint32_t tenths);
     void Reset();
-    void Run() { vProcessSetRunning(process_, 1); }
+    // Starts running queued calls; a stop of an earlier run is forgotten.
+    void Run();
     void Halt() { vProcessSetRunning(process_, 0); }
     bool IsRunning() const { return process_ && process_->running; }
     bool QueueEmpty() const { return !vProcessCheckQue(process_); }
-    // Runs queued calls until the queue is empty or `budget` calls have run; returns the
-    // number run. Stops early, and marks the net as flooded, when more than kMaxWaitingCalls
-    // calls wait at once (a net whose calls multiply would otherwise exhaust memory).
+
+    // Why a run was stopped by the runner itself: a net whose calls multiply would exhaust
+    // memory (more than the waiting limit of calls wait at once), a value would grow beyond
+    // the array limit, or memory ran out while a value was made.
+    enum class Stop { None, Flooded, TooLarge, OutOfMemory };
+    // Runs the oldest queued call; false when none ran, because the queue is empty or the
+    // run has stopped. A call that floods the queue or fails to make a value stops the run.
+    bool RunNext();
+    // Runs queued calls until the queue is empty, the run stops or `budget` calls have run;
+    // returns the number run.
     long RunQueue(long budget);
-    bool IsFlooded() const { return flooded_; }
+    Stop Stopped() const { return stop_; }
+    bool IsFlooded() const { return stop_ == Stop::Flooded; }
+    // What to tell the user about the stop ("stopped: ..."), empty while none.
+    std::string StopMessage() const;
     static constexpr long kMaxWaitingCalls = 1'000'000;
     void SetWaitingLimit(long limit) { waitingLimit_ = limit; }
 
@@ -59,7 +70,7 @@ private:
     ResultSink sink_;
     vPATH* uif_ = nullptr;
     vPROC* process_ = nullptr;
-    bool flooded_ = false;
+    Stop stop_ = Stop::None;
     long waitingLimit_ = kMaxWaitingCalls;
     // Every live runner, in a plain linked list that needs no destruction at exit: runners
     // kept by objects with static lifetime go after any registry would.
@@ -71,9 +82,19 @@ private:
 // each line feed written as backslash and n.
 std::string ResultText(vOBJECT* obj);
 
+// The exit statuses of pendrel's command lines.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitBadInput = 1;
+inline constexpr int kExitCallLimit = 3;     // also: more than kMaxWaitingCalls calls waiting
+inline constexpr int kExitValueTooLarge = 4; // beyond the array limit, or memory ran out
+// Calls a command-line run makes at most unless told otherwise.
+inline constexpr long kDefaultMaxCalls = 10'000'000;
+
+// The exit status for a run stopped by its runner.
+int ExitStatusOf(NetRunner::Stop stop);
+
 // pendrel's command line. `--net FILE` runs a net (see the usage text); `--help` prints the
-// usage; anything else without `--net` prints the usage and gives 1. Returns the exit status:
-// 0 done, 1 bad option or unreadable file, 3 the call limit was reached.
+// usage; anything else without `--net` prints the usage and gives 1. Returns the exit status.
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err);
 extern const char* const kUsage;

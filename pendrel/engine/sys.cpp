@@ -1,5 +1,7 @@
 #include "pendrel/engine/sys.h"
 
+#include "pendrel/engine/failure.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -99,9 +101,20 @@ void* Allocate(unsigned long bytes, bool zero) {
         if (h && zero) std::memset(h + 1, 0, bytes);
     }
     if (!h) {
-        void* raw = zero ? std::calloc(1, sizeof(BlockHeader) + bytes)
-                         : std::malloc(sizeof(BlockHeader) + bytes);
-        if (!raw) return nullptr;
+        auto fresh = [&] {
+            return zero ? std::calloc(1, sizeof(BlockHeader) + bytes)
+                        : std::malloc(sizeof(BlockHeader) + bytes);
+        };
+        void* raw = fresh();
+        if (!raw) {
+            // Kept blocks are the first memory to give back when the system has no more.
+            Cache().Clear();
+            raw = fresh();
+        }
+        if (!raw) {
+            vNoteFailure(vFailure::OutOfMemory);
+            return nullptr;
+        }
         h = static_cast<BlockHeader*>(raw);
     }
     h->bytes = bytes;

@@ -300,3 +300,29 @@ void DeleteObject(G0* object) {
     if (object == nullptr) return;
     std::unique_ptr<G0> doomed(object);
 }
+
+namespace {
+
+// `owners` are the lists from `root` down to `list`, each owning the next.
+bool HoldsAnOwner(const GList& list, std::vector<const G0*>& owners) {
+    owners.push_back(&list);
+    bool found = false;
+    for (const G0* held : list.Objects()) {
+        if (held == nullptr) continue;
+        if (held->Owner() != &list) {
+            found = std::find(owners.begin(), owners.end(), held) != owners.end();
+        } else if (const auto* sub = dynamic_cast<const GList*>(held)) {
+            found = HoldsAnOwner(*sub, owners);
+        }
+        if (found) break;
+    }
+    owners.pop_back();
+    return found;
+}
+
+} // namespace
+
+bool HoldsAnOwnerOfItself(const GList& root) {
+    std::vector<const G0*> owners;
+    return HoldsAnOwner(root, owners);
+}

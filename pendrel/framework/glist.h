@@ -113,6 +113,11 @@ private:
 // Destroys an object; it leaves its owner and every list that held it.
 void DeleteObject(G0* object);
 
+// Whether some list reached from `root` through what each list owns holds, without owning it,
+// itself or one of the lists that own it (`root` included): a walk that followed every entry
+// would go round for ever. Only a damaged file makes such a list.
+bool HoldsAnOwnerOfItself(const GList& root);
+
 // Makes an object owned by the list and returns it.
 template <class T, class... Args> T* MakeOwned(GList& owner, Args&&... args) {
     auto object = std::make_unique<T>(std::forward<Args>(args)...);

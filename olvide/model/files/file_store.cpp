@@ -15,14 +15,6 @@ namespace olvide {
 
 namespace fs = std::filesystem;
 
-FileKind fileKindOf(const fs::path& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::exists(status)) return FileKind::Missing;
-    if (fs::is_directory(status)) return FileKind::Folder;
-    return fs::is_regular_file(status) ? FileKind::Regular : FileKind::Special;
-}
-
 std::optional<std::string> readWholeFile(const fs::path& path, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

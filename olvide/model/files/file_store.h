@@ -3,6 +3,8 @@
 // loses the previous good file: the old program file is copied to ".BAK" first, and the new
 // contents go to a temporary file beside the target that is renamed into place only once it
 // is completely written, so a failure half-way leaves the old file as it was.
+#include "common/file_kind.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,10 +12,10 @@
 
 namespace olvide {
 
-// What a path names. Only a regular file is read: a folder cannot be, and a device or a pipe
-// may never end or never answer.
-enum class FileKind { Regular, Missing, Folder, Special };
-FileKind fileKindOf(const std::filesystem::path& path);
+// What a path names; shared with pendrel.
+using olvan::FileKind;
+using olvan::fileKindOf;
+using olvan::notAProgramFile;
 
 // The whole file, or none when it cannot be read (error says why).
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& error);

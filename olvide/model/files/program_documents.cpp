@@ -96,21 +96,21 @@ Tprogramspace* loadProgram(Workspace& workspace, const std::string& path, std::s
 
 Tprogramspace* openProgramFile(Workspace& workspace, const std::string& path, std::string* error) {
     if (Tprogramspace* open = workspace.findProgram(programNameOf(path))) return open;
-    switch (fileKindOf(path)) {
+    const FileKind kind = fileKindOf(path);
+    switch (kind) {
     case FileKind::Missing:
         workspace.platform().warning(cp("函数打开错误,没有发现文件") + path + "!");
-        setError(error, "file not found: " + path);
-        return nullptr;
+        break;
     case FileKind::Folder:
-        workspace.platform().warning(notAProgramFileWarning(path, true));
-        setError(error, "a folder, not a program file: " + path);
-        return nullptr;
     case FileKind::Special:
-        workspace.platform().warning(notAProgramFileWarning(path, false));
-        setError(error, "not a regular file: " + path);
-        return nullptr;
+        workspace.platform().warning(notAProgramFileWarning(path, kind == FileKind::Folder));
+        break;
     case FileKind::Regular:
         break;
+    }
+    if (kind != FileKind::Regular) {
+        setError(error, notAProgramFile(kind, path));
+        return nullptr;
     }
     return loadProgram(workspace, path, error);
 }

@@ -6,6 +6,7 @@
 #include "pendrel/engine/array.h"
 #include "pendrel/engine/engine.h"
 #include "pendrel/framework/gsys.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdio>
 #include <fstream>
@@ -236,7 +237,8 @@ TEST_F(ProgramTest, SliderSendsOnlyWhenThePathIsFree) {
 }
 
 TEST_F(ProgramTest, FileInputSendsTheFileAsBytes) {
-    const std::string name = "box_tie_test_input.txt";
+    const olvan_test::TempFolder folder;
+    const std::string name = folder.File("input.txt");
     std::ofstream(name, std::ios::binary) << "abc";
     auto* in = Add<GVPLFileInputData>(0, 0, 40, 20);
     auto* image = Add<GVPLImageBox>(100, 0, 60, 60);
@@ -245,7 +247,6 @@ TEST_F(ProgramTest, FileInputSendsTheFileAsBytes) {
     for (char c : name + "\r")
         in->KeyEvent(c);
     Ticks(1);
-    std::remove(name.c_str());
     EXPECT_EQ(results, Lines{"GVPLImageBox X000001: (3) min 97 max 99"});
     EXPECT_EQ(GVPLFileInputData::FileNameFor("data"), "data.zez");
     EXPECT_EQ(GVPLFileInputData::FileNameFor("data.bin"), "data.bin");
@@ -313,7 +314,9 @@ TEST_F(ProgramTest, AnimatorAndSensorWorkOnTheirHoldersProperties) {
 }
 
 TEST_F(ProgramTest, LogCommandsOpenCloseAndDeleteTheRunLog) {
-    std::remove("VRNOviz.log");
+    // The log lies in the working folder, as the program's does.
+    const olvan_test::TempFolder folder;
+    const olvan_test::WorkingFolder inside(folder.Path());
     GVPLFunction* abs = Function("ABS");            // tie 1, fed by nothing
     auto* out = Add<GVPLOutputBox>(100, 0, 40, 20); // tie 2
     Connect(abs, 1, out, 1);

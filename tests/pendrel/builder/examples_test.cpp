@@ -1,5 +1,7 @@
 // The example programs run through `pendrel --run` print exactly their expected output; damaged
 // program files and bad options end with one line and status 1.
+#include "tests/support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -73,8 +75,9 @@ TEST(PendrelExamples, MaxCallsStopsTheRunWithStatusThree) {
 TEST(PendrelExamples, DamagedFilesSayOneLineAndEndWithStatusOne) {
     const std::string good = ReadAll(kExamples / "arithmetic.zez");
     ASSERT_GT(good.size(), 100u);
-    const std::string file = "damaged_example.zez";
-    const std::string err = "damaged_example.err";
+    const olvan_test::TempFolder folder;
+    const std::string file = folder.File("damaged_example.zez");
+    const std::string err = folder.File("damaged_example.err");
     std::string unknown = good;
     unknown[0] = static_cast<char>(200);
     std::string absurd = good;
@@ -91,20 +94,19 @@ TEST(PendrelExamples, DamagedFilesSayOneLineAndEndWithStatusOne) {
         EXPECT_NE(message.find("empty program"), std::string::npos) << message;
         EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
     }
-    std::remove(file.c_str());
-    std::remove(err.c_str());
 }
 
 TEST(PendrelExamples, BadOptionsSayOneLineAndEndWithStatusOne) {
     const std::string example = (kExamples / "arithmetic.zez").string();
+    const olvan_test::TempFolder folder;
+    const std::string err = folder.File("bad_option.err");
     for (const std::string& args :
          {std::string("--run"), "--run " + example + " --ticks", "--run " + example + " --ticks x",
           "--run " + example + " --max-calls -2", "--run " + example + " --speed 3",
           "--run " + example + " " + example}) {
-        const PendrelRun run = Pendrel(args, "bad_option.err");
+        const PendrelRun run = Pendrel(args, err);
         EXPECT_EQ(run.status, 1) << args;
-        const std::string message = ReadAll("bad_option.err");
+        const std::string message = ReadAll(err);
         EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << args;
     }
-    std::remove("bad_option.err");
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,9 +21,11 @@ public:
     }
     bool IsRunning() const override { return running; }
     vpl::ZezBinding& Binding() override { return binding; }
+    void ReportProblem(std::string_view message) override { problems.emplace_back(message); }
 
     vpl::ZezBinding binding;
     bool running = false;
+    std::vector<std::string> problems;
 };
 
 // A net that keeps every value sent to the path waiting there.

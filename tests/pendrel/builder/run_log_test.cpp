@@ -1,6 +1,7 @@
 // The run log: registered paths and sent commands are appended while it is open.
 #include "pendrel/builder/run_log.h"
 #include "pendrel/builder/tick_source.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +21,8 @@ std::string ReadAll(const std::string& name) {
 
 class RunLogTest : public ::testing::Test {
 protected:
-    std::string name = "runlog_test_VRNOviz.log";
-    void SetUp() override { std::remove(name.c_str()); }
-    void TearDown() override { std::remove(name.c_str()); }
+    olvan_test::TempFolder folder;
+    std::string name = folder.File("VRNOviz.log");
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "pendrel/builder/zez_file.h"
 #include "pendrel/framework/gstream_memory.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdio>
 #include <fstream>
@@ -24,8 +25,8 @@ void WriteBytes(const std::string& name, const std::string& bytes) {
 
 class ZezFileTest : public ProgramTest {
 protected:
-    std::string file = "zez_file_test.zez";
-    void TearDown() override { std::remove(file.c_str()); }
+    olvan_test::TempFolder folder;
+    std::string file = folder.File("program.zez");
 
     // Reads the file as a fresh pendrel would: tie numbers start at 1 again.
     std::unique_ptr<GVPLProgramView> Reload(const std::string& name, bool start = true) {
@@ -194,7 +195,7 @@ TEST_F(ZezFileTest, ReferencesToNothingMakeTheFileUnreadable) {
 }
 
 TEST_F(ZezFileTest, PaletteComesBackSortedByName) {
-    const std::string palette = "zez_file_test_uf.dat";
+    const std::string palette = folder.File("VRNOv_uf.dat");
     auto* abs = Function("ABS");
     auto* neg = Function("SUB", 10, 80);
     auto* f1 = static_cast<GVPLUserFunction*>(view->CreateUserFunction({abs}));
@@ -210,7 +211,7 @@ TEST_F(ZezFileTest, PaletteComesBackSortedByName) {
     EXPECT_EQ(read[1]->Name(), "zeta");
     EXPECT_EQ(read[0]->NumInputs(), 2);
     EXPECT_EQ(read[1]->NumInputs(), 1);
-    EXPECT_TRUE(vpl::ReadUserFunctionPalette("no_such_palette.dat").empty());
+    EXPECT_TRUE(vpl::ReadUserFunctionPalette(folder.File("no_such_palette.dat")).empty());
 }
 
 TEST_F(ZezFileTest, UserFunctionsReadBackWithTheSameNetText) {
@@ -230,7 +231,7 @@ TEST_F(ZezFileTest, UserFunctionsReadBackWithTheSameNetText) {
     ASSERT_EQ(text.size(), 1u);
     // The outer ties are read before the inside: they take 1 and 2, MUL's ties 3 and 4.
     EXPECT_EQ(text[0], "<X000003> {X000004} MUL <X000005>\n");
-    const std::string again = "zez_file_test_again.zez";
+    const std::string again = folder.File("again.zez");
     ASSERT_TRUE(vpl::WriteProgramFile(*first, again));
     auto second = Reload(again);
     std::remove(again.c_str());

@@ -160,3 +160,21 @@ TEST(DeepOperations, FollowOwnershipSoThatMutualReferencesEnd) {
     EXPECT_TRUE(outer.HoldsDeep(leaf));
     EXPECT_FALSE(left->HoldsDeep(&outer));
 }
+
+TEST(DeepOperations, AReferenceBackToAnOwnerIsFoundAtAnyDepth) {
+    GList outer;
+    auto* middle = MakeOwned<GList>(outer);
+    auto* inner = MakeOwned<GList>(*middle);
+    auto* sibling = MakeOwned<GList>(outer);
+    // Lists referring to each other sideways are no cycle of ownership.
+    inner->Insert(sibling);
+    sibling->Insert(inner);
+    EXPECT_FALSE(HoldsAnOwnerOfItself(outer));
+    inner->Insert(&outer);
+    EXPECT_TRUE(HoldsAnOwnerOfItself(outer));
+    EXPECT_FALSE(HoldsAnOwnerOfItself(*sibling)) << "outer does not own what sibling holds";
+    inner->Remove(&outer);
+    inner->Insert(middle);
+    EXPECT_TRUE(HoldsAnOwnerOfItself(outer));
+    EXPECT_TRUE(HoldsAnOwnerOfItself(*middle));
+}

@@ -3,8 +3,8 @@
 # each pair with its ratio (ours / peer; at most 1.0 means not slower): CPython's
 # `for i in range(n): s += i` against SumLoop, numpy's astype(uint8) against the engine's
 # float-to-byte conversion, numpy's 3-box means of a line and of an image against SMOOTH 3.
-# Medians of repeated runs. The peers are the distribution's python3 and python3-numpy
-# (scripts/setup bench installs them).
+# Medians of repeated runs, in processor time (the machine may be shared). The peers are the
+# distribution's python3 and python3-numpy (scripts/setup bench installs them).
 #   bench/peers.sh [BUILD_DIR] [REPETITIONS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,9 +30,9 @@ def median_ms(f):
     f()  # warm up
     times = []
     for _ in range(reps):
-        t = time.perf_counter()
+        t = time.process_time()
         f()
-        times.append((time.perf_counter() - t) * 1e3)
+        times.append((time.process_time() - t) * 1e3)
     return statistics.median(times)
 
 def ours(files):
@@ -41,7 +41,7 @@ def ours(files):
         for b in json.load(open(name))["benchmarks"]:
             if b.get("aggregate_name") == "median":
                 unit = {"ms": 1.0, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
-                medians[b["run_name"]] = b["real_time"] * unit
+                medians[b["run_name"]] = b["cpu_time"] * unit
     return medians
 
 n = 1_000_000

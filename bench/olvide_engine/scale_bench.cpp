@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -66,20 +67,28 @@ struct EndlessRecursion {
     TMaincommander* main = nullptr;
 };
 
+// Each run on a program made afresh, so that the memory a run takes is measured from nothing.
 void Recursion(benchmark::State& state) {
-    EndlessRecursion program(static_cast<int>(state.range(0)));
     std::size_t peak = 0;
     std::int64_t steps = 0;
     for (auto _ : state) {
-        RunButtons buttons;
-        buttons.commanderActivated();
-        Interpreter interpreter(program.workspace, buttons);
-        bench::resetPeak();
-        const std::size_t before = bench::liveBytes();
-        interpreter.ProgramRun(program.main);
-        peak = bench::peakBytes() - before;
-        steps += interpreter.stepsExecuted();
-        interpreter.ProgramStop();
+        state.PauseTiming();
+        auto program = std::make_unique<EndlessRecursion>(static_cast<int>(state.range(0)));
+        {
+            RunButtons buttons;
+            buttons.commanderActivated();
+            Interpreter interpreter(program->workspace, buttons);
+            bench::resetPeak();
+            const std::size_t before = bench::liveBytes();
+            state.ResumeTiming();
+            interpreter.ProgramRun(program->main);
+            interpreter.ProgramStop();
+            state.PauseTiming();
+            peak = bench::peakBytes() - before;
+            steps += interpreter.stepsExecuted();
+        }
+        program.reset();
+        state.ResumeTiming();
     }
     state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
     state.counters["steps"] =

@@ -124,6 +124,10 @@ StepEffect Interpreter::Execute(const Tstep& step) {
     // Operands are read before the result is written, so that a result may be an operand; x
     // is read before y whatever order the code shows them in, because an index that reaches
     // past its array says so when it is read.
+    // Head steps and comments read nothing (a code that does nothing still reads its objects:
+    // an index past its array says so).
+    if (info.action == Action::Nothing && !step.ObjectX && !step.ObjectY && !step.ObjectZ)
+        return StepEffect::Done;
     const bool yThenX = info.left == Role::Y && info.right == Role::X;
     if (readsNumbers(info)) return executeNumeric(step, info, yThenX);
     const std::string& first = operandValue(step, yThenX ? info.right : info.left);

@@ -130,7 +130,7 @@ const ValueCell* TValueVaribler::writtenAt(int level) const {
     return nullptr;
 }
 
-ValueCell& TValueVaribler::writableAt(int level) {
+ValueCell& TValueVaribler::writableAt(int level) const {
     auto it = written_.end();
     while (it != written_.begin() && std::prev(it)->level >= level)
         --it;
@@ -172,8 +172,11 @@ void TValueVaribler::SetCallerValue(std::string_view value) {
 double TValueVaribler::GetNumber() const {
     const int level = currentLevel();
     if (level == 0) return 0.0; // the reading of the empty text
-    const ValueCell* cell = writtenAt(level);
-    return cell ? cell->number() : lenientNumber(startValueAt(level));
+    if (const ValueCell* cell = writtenAt(level)) return cell->number();
+    // The store's value is read once per level: a loop's bounds are read at every turn.
+    ValueCell& cell = writableAt(level);
+    cell.setText(startValueAt(level));
+    return cell.number();
 }
 
 void TValueVaribler::SetNumber(double value) {
@@ -202,7 +205,7 @@ void TValueVaribler::resetRunValue() {
     written_.clear();
 }
 
-void TValueVaribler::dropLevel(int level) {
+void TValueVaribler::dropLevel(int level) const {
     if (!written_.empty() && written_.back().level == level) written_.pop_back();
 }
 

@@ -121,7 +121,7 @@ public:
     int LevelCount() const override;
     void resetRunValue() override;
     // The level was left: the value written at it goes.
-    void dropLevel(int level);
+    void dropLevel(int level) const;
     void writedefinewindow(AttributeWindow& window) const override;
     void readdefinewindow(const AttributeWindow& window) override;
     void save(RecordWriter& writer) const override;
@@ -140,7 +140,8 @@ protected:
     // The value written at a level, none when that level still has its store's value.
     const ValueCell* writtenAt(int level) const;
     // The value of a level to write into; made (and told to the levels) when not yet written.
-    ValueCell& writableAt(int level);
+    // A reading may make it too, to keep the number it read from the store.
+    ValueCell& writableAt(int level) const;
     // The text an untouched level reads: the store the level began from.
     const std::string& startValueAt(int level) const;
     void saveStores(RecordWriter& writer) const;
@@ -155,7 +156,7 @@ private:
         ValueCell cell;
     };
     // Values written during the run, oldest level first, one per level at most.
-    std::vector<LevelValue> written_;
+    mutable std::vector<LevelValue> written_;
 };
 
 } // namespace olvide

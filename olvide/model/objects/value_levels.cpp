@@ -15,13 +15,13 @@ void ValueLevels::pop() {
     if (levels_.empty()) return;
     const int level = depth();
     // Taken out first: an object dropping its value never reaches back into this list.
-    std::vector<TValueVaribler*> writers = std::move(levels_.back().writers);
+    std::vector<const TValueVaribler*> writers = std::move(levels_.back().writers);
     levels_.pop_back();
-    for (TValueVaribler* object : writers)
+    for (const TValueVaribler* object : writers)
         object->dropLevel(level);
 }
 
-void ValueLevels::written(int level, TValueVaribler& object) {
+void ValueLevels::written(int level, const TValueVaribler& object) {
     levels_[static_cast<std::size_t>(level - 1)].writers.push_back(&object);
 }
 

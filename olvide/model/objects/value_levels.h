@@ -28,7 +28,7 @@ public:
     // Drops every level (the objects clear their own values).
     void clear() { levels_.clear(); }
     // The object wrote its first value at the level.
-    void written(int level, TValueVaribler& object);
+    void written(int level, const TValueVaribler& object);
     // The object goes away: no level may call it back.
     void forget(const TValueVaribler& object);
     // Values written at all levels together: what the levels cost beyond their own records.
@@ -37,7 +37,7 @@ public:
 private:
     struct Level {
         int store = 0;
-        std::vector<TValueVaribler*> writers;
+        std::vector<const TValueVaribler*> writers;
     };
     std::vector<Level> levels_;
     std::uint64_t runSerial_ = 0;

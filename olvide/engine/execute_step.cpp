@@ -60,6 +60,19 @@ const std::string& operandValue(const Tstep& step, Role role) {
     return role == Role::A ? step.constantText() : valueOf(operandObject(step, role));
 }
 
+// The same read as a number (the lenient reading), without making the text of a number.
+double operandNumber(const Tstep& step, Role role) {
+    if (role == Role::A) return lenientNumber(step.constantText());
+    const TprogramVaribler* object = operandObject(step, role);
+    return object ? object->GetNumber() : 0.0;
+}
+
+// Steps that only read numbers: the four real operations and the numeric comparisons.
+bool readsNumbers(const OpInfo& info) {
+    return info.action == Action::CompareNumbers ||
+           (info.action == Action::Arithmetic && isRealOperation(info.sign.front()));
+}
+
 } // namespace
 
 void Interpreter::report(Fault fault, std::string_view operand) {
@@ -78,13 +91,45 @@ StepEffect Interpreter::writeFaulted(Faulted result, TprogramVaribler* z) {
     return stopsRun(result.fault) ? StepEffect::Halt : StepEffect::Done;
 }
 
+// A number written by arithmetic is kept as a number; a numeric fault writes its stated result
+// after its message.
+StepEffect Interpreter::writeReal(Fault fault, double r, TprogramVaribler* z) {
+    if (fault == Fault::None) {
+        if (z) z->SetNumber(r);
+        return StepEffect::Done;
+    }
+    report(fault, {});
+    setValue(z, faultText(fault));
+    return StepEffect::Done;
+}
+
+StepEffect Interpreter::executeNumeric(const Tstep& step, const OpInfo& info, bool yThenX) {
+    const double first = operandNumber(step, yThenX ? info.right : info.left);
+    const double second = operandNumber(step, yThenX ? info.left : info.right);
+    const double left = yThenX ? second : first;
+    const double right = yThenX ? first : second;
+    TprogramVaribler* result = operandObject(step, info.result);
+    if (info.action == Action::CompareNumbers) {
+        setValue(result, booleanText(compareNumbers(info.comparison, left, right)));
+        return StepEffect::Done;
+    }
+    double r = 0;
+    const Fault fault = realArithmetic(info.sign.front(), left, right, r);
+    return writeReal(fault, r, result);
+}
+
 StepEffect Interpreter::Execute(const Tstep& step) {
     ++executed_;
     const OpInfo& info = step.info();
     // Operands are read before the result is written, so that a result may be an operand; x
     // is read before y whatever order the code shows them in, because an index that reaches
     // past its array says so when it is read.
+    // Head steps and comments read nothing (a code that does nothing still reads its objects:
+    // an index past its array says so).
+    if (info.action == Action::Nothing && !step.ObjectX && !step.ObjectY && !step.ObjectZ)
+        return StepEffect::Done;
     const bool yThenX = info.left == Role::Y && info.right == Role::X;
+    if (readsNumbers(info)) return executeNumeric(step, info, yThenX);
     const std::string& first = operandValue(step, yThenX ? info.right : info.left);
     const std::string& second = operandValue(step, yThenX ? info.left : info.right);
     const std::string& left = yThenX ? second : first;
@@ -198,9 +243,9 @@ bool hasBody(const TCommander* commander) {
 // The loop test of an iteration: go on while the value has not passed the end, in the
 // direction of the step.
 bool iterationGoesOn(const TprogramIteration& iteration) {
-    const double s = lenientNumber(valueOf(iteration.StepPart));
-    const double c = lenientNumber(iteration.GetValue());
-    const double to = lenientNumber(valueOf(iteration.ToPart));
+    const double s = iteration.StepPart ? iteration.StepPart->GetNumber() : 0.0;
+    const double c = iteration.GetNumber();
+    const double to = iteration.ToPart ? iteration.ToPart->GetNumber() : 0.0;
     return (s > 0 && c <= to) || (s <= 0 && c >= to);
 }
 

@@ -112,6 +112,8 @@ private:
     StepEffect doIteration(const Tstep& step);
     StepEffect executeCall(const Tstep& step);
     StepEffect writeFaulted(Faulted result, TprogramVaribler* z);
+    StepEffect writeReal(Fault fault, double r, TprogramVaribler* z);
+    StepEffect executeNumeric(const Tstep& step, const OpInfo& info, bool yThenX);
     // Entering one more commander would pass kMaxNestingDepth.
     bool nestingFull() const { return nesting_ >= kMaxNestingDepth; }
     // Shows the message and stops the run as Stop does.

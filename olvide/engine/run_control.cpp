@@ -194,10 +194,10 @@ RunResult Interpreter::EndOfCommander(TCommander& commander) {
     if (commander.VisualorStyle == kind::For) {
         auto* iteration = static_cast<TForcommander&>(commander).Iteration;
         if (iteration) {
-            const std::string step = iteration->StepPart ? iteration->StepPart->GetValue() : "";
-            const Faulted f = arithmetic('+', iteration->GetValue(), step, scratch_);
-            if (f.fault != Fault::None) report(f.fault, f.operand);
-            if (writesResult(f.fault)) iteration->SetValue(scratch_);
+            const double step = iteration->StepPart ? iteration->StepPart->GetNumber() : 0.0;
+            double next = 0;
+            const Fault f = realArithmetic('+', iteration->GetNumber(), step, next);
+            writeReal(f, next, iteration);
             again = iterationGoesOn(*iteration);
         }
     } else if (auto* condition = dynamic_cast<Tprogramcondition*>(commander.ownerElement());

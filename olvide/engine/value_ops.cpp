@@ -45,16 +45,9 @@ std::string faultMessage(Fault fault, std::string_view operand) {
 
 namespace {
 
-Fault finishReal(double r, bool canUnderflow, std::string& out) {
-    if (!std::isfinite(r)) {
-        out.assign(kTooLargeText);
-        return Fault::Overflow;
-    }
-    if ((r != 0 && std::fabs(r) < DBL_MIN) || (r == 0 && canUnderflow)) {
-        out.assign(1, '0');
-        return Fault::Underflow;
-    }
-    numberText(r, out);
+Fault realFault(double r, bool canUnderflow) {
+    if (!std::isfinite(r)) return Fault::Overflow;
+    if ((r != 0 && std::fabs(r) < DBL_MIN) || (r == 0 && canUnderflow)) return Fault::Underflow;
     return Fault::None;
 }
 
@@ -79,26 +72,41 @@ Faulted integerOperation(char op, std::string_view left, std::string_view right,
 
 } // namespace
 
-Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out) {
-    if (op == '|' || op == '%') return integerOperation(op, left, right, out);
-    const double a = lenientNumber(left);
-    const double b = lenientNumber(right);
+std::string_view faultText(Fault fault) {
+    return fault == Fault::Underflow ? std::string_view("0") : kTooLargeText;
+}
+
+Fault realArithmetic(char op, double a, double b, double& r) {
     switch (op) {
     case '+':
-        return {finishReal(a + b, false, out), {}};
+        r = a + b;
+        return realFault(r, false);
     case '-':
-        return {finishReal(a - b, false, out), {}};
+        r = a - b;
+        return realFault(r, false);
     case '*':
-        return {finishReal(a * b, a != 0 && b != 0, out), {}};
+        r = a * b;
+        return realFault(r, a != 0 && b != 0);
     case '/':
-        if (b == 0) {
-            out.assign(kTooLargeText);
-            return {Fault::DivideByZero, {}};
-        }
-        return {finishReal(a / b, a != 0, out), {}};
+        if (b == 0) return Fault::DivideByZero;
+        r = a / b;
+        return realFault(r, a != 0);
     default:
-        return {};
+        r = 0;
+        return Fault::None;
     }
+}
+
+Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out) {
+    if (op == '|' || op == '%') return integerOperation(op, left, right, out);
+    if (!isRealOperation(op)) return {};
+    double r = 0;
+    const Fault f = realArithmetic(op, lenientNumber(left), lenientNumber(right), r);
+    if (f == Fault::None)
+        numberText(r, out);
+    else
+        out.assign(faultText(f));
+    return {f, {}};
 }
 
 namespace {
@@ -124,7 +132,11 @@ template <typename T> bool compare(Comparison op, const T& a, const T& b) {
 } // namespace
 
 bool compareNumbers(Comparison op, std::string_view left, std::string_view right) {
-    return compare(op, lenientNumber(left), lenientNumber(right));
+    return compareNumbers(op, lenientNumber(left), lenientNumber(right));
+}
+
+bool compareNumbers(Comparison op, double left, double right) {
+    return compare(op, left, right);
 }
 
 bool compareTexts(Comparison op, std::string_view left, std::string_view right) {

@@ -3,7 +3,7 @@
 // conversions of number_text.h and results are written as text into `out`, whose storage is
 // reused so that a running loop does not allocate. Each operation answers a Fault that tells
 // whether a result was written and what the interpreter has to say about it.
-#include "olvide/engine/number_text.h"
+#include "olvide/model/number_text.h"
 #include "olvide/model/steps/opcode.h"
 
 #include <cstdint>
@@ -47,9 +47,19 @@ struct Faulted {
 // "+", "-", "*", "/" on lenient numbers, "|" (integer quotient) and "%" (remainder, with the
 // sign of the left operand) on strict 32-bit integers.
 Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out);
+// "+", "-", "*", "/" on numbers already read: None with the result in r, or the fault whose
+// stated result (faultText) is written instead.
+Fault realArithmetic(char op, double left, double right, double& r);
+// Whether the operation is one of the four that realArithmetic does.
+constexpr bool isRealOperation(char op) {
+    return op == '+' || op == '-' || op == '*' || op == '/';
+}
+// The result a numeric fault writes ("9999999999999999" or "0").
+std::string_view faultText(Fault fault);
 
 // Numbers: lenient, exact comparison of the doubles.
 bool compareNumbers(Comparison op, std::string_view left, std::string_view right);
+bool compareNumbers(Comparison op, double left, double right);
 // Texts: byte values, case-sensitive, a prefix sorts first.
 bool compareTexts(Comparison op, std::string_view left, std::string_view right);
 

@@ -62,18 +62,48 @@ bool isAscii(std::string_view s) {
     return true;
 }
 
+bool asciiAt(std::string_view s, std::size_t i) {
+    return static_cast<unsigned char>(s[i]) < 0x80;
+}
+
+// Long texts (a program's dump) are mostly ASCII, which reads the same in both encodings:
+// ASCII runs are copied and only the stretches around other characters go through the
+// converter. A stretch ends only where two ASCII bytes follow each other: no character of
+// either encoding holds two ASCII bytes in a row, and the converter, even after skipping a
+// byte it could not convert, takes the second of them as a character of its own. So it sees
+// what it would see in the whole text and replaces exactly the same bytes.
+std::string convertMixed(std::string_view in, Converter& converter, std::string_view replacement) {
+    std::string out;
+    out.reserve(in.size() + in.size() / 2);
+    std::size_t i = 0;
+    while (i < in.size()) {
+        const std::size_t ascii = i;
+        while (i < in.size() && asciiAt(in, i))
+            ++i;
+        out.append(in.substr(ascii, i - ascii));
+        if (i == in.size()) break;
+        const std::size_t other = i++;
+        while (i < in.size() && !(asciiAt(in, i) && asciiAt(in, i - 1)))
+            ++i;
+        out.append(converter.run(in.substr(other, i - other), replacement));
+    }
+    return out;
+}
+
 } // namespace
 
 std::string toUtf8(std::string_view codepage) {
     if (isAscii(codepage)) return std::string(codepage);
     thread_local Converter converter("UTF-8", "GB18030");
-    return converter.run(codepage, kReplacementUtf8);
+    if (!converter.valid()) return std::string(codepage);
+    return convertMixed(codepage, converter, kReplacementUtf8);
 }
 
 std::string fromUtf8(std::string_view utf8) {
     if (isAscii(utf8)) return std::string(utf8);
     thread_local Converter converter("GB18030", "UTF-8");
-    return converter.run(utf8, "?");
+    if (!converter.valid()) return std::string(utf8);
+    return convertMixed(utf8, converter, "?");
 }
 
 const std::string& cp(const char* utf8Literal) {

@@ -4,6 +4,33 @@
 
 #include <cstring>
 
+// A float of magnitude 2^31 or more is a multiple of 256 (its 24-bit mantissa reaches no lower
+// bit), so its low byte through a 64-bit integer is 0, and so is the low byte of the value the
+// processor's 32-bit conversion gives for it (0x80000000, also for NaN). Below 2^31 both
+// truncate alike. So the 32-bit conversion, four floats at a time, gives every byte exactly.
+void vConvertRun(const float* __restrict src, std::uint8_t* __restrict dst, std::uint32_t n) {
+    std::uint32_t i = 0;
+#if defined(__x86_64__)
+    const __m128i lowByte = _mm_set1_epi32(0xFF);
+    auto bytes = [&](std::uint32_t at) {
+        return _mm_and_si128(_mm_cvttps_epi32(_mm_loadu_ps(src + at)), lowByte);
+    };
+    for (; i + 16 <= n; i += 16) {
+        // Every lane holds 0..255, so the saturating packs keep it unchanged.
+        const __m128i low = _mm_packs_epi32(bytes(i), bytes(i + 4));
+        const __m128i high = _mm_packs_epi32(bytes(i + 8), bytes(i + 12));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(low, high));
+    }
+#endif
+    for (; i < n; ++i)
+        dst[i] = vConvertElement<std::uint8_t, float>(src[i]);
+}
+
+void vConvertRun(const float* __restrict src, std::int8_t* __restrict dst, std::uint32_t n) {
+    // The same bits as the unsigned bytes.
+    vConvertRun(src, reinterpret_cast<std::uint8_t*>(dst), n);
+}
+
 // ivConvert<From>2<To>: n elements of one type into another. Boolean converts as UC.
 #define V_NUMERIC_TYPES(M, A, B)                                                                   \
     M(A, B, C, std::int8_t)                                                                        \

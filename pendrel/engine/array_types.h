@@ -102,6 +102,9 @@ void vConvertRun(const From* __restrict src, To* __restrict dst, std::uint32_t n
     for (std::uint32_t i = 0; i < n; ++i)
         dst[i] = vConvertElement<To, From>(src[i]);
 }
+// Floats to bytes, many at a time (same results as the element conversion).
+void vConvertRun(const float* __restrict src, std::uint8_t* __restrict dst, std::uint32_t n);
+void vConvertRun(const float* __restrict src, std::int8_t* __restrict dst, std::uint32_t n);
 
 // Whether two type codes store their elements alike (Boolean is stored as UC).
 inline bool vSameStorage(int a, int b) {

@@ -17,6 +17,7 @@ int vvFCBinitdata(vOBJECT* obj, int argc, void** argv) {
     fcb->output = nullptr;
     fcb->function = 0;
     fcb->inputs = 0;
+    fcb->reads = 0;
     if (argc < 3 || !argv[1] || !argv[2]) return -1;
     fcb->queue = static_cast<vLIST*>(argv[0]);
     fcb->function = *static_cast<const int*>(argv[1]);
@@ -25,11 +26,20 @@ int vvFCBinitdata(vOBJECT* obj, int argc, void** argv) {
     return 3;
 }
 
+// Adds d to the reader count of each of the first n inputs that is a path.
+void CountReaders(vFCB* fcb, int n, int d) {
+    int i = 0;
+    for (vNODE* node = fcb->head; node && i < n; node = node->next, ++i)
+        if (vPATH* path = vAsPath(node->object)) path->readers += d;
+}
+
 void vvFCBdestroy(vOBJECT* obj) {
     auto* fcb = static_cast<vFCB*>(obj);
     // Paths that would wake this block no longer do: their parent link is cleared.
     for (vNODE* node = fcb->head; node; node = node->next)
         if (node->object->parent == fcb) node->object->parent = nullptr;
+    CountReaders(fcb, fcb->reads, -1);
+    fcb->reads = 0;
     vvRelease(fcb->internals);
     vvRelease(fcb->output);
     fcb->internals = nullptr;
@@ -87,6 +97,13 @@ vFCB* vAsFCB(vOBJECT* obj) {
 void vvFCBSetInput(vFCB* fcb, vOBJECT* input) {
     if (!fcb || !input) return;
     if (!vvInsert(fcb, input)) vvDestroy(input);
+}
+
+void vvFCBSetReads(vFCB* fcb, int n) {
+    if (!fcb) return;
+    CountReaders(fcb, fcb->reads, -1);
+    fcb->reads = n < 0 ? 0 : n;
+    CountReaders(fcb, fcb->reads, 1);
 }
 
 void vvFCBSetOutput(vFCB* fcb, vPATH* output) {

@@ -13,7 +13,8 @@ struct vFCB : vPATH {
     vARRAY* internals; // per-block state, the function's last argument (owned)
     std::int32_t function;
     std::int32_t inputs;
-    vPATH* output; // owned
+    vPATH* output;      // owned
+    std::int32_t reads; // leading inputs the block takes objects from (counted as their readers)
 };
 
 struct vQUEDFCB : vOBJECT {
@@ -27,6 +28,8 @@ int vvFCBInitialize();
 vFCB* vvFCBCreate(const char* name, vLIST* queue, int function, int inputs);
 vFCB* vAsFCB(vOBJECT* obj);
 void vvFCBSetInput(vFCB* fcb, vOBJECT* input);
+// The block's inputs are complete: the first n of them become paths it reads.
+void vvFCBSetReads(vFCB* fcb, int n);
 void vvFCBSetOutput(vFCB* fcb, vPATH* output);
 void vvFCBSetInternals(vFCB* fcb, long value);
 // Replaces the internals by the given array (an owner count is taken).

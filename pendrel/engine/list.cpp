@@ -1,8 +1,11 @@
 #include "pendrel/engine/list.h"
 
+#include "pendrel/engine/key_index.h"
 #include "pendrel/engine/sys.h"
 
 #include <cstring>
+#include <memory>
+#include <new>
 
 CLASSdum* vListClass = nullptr;
 
@@ -14,15 +17,51 @@ int vvLISTinitdata(vOBJECT* obj, int, void**) {
     list->tail = nullptr;
     list->cursor = nullptr;
     list->size = 0;
+    list->index = nullptr;
     return 0;
+}
+
+void DropIndex(vLIST* list) {
+    std::unique_ptr<vKeyIndex> owned(list->index);
+    list->index = nullptr;
 }
 
 void vvLISTdestroy(vOBJECT* obj) {
     vvListClear(static_cast<vLIST*>(obj));
+    DropIndex(static_cast<vLIST*>(obj));
 }
 
 bool KeyIs(const vOBJECT* obj, const char* key) {
     return obj && obj->key && key && std::strcmp(obj->key, key) == 0;
+}
+
+// Short lists are walked: an index pays off only beyond a few entries.
+constexpr long kIndexFromSize = 8;
+
+// The index, made from the list as it stands when a long list is first searched by key. A
+// failed allocation leaves the list without one (it is then walked); never an exception.
+vKeyIndex* IndexOf(vLIST* list) {
+    if (list->index || list->size < kIndexFromSize) return list->index;
+    try {
+        auto index = std::make_unique<vKeyIndex>();
+        for (vNODE* node = list->head; node; node = node->next)
+            if (node->object && node->object->key) index->Appended(node, node->object->key);
+        list->index = index.release();
+    } catch (const std::bad_alloc&) {}
+    return list->index;
+}
+
+void IndexAppended(vLIST* list, vNODE* node) {
+    if (!list->index || !node->object->key) return;
+    try {
+        list->index->Appended(node, node->object->key);
+    } catch (const std::bad_alloc&) {
+        DropIndex(list); // made again from the list when next needed
+    }
+}
+
+void IndexRemoving(vLIST* list, const vNODE* node) {
+    if (list->index && node->object->key) list->index->Removing(node, node->object->key);
 }
 
 } // namespace
@@ -52,6 +91,7 @@ int vvInsert(vLIST* list, vOBJECT* obj) {
     (list->tail ? list->tail->next : list->head) = node;
     list->tail = node;
     ++list->size;
+    IndexAppended(list, node);
     vvIncOwners(obj);
     return 1;
 }
@@ -61,6 +101,7 @@ int vvRemove(vLIST* list, vOBJECT* obj) {
     vNODE* previous = nullptr;
     for (vNODE* node = list->head; node; previous = node, node = node->next) {
         if (node->object != obj) continue;
+        IndexRemoving(list, node);
         // The cursor steps back so that the next step returns the object that followed.
         if (list->cursor == node) list->cursor = previous;
         (previous ? previous->next : list->head) = node->next;
@@ -115,16 +156,38 @@ vOBJECT* vvNextKey(vLIST* list, const char* key) {
     return nullptr;
 }
 
-vOBJECT* vListFindKey(const vLIST* list, const char* key) {
-    if (!list) return nullptr;
+vOBJECT* vListFindKey(vLIST* list, const char* key) {
+    if (!list || !key) return nullptr;
+    if (const vKeyIndex* index = IndexOf(list)) {
+        const vNODE* node = index->Find(key);
+        return node ? node->object : nullptr;
+    }
     for (const vNODE* node = list->head; node; node = node->next) {
         if (KeyIs(node->object, key)) return node->object;
     }
     return nullptr;
 }
 
+vOBJECT* vListFindUniquePrefix(vLIST* list, const char* prefix) {
+    if (!list || !prefix) return nullptr;
+    if (const vKeyIndex* index = IndexOf(list)) {
+        vNODE* match = nullptr;
+        return index->CountPrefix(prefix, &match) == 1 ? match->object : nullptr;
+    }
+    const size_t n = std::strlen(prefix);
+    vOBJECT* match = nullptr;
+    for (const vNODE* node = list->head; node; node = node->next) {
+        const char* key = node->object->key;
+        if (!key || std::strncmp(key, prefix, n) != 0) continue;
+        if (match) return nullptr;
+        match = node->object;
+    }
+    return match;
+}
+
 void vvListClear(vLIST* list) {
     // Detach the whole chain first: destroying an object may reach back into this list.
+    DropIndex(list);
     vNODE* node = list->head;
     list->head = nullptr;
     list->tail = nullptr;

@@ -3,6 +3,8 @@
 // owner count of every object it holds and gives them all back when it is destroyed.
 #include "pendrel/engine/object.h"
 
+class vKeyIndex;
+
 struct vNODE {
     vNODE* next;
     vOBJECT* object;
@@ -13,6 +15,9 @@ struct vLIST : vOBJECT {
     vNODE* tail;   // last node, so that appending to a long queue costs no walk
     vNODE* cursor; // node of the last object returned by iteration; none before the first
     long size;     // number of nodes, so that the size of a long queue costs no walk
+    // Keys to nodes, made when a long list is first searched by key and kept in step from
+    // then on (none for lists nobody searches: queues and data paths); owned.
+    vKeyIndex* index;
 };
 
 int vListInitialize();
@@ -36,8 +41,12 @@ void vvResetNext(vLIST* list);
 vOBJECT* vvNext(vLIST* list);
 // Continues the iteration up to the next object whose key equals key exactly.
 vOBJECT* vvNextKey(vLIST* list, const char* key);
-// The first object whose key equals key exactly, leaving the cursor alone.
-vOBJECT* vListFindKey(const vLIST* list, const char* key);
+// The first object whose key equals key exactly, leaving the cursor alone. A long list answers
+// from its keyed index, so an object keeps its key while it is in a list (the engine keys
+// paths only when it makes them).
+vOBJECT* vListFindKey(vLIST* list, const char* key);
+// The one object whose key begins with the prefix; none when no key or several do.
+vOBJECT* vListFindUniquePrefix(vLIST* list, const char* prefix);
 
 // The list part of a class's destroy: releases every object. Used by the list's subclasses.
 void vvListClear(vLIST* list);

@@ -15,6 +15,7 @@ int vvPATHinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* path = static_cast<vPATH*>(obj);
     path->holdSize = 0;
     path->handler = nullptr;
+    path->readers = 0;
     if (argc < 1) return -1;
     const char* name = static_cast<const char*>(argv[0]);
     if (name && *name) {
@@ -72,7 +73,9 @@ int vvPathSend(vPATH* path, vOBJECT* obj) {
         return 0;
     }
     if (obj) {
-        if (path->holdSize != 0 && vListNotEmpty(path)) {
+        const bool unread = !path->readers && !path->handler && !path->parent;
+        if ((path->holdSize != 0 && vListNotEmpty(path)) ||
+            (unread && vvListSize(path) >= kUnreadPathLimit)) {
             vOBJECT* old = vvRemoveFirst(path);
             vvRelease(old);
         }

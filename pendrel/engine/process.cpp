@@ -223,14 +223,7 @@ int vProcessFuncFromLabel(vPROC* proc, const char* keyword, int* inputs) {
 
 int vProcessFuncFromPartLabel(vPROC* proc, const char* prefix, int* inputs) {
     if (!proc || !prefix) return 0;
-    size_t n = std::strlen(prefix);
-    vFCB* match = nullptr;
-    for (vNODE* node = proc->functions->head; node; node = node->next) {
-        const char* key = node->object->key;
-        if (!key || std::strncmp(key, prefix, n) != 0) continue;
-        if (match) return 0;
-        match = static_cast<vFCB*>(node->object);
-    }
+    vFCB* match = vAsFCB(vListFindUniquePrefix(proc->functions, prefix));
     if (!match) return 0;
     if (inputs) *inputs = match->inputs;
     return match->function;
@@ -350,6 +343,11 @@ int vvPROCprogramin(vPATH* path, vOBJECT* obj) {
             current->inputs = t->inputs;
             current->handler = t->handler;
             if (t->internals) vvFCBSetInternalsArray(current, vArrayCreateLike(t->internals));
+            // A tee only sends to its second input; other blocks take from their inputs.
+            vvFCBSetReads(current, t->handler == &vvPROCteehandler
+                                       ? 1
+                                       : (current->inputs < kMaxBlockInputs ? current->inputs
+                                                                            : kMaxBlockInputs));
             // The public path owns the program's blocks, so that a reset frees them.
             vvInsert(proc->publicPath, current);
             vvRelease(current);

@@ -89,6 +89,8 @@ LargeBlockCache& Cache() {
     return largeBlocks;
 }
 
+long liveBlocks = 0;
+
 BlockHeader* HeaderOf(void* block) {
     return static_cast<BlockHeader*>(block) - 1;
 }
@@ -118,6 +120,7 @@ void* Allocate(unsigned long bytes, bool zero) {
         h = static_cast<BlockHeader*>(raw);
     }
     h->bytes = bytes;
+    ++liveBlocks;
     return h + 1;
 }
 
@@ -144,7 +147,12 @@ void* sysRealloc(void* block, unsigned long bytes) {
 void sysFree(void* block) {
     if (!block) return;
     BlockHeader* h = HeaderOf(block);
+    --liveBlocks;
     if (!Cache().Keep(h)) std::free(h);
+}
+
+long sysLiveBlocks() {
+    return liveBlocks;
 }
 
 void sysTrimCache() {

@@ -12,6 +12,8 @@ void* sysRealloc(void* block, unsigned long bytes);
 void sysFree(void* block);
 // Gives every kept large block back to the system.
 void sysTrimCache();
+// Blocks handed out and not yet freed: what the engine holds, counted.
+long sysLiveBlocks();
 
 // Tenths of seconds since the system started.
 unsigned long sysTicks();

@@ -165,9 +165,9 @@ bool TCommander::UsesObject(const TVisualor* object) const {
                        [object](const auto& s) { return s->uses(object); });
 }
 
-void TCommander::renumberLeaves() {
+void TCommander::renumberLeaves(std::size_t from) {
     Branches.resize(Steps.size());
-    for (std::size_t i = 0; i < Steps.size(); ++i)
+    for (std::size_t i = from; i < Steps.size(); ++i)
         Branches[i] = {Steps[i].get(), int(i)};
 }
 
@@ -177,14 +177,16 @@ Tstep* TCommander::InsertStep(std::uint8_t kind, std::string code, TprogramVarib
     auto made = std::make_unique<Tstep>(kind, std::move(code), x, y, z, constant, this, Owner);
     Tstep* added = made.get();
     const int cursor = Position();
+    std::size_t at = Steps.size(); // 0-based place of the new step
     if (cursor == 0 || cursor == stepCount()) {
         Steps.push_back(std::move(made));
     } else {
+        at = static_cast<std::size_t>(cursor);
         Steps.insert(Steps.begin() + cursor, std::move(made));
         if (Owner) Owner->stepInserted(*this, cursor + 1);
     }
     CurrentStep = added;
-    renumberLeaves();
+    renumberLeaves(at);
     platform().stepsChanged(*this);
     return added;
 }
@@ -193,14 +195,14 @@ void TCommander::appendStep(std::unique_ptr<Tstep> step) {
     step->OwnerCommander = this;
     Steps.push_back(std::move(step));
     CurrentStep = Steps.back().get();
-    renumberLeaves();
+    renumberLeaves(Steps.size() - 1); // reading a program appends step after step
 }
 
 void TCommander::DeleteStep(int n) {
     if (n <= 1 || n > stepCount()) return;
     if (CurrentStep == step(n)) CurrentStep = nullptr;
     Steps.erase(Steps.begin() + (n - 1));
-    renumberLeaves();
+    renumberLeaves(static_cast<std::size_t>(n - 1));
     if (Owner) Owner->stepDeleted(*this, n);
     platform().stepsChanged(*this);
 }

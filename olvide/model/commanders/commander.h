@@ -114,7 +114,9 @@ protected:
 private:
     bool moveCursor(int position);
     bool findUsing(const TVisualor* object, int from, int direction);
-    void renumberLeaves();
+    // Brings Branches in step with Steps from the 0-based position `from` on (the steps
+    // before it kept their places).
+    void renumberLeaves(std::size_t from = 0);
 };
 
 class TMaincommander : public TCommander {

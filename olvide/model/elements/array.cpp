@@ -161,6 +161,15 @@ void TprogramIndex::SetCallerValue(std::string_view value) {
     if (TprogramVaribler* element = designated()) element->SetCallerValue(value);
 }
 
+double TprogramIndex::GetNumber() const {
+    const TprogramVaribler* element = designated();
+    return element ? element->GetNumber() : 0.0;
+}
+
+void TprogramIndex::SetNumber(double value) {
+    if (TprogramVaribler* element = designated()) element->SetNumber(value);
+}
+
 void TprogramIndex::StartCode(std::string_view code) {
     protocol::startValueCode(*this, code);
 }

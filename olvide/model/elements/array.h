@@ -58,6 +58,8 @@ public:
     void SetValue(std::string_view value) override;
     const std::string& GetCallerValue() const override;
     void SetCallerValue(std::string_view value) override;
+    double GetNumber() const override;
+    void SetNumber(double value) override;
     void StartCode(std::string_view code) override;
     bool AcceptsOperand(std::uint8_t xKind, std::string_view code) const override;
     void FinishCode(std::string_view code) override;

@@ -70,25 +70,29 @@ void TprogramOutput::load(RecordReader& reader) {
     OutputLines = reader.readStringList();
 }
 
-void TprogramOutput::saveRunValue(int) {
-    if (runLevels_++ == 0) RunLines = OutputLines;
-}
-
-void TprogramOutput::restoreRunValue() {
-    if (runLevels_ > 0) --runLevels_;
+void TprogramOutput::prepareRunLines() const {
+    if (!Owner) return;
+    const ValueLevels& levels = Owner->valueLevels();
+    if (levels.depth() == 0 || preparedForRun_ == levels.runSerial()) return;
+    RunLines = OutputLines;
+    preparedForRun_ = levels.runSerial();
 }
 
 void TprogramOutput::resetRunValue() {
-    runLevels_ = 0;
     RunLines.clear();
+    preparedForRun_ = 0;
 }
 
 std::vector<std::string>& TprogramOutput::lines() {
-    return running() ? RunLines : OutputLines;
+    if (!running()) return OutputLines;
+    prepareRunLines();
+    return RunLines;
 }
 
 const std::vector<std::string>& TprogramOutput::lines() const {
-    return running() ? RunLines : OutputLines;
+    if (!running()) return OutputLines;
+    prepareRunLines();
+    return RunLines;
 }
 
 } // namespace olvide

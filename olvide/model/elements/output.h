@@ -10,7 +10,8 @@ public:
     explicit TprogramOutput(ProgramServices* owner) : TprogramVaribler(owner) {}
 
     std::vector<std::string> OutputLines;
-    std::vector<std::string> RunLines;
+    // Made from OutputLines when a run of the program first works on them.
+    mutable std::vector<std::string> RunLines;
 
     std::string setvisualorname(std::int32_t id) const override;
     std::uint8_t setvisualorstyle() const override { return kind::Output; }
@@ -25,8 +26,6 @@ public:
     void save(RecordWriter& writer) const override;
     void load(RecordReader& reader) override;
     // A run starts with the content as its run lines; a stop drops them.
-    void saveRunValue(int storeIndex) override;
-    void restoreRunValue() override;
     void resetRunValue() override;
 
     // The lines steps work on: the run lines while a program runs, the content otherwise.
@@ -34,7 +33,9 @@ public:
     const std::vector<std::string>& lines() const;
 
 private:
-    int runLevels_ = 0;
+    // The run lines begin as the content when a new run of the program first uses them.
+    void prepareRunLines() const;
+    mutable std::uint64_t preparedForRun_ = 0; // the program's run serial they were made for
 };
 
 } // namespace olvide

@@ -2,6 +2,7 @@
 
 #include "olvide/model/codepage.h"
 #include "olvide/model/commanders/commander.h"
+#include "olvide/model/number_text.h"
 #include "olvide/model/objects/program_services.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/record_io.h"
@@ -67,14 +68,6 @@ void TprogramVaribler::load(RecordReader& reader) {
     }
 }
 
-void TprogramVaribler::saveRunValue(int) {}
-void TprogramVaribler::restoreRunValue() {
-    popLevel();
-}
-void TprogramVaribler::resetRunValue() {
-    clearLevels();
-}
-
 std::string TprogramVaribler::statusText() const {
     return oneLine(VisualorAlias);
 }
@@ -124,8 +117,96 @@ bool TValueVaribler::SetStoreValueText(std::string_view text) {
     return true;
 }
 
-void TValueVaribler::saveRunValue(int storeIndex) {
-    pushLevel(Stores[static_cast<std::size_t>(clampStore(storeIndex))].StoreValue);
+// Values per call level.
+
+TValueVaribler::~TValueVaribler() {
+    if (!written_.empty() && Owner) Owner->valueLevels().forget(*this);
+}
+
+const ValueCell* TValueVaribler::writtenAt(int level) const {
+    // At most the two newest entries matter: the running level and its caller's.
+    for (auto it = written_.rbegin(); it != written_.rend() && it->level >= level; ++it)
+        if (it->level == level) return &it->cell;
+    return nullptr;
+}
+
+ValueCell& TValueVaribler::writableAt(int level) const {
+    auto it = written_.end();
+    while (it != written_.begin() && std::prev(it)->level >= level)
+        --it;
+    if (it != written_.end() && it->level == level) return it->cell;
+    it = written_.insert(it, LevelValue{level, {}});
+    Owner->valueLevels().written(level, *this);
+    return it->cell;
+}
+
+const std::string& TValueVaribler::startValueAt(int level) const {
+    const int store = Owner->valueLevels().storeOf(level);
+    return Stores[static_cast<std::size_t>(clampStore(store))].StoreValue;
+}
+
+const std::string& TValueVaribler::GetValue() const {
+    const int level = currentLevel();
+    if (level == 0) return emptyText();
+    const ValueCell* cell = writtenAt(level);
+    return cell ? cell->text() : startValueAt(level);
+}
+
+void TValueVaribler::SetValue(std::string_view value) {
+    const int level = currentLevel();
+    if (level > 0) writableAt(level).setText(value);
+}
+
+const std::string& TValueVaribler::GetCallerValue() const {
+    const int level = currentLevel() - 1;
+    if (level < 1) return emptyText();
+    const ValueCell* cell = writtenAt(level);
+    return cell ? cell->text() : startValueAt(level);
+}
+
+void TValueVaribler::SetCallerValue(std::string_view value) {
+    const int level = currentLevel() - 1;
+    if (level >= 1) writableAt(level).setText(value);
+}
+
+double TValueVaribler::GetNumber() const {
+    const int level = currentLevel();
+    if (level == 0) return 0.0; // the reading of the empty text
+    if (const ValueCell* cell = writtenAt(level)) return cell->number();
+    // The store's value is read once per level: a loop's bounds are read at every turn.
+    ValueCell& cell = writableAt(level);
+    cell.setText(startValueAt(level));
+    return cell.number();
+}
+
+void TValueVaribler::SetNumber(double value) {
+    const int level = currentLevel();
+    if (level == 0) return;
+    ValueCell& cell = writableAt(level);
+    if (!cell.setNumber(value)) cell.setText(numberText(value));
+}
+
+void TValueVaribler::CopyValue(const TValueVaribler& from) {
+    const int level = currentLevel();
+    if (level == 0) return;
+    if (const ValueCell* cell = from.writtenAt(from.currentLevel())) {
+        if (cell == writtenAt(level)) return; // copied onto itself
+        writableAt(level).assign(*cell);
+    } else {
+        writableAt(level).setText(from.GetValue());
+    }
+}
+
+int TValueVaribler::LevelCount() const {
+    return currentLevel();
+}
+
+void TValueVaribler::resetRunValue() {
+    written_.clear();
+}
+
+void TValueVaribler::dropLevel(int level) const {
+    if (!written_.empty() && written_.back().level == level) written_.pop_back();
 }
 
 void TValueVaribler::forgetStore(int storeIndex) {

@@ -2,6 +2,8 @@
 // TprogramVaribler: the base of every program element (the variables a user places). It adds
 // the element-pattern bounds and a temporary's life span, the click and key handling that take
 // part in the operation protocol, and the run bookkeeping that the value kinds fill in.
+#include "olvide/model/objects/program_services.h"
+#include "olvide/model/objects/value_cell.h"
 #include "olvide/model/objects/varibler.h"
 
 #include <array>
@@ -31,12 +33,12 @@ public:
     void load(RecordReader& reader) override;
     void created() override;
 
-    // Run bookkeeping (slots 30, 31, 35): a run entering a main commander pushes the value of
-    // that commander's store (storeIndex) as a new level; leaving it drops the level; a stop
-    // drops every level.
-    virtual void saveRunValue(int storeIndex);
-    virtual void restoreRunValue();
-    virtual void resetRunValue();
+    // Run bookkeeping. The program keeps the call levels (ValueLevels); a value kind reads the
+    // store of the main commander that began a level until it writes a value of its own
+    // there. A stop drops every value of the run.
+    virtual void resetRunValue() {}
+    // Call levels this object has values for: the program's while it runs, for value kinds.
+    virtual int LevelCount() const { return 0; }
     // Slot 36: brings label and picture up to date (temporaries and indexes after a step).
     virtual void Refresh() { ShowAlias(); }
 
@@ -104,8 +106,22 @@ public:
     bool SetStoreValueText(std::string_view text) override;
     bool IsInputParameterFor() const override { return store().StoreInput; }
     bool IsOutputParameterFor() const override { return store().StoreOutput; }
-    void saveRunValue(int storeIndex) override;
     void forgetStore(int storeIndex) override;
+
+    // Values per call level.
+    ~TValueVaribler() override;
+    const std::string& GetValue() const override;
+    void SetValue(std::string_view value) override;
+    const std::string& GetCallerValue() const override;
+    void SetCallerValue(std::string_view value) override;
+    double GetNumber() const override;
+    void SetNumber(double value) override;
+    // Takes the value of another value object at its newest level, number and all.
+    void CopyValue(const TValueVaribler& from);
+    int LevelCount() const override;
+    void resetRunValue() override;
+    // The level was left: the value written at it goes.
+    void dropLevel(int level) const;
     void writedefinewindow(AttributeWindow& window) const override;
     void readdefinewindow(const AttributeWindow& window) override;
     void save(RecordWriter& writer) const override;
@@ -119,11 +135,28 @@ public:
     }
 
 protected:
+    // The newest level of the run, 0 outside one.
+    int currentLevel() const { return Owner ? Owner->valueLevels().depth() : 0; }
+    // The value written at a level, none when that level still has its store's value.
+    const ValueCell* writtenAt(int level) const;
+    // The value of a level to write into; made (and told to the levels) when not yet written.
+    // A reading may make it too, to keep the number it read from the store.
+    ValueCell& writableAt(int level) const;
+    // The text an untouched level reads: the store the level began from.
+    const std::string& startValueAt(int level) const;
     void saveStores(RecordWriter& writer) const;
     void loadStores(RecordReader& reader);
     // The value the window shows: the store's, or while running the current one.
     std::string shownValue() const;
     void takeShownValue(const std::string& value);
+
+private:
+    struct LevelValue {
+        int level = 0;
+        ValueCell cell;
+    };
+    // Values written during the run, oldest level first, one per level at most.
+    mutable std::vector<LevelValue> written_;
 };
 
 } // namespace olvide

@@ -4,6 +4,8 @@
 // its Owner; the program space implements it. The objects never see the program space
 // itself: they cannot reach its lists, its deletions or its windows, only these few
 // services, so that they stay below the space that owns them.
+#include "olvide/model/objects/value_levels.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,6 +45,11 @@ struct CommanderHint {
 class ProgramServices {
 public:
     virtual ~ProgramServices() = default;
+
+    // The value levels of the program's run, shared by its value objects (a plain member: the
+    // running loop asks for it at every step).
+    ValueLevels& valueLevels() { return valueLevels_; }
+    const ValueLevels& valueLevels() const { return valueLevels_; }
 
     // ---- The program as a whole.
     virtual Platform& platform() const = 0;
@@ -132,6 +139,9 @@ public:
     // A main commander of this program was renamed: the call steps of every open program
     // that call it take the new name.
     virtual void renameCalls(std::string_view oldAlias, std::string_view newAlias) = 0;
+
+private:
+    ValueLevels valueLevels_;
 };
 
 } // namespace olvide

@@ -1,6 +1,7 @@
 #include "olvide/model/objects/varibler.h"
 
 #include "olvide/model/elements/array.h"
+#include "olvide/model/number_text.h"
 #include "olvide/model/objects/program_services.h"
 #include "olvide/model/record_io.h"
 #include "olvide/model/text.h"
@@ -26,19 +27,23 @@ std::string TVaribler::labelSuffix() const {
 }
 
 const std::string& TVaribler::GetValue() const {
-    return Values.empty() ? emptyText() : Values.back();
+    return emptyText();
 }
 
-void TVaribler::SetValue(std::string_view value) {
-    if (!Values.empty()) Values.back().assign(value);
-}
+void TVaribler::SetValue(std::string_view) {}
 
 const std::string& TVaribler::GetCallerValue() const {
-    return Values.size() < 2 ? emptyText() : Values[Values.size() - 2];
+    return emptyText();
 }
 
-void TVaribler::SetCallerValue(std::string_view value) {
-    if (Values.size() >= 2) Values[Values.size() - 2].assign(value);
+void TVaribler::SetCallerValue(std::string_view) {}
+
+double TVaribler::GetNumber() const {
+    return lenientNumber(GetValue());
+}
+
+void TVaribler::SetNumber(double value) {
+    SetValue(numberText(value));
 }
 
 void TVaribler::MakeReady() {

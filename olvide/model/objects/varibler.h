@@ -44,7 +44,6 @@ public:
     TprogramArray* ArrayObject = nullptr;
     std::uint8_t OperationState = opstate::Idle;
     std::string PendingCode;
-    std::vector<std::string> Values;
     // A picture of the step or parameter window that stands for an operand or an argument
     // takes the element the user picks while its picking operation ("&x", "x@", "@x")
     // waits; the operation has ended when it is called, and the picture may go away in it.
@@ -62,14 +61,20 @@ public:
     // Slots 18 and 19: the value text of the store for the main commander being edited.
     virtual std::string StoreValueText() const { return {}; }
     virtual bool SetStoreValueText(std::string_view) { return false; }
-    // Slots 20 to 23. GetValue: the newest level, nothing when there is none. SetValue
-    // replaces the newest level and changes nothing when there is none. The caller versions
-    // work on the level below it; GetCallerValue of a single level yields nothing.
-    // A reference stays valid until the object's values change.
+    // Slots 20 to 23. GetValue: the value at the newest call level, nothing when there is
+    // none. SetValue replaces it and changes nothing when there is none. The caller versions
+    // work on the level below it; GetCallerValue of a single level yields nothing. Only the
+    // value kinds keep values (TValueVaribler); the others answer nothing or stand for another
+    // object. A reference stays valid until the object's values change.
     virtual const std::string& GetValue() const;
     virtual void SetValue(std::string_view value);
     virtual const std::string& GetCallerValue() const;
     virtual void SetCallerValue(std::string_view value);
+    // The value as a number (the lenient reading of its text), and a number written as its
+    // text; the value kinds keep the number beside the text so that arithmetic need not read
+    // and write text at every step.
+    virtual double GetNumber() const;
+    virtual void SetNumber(double value);
     // Slots 24 and 25: the parameter flags for the main commander being edited.
     virtual bool IsInputParameterFor() const { return false; }
     virtual bool IsOutputParameterFor() const { return false; }
@@ -82,17 +87,6 @@ public:
     virtual void StartCode(std::string_view) {}
     virtual bool AcceptsOperand(std::uint8_t, std::string_view) const { return false; }
     virtual void FinishCode(std::string_view) {}
-    // Slots 37 and 38.
-    std::string TopValue() const { return Values.empty() ? std::string() : Values.back(); }
-    int LevelCount() const { return static_cast<int>(Values.size()); }
-
-    // Run levels.
-    void pushLevel(std::string value) { Values.push_back(std::move(value)); }
-    void popLevel() {
-        if (!Values.empty()) Values.pop_back();
-    }
-    void clearLevels() { Values.clear(); }
-
     // One blink interval passed: the picture alternates between highlighted and plain.
     void blinkTick();
 

@@ -219,13 +219,21 @@ std::unique_ptr<TCommander> ObjectStore::takeCommander(const TCommander* command
 }
 
 void ObjectStore::removeConstant(const Tprogramconstant* constant) {
-    std::erase_if(constants, [constant](const auto& p) { return p.get() == constant; });
+    // While everything goes the constants go together after the steps: a search per step
+    // would make freeing a long program quadratic.
+    if (clearing_) return;
+    // The constant of the step deleted last is the likeliest to be the last one made.
+    auto it = std::find_if(constants.rbegin(), constants.rend(),
+                           [constant](const auto& p) { return p.get() == constant; });
+    if (it != constants.rend()) constants.erase(std::next(it).base());
 }
 
 void ObjectStore::clear() {
+    clearing_ = true;
     commanders.clear();
     elements.clear();
     constants.clear();
+    clearing_ = false;
     yins.clear();
     paintElements.clear();
 }

@@ -92,6 +92,7 @@ public:
 private:
     ProgramServices& owner_;
     bool reading_ = false;
+    bool clearing_ = false; // set while clear() frees everything
 };
 
 } // namespace olvide

@@ -214,15 +214,13 @@ void Tprogramspace::enterRun(TMaincommander& main) {
         ++runDepth;
     }
     if (runDepth >= 2 && main.InternalCall) return;
-    const int store = objects.storeIndexOf(&main.storeCommander());
-    for (const auto& e : objects.elements)
-        e->saveRunValue(store);
+    // A new level costs nothing per object: each reads the store of this commander until it
+    // writes a value of its own.
+    valueLevels().push(objects.storeIndexOf(&main.storeCommander()));
 }
 
 void Tprogramspace::leaveRun(TMaincommander& main) {
-    if (!(runDepth >= 2 && main.InternalCall))
-        for (const auto& e : objects.elements)
-            e->restoreRunValue();
+    if (!(runDepth >= 2 && main.InternalCall)) valueLevels().pop();
     if (runDepth > 0) --runDepth;
     inRun = runDepth > 0;
 }
@@ -231,6 +229,7 @@ void Tprogramspace::resetRun() {
     if (!inRun) return;
     inRun = false;
     runDepth = 0;
+    valueLevels().clear();
     for (const auto& e : objects.elements)
         e->resetRunValue();
     for (const auto& c : objects.commanders)

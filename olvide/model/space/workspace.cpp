@@ -37,9 +37,10 @@ Tprogramspace& Workspace::newProgram() {
 void Workspace::closeProgram(Tprogramspace& program) {
     releasePending();
     if (activeProgram == &program) activeProgram = nullptr;
-    // Call bindings of other programs must not keep pointing into the closed one.
-    for (const auto& element : program.objects.elements)
-        forgetElement(element.get());
+    // Call bindings of other programs must not keep pointing into the closed one: one pass
+    // over the call steps, whatever the number of its elements.
+    const ProgramServices* closing = &program.services();
+    forgetElementsWhere([closing](const TprogramVaribler* e) { return e->Owner == closing; });
     std::erase_if(programs_, [&program](const auto& p) { return p.get() == &program; });
 }
 
@@ -80,14 +81,21 @@ Tprogramspace* Workspace::openFunction(const std::string& path, Tprogramspace& c
 }
 
 void Workspace::forgetElement(const TprogramVaribler* element) {
+    forgetElementsWhere([element](const TprogramVaribler* e) { return e == element; });
+}
+
+void Workspace::forgetElementsWhere(const std::function<bool(const TprogramVaribler*)>& going) {
+    auto drop = [&going](TprogramVaribler*& e) {
+        if (e && going(e)) e = nullptr;
+    };
     for (const auto& program : programs_)
         for (const auto& commander : program->objects.commanders)
             for (const auto& step : commander->Steps)
                 for (TParameter& p : step->Parameters) {
-                    if (p.formalInput == element) p.formalInput = nullptr;
-                    if (p.formalOutput == element) p.formalOutput = nullptr;
-                    if (p.actualInput == element) p.actualInput = nullptr;
-                    if (p.actualOutput == element) p.actualOutput = nullptr;
+                    drop(p.formalInput);
+                    drop(p.formalOutput);
+                    drop(p.actualInput);
+                    drop(p.actualOutput);
                 }
 }
 

@@ -56,6 +56,8 @@ public:
     // An element is going away: every call binding of every program that refers to it is
     // dropped.
     void forgetElement(const TprogramVaribler* element);
+    // The same for every element the test picks, in one pass over the call steps.
+    void forgetElementsWhere(const std::function<bool(const TprogramVaribler*)>& going);
 
 private:
     Platform& platform_;

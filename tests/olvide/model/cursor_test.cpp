@@ -49,6 +49,27 @@ TEST_F(Cursor, InsertGoesAfterTheCursorOrAtTheEnd) {
     EXPECT_GE(platform.stepsChangedFor.size(), 5u);
 }
 
+// Only the places after a change are renumbered; every one must still match its step.
+TEST_F(Cursor, TheModelBranchFollowsEveryInsertionAndDeletion) {
+    auto inStep = [this] {
+        if (main->Branches.size() != main->Steps.size()) return false;
+        for (std::size_t i = 0; i < main->Steps.size(); ++i)
+            if (main->Branches[i].Step != main->Steps[i].get() ||
+                main->Branches[i].Index != static_cast<int>(i))
+                return false;
+        return true;
+    };
+    for (int i = 0; i < 12; ++i) {
+        main->SetPosition(i % 3 == 0 ? main->stepCount() : 1 + i % main->stepCount());
+        comment(std::to_string(i).c_str());
+        ASSERT_TRUE(inStep()) << "insert " << i;
+    }
+    for (int n : {2, 7, main->stepCount(), 3}) {
+        main->DeleteStep(n);
+        ASSERT_TRUE(inStep()) << "delete " << n;
+    }
+}
+
 TEST_F(Cursor, MovesStopAtTheEndsWithABeep) {
     for (const char* text : {"2", "3", "4", "5", "6"})
         comment(text);

@@ -2,25 +2,37 @@
 // the value side of the attribute windows.
 #include "model_fixture.h"
 
+#include <cmath>
+
 namespace olvide::testing {
 namespace {
 
 using Values = ModelTest;
 
 TEST_F(Values, LevelsOfOneObject) {
+    TMaincommander& first = placeMain();
+    TMaincommander* second = space.placeMainCommander(50, 50);
     auto& number = place<TprogramNumber>(kind::Number);
+    number.Stores[0].StoreValue = "1";
+    number.Stores[1].StoreValue = "2";
     number.SetValue("5");
-    EXPECT_TRUE(number.Values.empty()) << "no level, nothing changes";
+    EXPECT_EQ(number.LevelCount(), 0) << "no level, nothing changes";
     EXPECT_EQ(number.GetValue(), "");
-    number.pushLevel("1");
+    space.enterRun(first);
     EXPECT_EQ(number.GetCallerValue(), "") << "a single level has no caller";
     number.SetCallerValue("9");
-    EXPECT_EQ(number.TopValue(), "1");
-    number.pushLevel("2");
+    EXPECT_EQ(number.GetValue(), "1");
+    space.enterRun(*second);
     number.SetCallerValue("3");
     EXPECT_EQ(number.GetCallerValue(), "3");
     EXPECT_EQ(number.GetValue(), "2");
     EXPECT_EQ(number.LevelCount(), 2);
+    number.SetValue("7");
+    space.leaveRun(*second);
+    EXPECT_EQ(number.GetValue(), "3") << "what the call wrote for its caller stays";
+    space.enterRun(*second);
+    EXPECT_EQ(number.GetValue(), "2") << "a new call starts from the store again";
+    EXPECT_EQ(number.GetCallerValue(), "3");
 }
 
 TEST_F(Values, RunLevelsComeFromTheStoreOfTheEnteredCommander) {
@@ -146,7 +158,7 @@ TEST_F(Values, OutputLinesReadTheirLineOrTheOutOfRangeText) {
 
     workspace.Running = true;
     space.enterRun(main);
-    EXPECT_EQ(output.RunLines, output.OutputLines);
+    EXPECT_EQ(output.lines(), output.OutputLines);
     output.lines().push_back("three");
     EXPECT_EQ(third->GetValue(), "three");
     row.SetValue("1");
@@ -181,6 +193,77 @@ TEST_F(Values, RenamingAFunctionAsksBeforeItsCallStepsGo) {
     ASSERT_TRUE(space.applyAttributes(function, window));
     EXPECT_EQ(function.VisualorAlias, "Other");
     EXPECT_EQ(main.stepCount(), 1);
+}
+
+TEST_F(Values, ACallLevelCostsOnlyWhatItWrites) {
+    TMaincommander& main = placeMain();
+    std::vector<TprogramNumber*> numbers;
+    for (int i = 0; i < 500; ++i) {
+        numbers.push_back(&place<TprogramNumber>(kind::Number));
+        numbers.back()->setAllStores(std::to_string(i));
+    }
+    TprogramNumber& counter = *numbers[7];
+    const ValueLevels& levels = space.services().valueLevels();
+    for (int depth = 1; depth <= 200; ++depth) {
+        space.enterRun(main);
+        counter.SetValue(std::to_string(depth));
+    }
+    EXPECT_EQ(levels.depth(), 200);
+    EXPECT_EQ(levels.writtenCount(), 200u) << "one value per level, not one per object";
+    EXPECT_EQ(numbers[499]->GetValue(), "499") << "an untouched object reads its store";
+    EXPECT_EQ(numbers[499]->LevelCount(), 200);
+    EXPECT_EQ(counter.GetValue(), "200");
+    EXPECT_EQ(counter.GetCallerValue(), "199");
+    for (int depth = 200; depth > 100; --depth)
+        space.leaveRun(main);
+    EXPECT_EQ(counter.GetValue(), "100");
+    EXPECT_EQ(levels.writtenCount(), 100u);
+    space.resetRun();
+    EXPECT_EQ(levels.writtenCount(), 0u);
+    EXPECT_EQ(counter.LevelCount(), 0);
+    EXPECT_EQ(counter.GetValue(), "");
+}
+
+TEST_F(Values, NumbersKeptBesideTheirTextReadAsTheTextWould) {
+    TMaincommander& main = placeMain();
+    auto& number = place<TprogramNumber>(kind::Number);
+    number.setAllStores("2.5 ");
+    space.enterRun(main);
+    EXPECT_EQ(number.GetNumber(), 25) << "the lenient reading of the store";
+    number.SetNumber(-0.0);
+    EXPECT_EQ(number.GetValue(), "0");
+    EXPECT_FALSE(std::signbit(number.GetNumber()));
+    number.SetNumber(1e20);
+    EXPECT_EQ(number.GetValue(), "100000000000000000000");
+    number.SetNumber(1.0 / 3.0);
+    EXPECT_EQ(number.GetValue(), "0.33333333");
+    EXPECT_EQ(number.GetNumber(), 0.33333333) << "a fraction reads back from its text";
+    number.SetNumber(-12);
+    EXPECT_EQ(number.GetNumber(), -12);
+    number.SetValue("7x");
+    EXPECT_EQ(number.GetNumber(), 7);
+    EXPECT_EQ(number.GetValue(), "7x");
+    auto& copy = place<TprogramNumber>(kind::Number);
+    number.SetNumber(42);
+    copy.CopyValue(number);
+    EXPECT_EQ(copy.GetValue(), "42");
+    EXPECT_EQ(copy.GetNumber(), 42);
+    space.resetRun();
+}
+
+// A function's values go when the call that wrote them is left, also after the object was
+// deleted while the call ran.
+TEST_F(Values, AnObjectFreedDuringARunLeavesNoTraceInTheLevels) {
+    TMaincommander& main = placeMain();
+    space.enterRun(main);
+    {
+        auto& doomed = place<TprogramNumber>(kind::Number);
+        doomed.SetValue("1");
+        EXPECT_EQ(space.services().valueLevels().writtenCount(), 1u);
+        auto owned = space.objects.takeElement(&doomed);
+    }
+    EXPECT_EQ(space.services().valueLevels().writtenCount(), 0u);
+    space.leaveRun(main);
 }
 
 } // namespace

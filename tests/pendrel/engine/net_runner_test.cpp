@@ -145,3 +145,25 @@ TEST_F(CommandLine, ANetWhoseCallsMultiplyIsStopped) {
 }
 
 } // namespace
+
+namespace {
+
+using UnreadTimerNet = EngineTest;
+
+// A million ticks through a net whose result nobody takes: the engine holds as many blocks of
+// memory at the end as after the first thousand.
+TEST_F(UnreadTimerNet, HoldsAFlatNumberOfObjects) {
+    pendrel::NetRunner runner([](std::string_view, vOBJECT*) {});
+    runner.SendCommands("<Timer> xM <tick>\n<tick> 1 ADD <nobody>\n");
+    runner.Run();
+    long settled = 0;
+    for (long t = 1; t <= 1'000'000; ++t) {
+        runner.Tick(static_cast<std::uint32_t>(t));
+        runner.RunQueue(100);
+        if (t == 1000) settled = sysLiveBlocks();
+    }
+    EXPECT_EQ(sysLiveBlocks(), settled);
+    EXPECT_TRUE(runner.QueueEmpty());
+}
+
+} // namespace

@@ -356,3 +356,59 @@ TEST_F(OwnerCounting, FreeInputConsumesOnlyPathsWithoutHold) {
 }
 
 } // namespace
+
+namespace {
+
+using UnreadPaths = ProcessTest;
+
+std::vector<double> HeldValues(vPATH* path) {
+    std::vector<double> values;
+    for (vNODE* n = path->head; n; n = n->next)
+        values.push_back(ValuesOf(n->object).at(0));
+    return values;
+}
+
+TEST_F(UnreadPaths, AResultNobodyTakesKeepsOnlyTheNewest) {
+    Program("<a> 100 ADD <nobody>");
+    const int sent = static_cast<int>(kUnreadPathLimit) + 10;
+    for (int i = 1; i <= sent; ++i)
+        Send("a", std::to_string(i).c_str());
+    EXPECT_EQ(RunAll(), sent);
+    vPATH* nobody = PublicPath("nobody");
+    ASSERT_NE(nobody, nullptr);
+    std::vector<double> expected;
+    for (int i = sent - static_cast<int>(kUnreadPathLimit) + 1; i <= sent; ++i)
+        expected.push_back(100 + i);
+    EXPECT_EQ(HeldValues(nobody), expected) << "the newest, oldest first";
+}
+
+TEST_F(UnreadPaths, InputsOfBlocksKeepEverythingTheyAreSent) {
+    // b is read by ADD although it wakes nothing; the tee only sends to d, which nobody reads.
+    Program("<a> <!b> ADD <c>\n<e> <!d> xT <f>");
+    const int sent = static_cast<int>(kUnreadPathLimit) * 2;
+    for (int i = 0; i < sent; ++i) {
+        Send("b", "1");
+        Send("e", "2");
+    }
+    EXPECT_EQ(vvListSize(PublicPath("b")), sent);
+    EXPECT_EQ(vvListSize(PublicPath("d")), kUnreadPathLimit);
+    EXPECT_EQ(vvListSize(PublicPath("f")), kUnreadPathLimit);
+    EXPECT_EQ(vvListSize(PublicPath("a")), 0);
+    Send("a", "5");
+    RunAll();
+    EXPECT_EQ(vvListSize(PublicPath("b")), sent - 1) << "one call took one";
+    EXPECT_EQ(HeldValues(PublicPath("c")), std::vector<double>{6});
+}
+
+TEST_F(UnreadPaths, APathNoLongerReadOnceItsBlockIsGone) {
+    Program("<a> <!b> ADD <c>");
+    Owned b(PublicPath("b"));
+    EXPECT_EQ(b.As<vPATH>()->readers, 1);
+    vProcessReset(proc);
+    EXPECT_EQ(b.As<vPATH>()->readers, 0);
+    for (long i = 0; i < kUnreadPathLimit + 5; ++i)
+        vvPathSend(b.As<vPATH>(), MakeArray(kTypeL, {1}));
+    EXPECT_EQ(vvListSize(b.As<vPATH>()), kUnreadPathLimit);
+}
+
+} // namespace

@@ -1,4 +1,4 @@
-#include "olvide/engine/number_text.h"
+#include "olvide/model/number_text.h"
 
 #include <gtest/gtest.h>
 

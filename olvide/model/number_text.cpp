@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "olvide/model/number_text.h"
 
 #include <array>
 #include <charconv>

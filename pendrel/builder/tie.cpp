@@ -285,6 +285,7 @@ GGraphic* GVPLInputTie::ShowInsertPopup() {
         std::make_unique<gvpltieInsertPopup>(10, 5, 140 | gsize::kPixels, 18 | gsize::kPixels);
     field->AddWord(HeldValueText());
     popup->AddAnotherChoice(std::move(field));
+    popup->Show();
     return popup;
 }
 
@@ -332,6 +333,7 @@ void GVPLInputTie::EnsureTieLines() {
             auto* line = MakeOwned<GVPLTieLine>(*this, this, other);
             AddDependent(line);
             other->AddDependent(line);
+            if (IsDrawn()) line->Show();
         }
     }
 }
@@ -358,6 +360,7 @@ long GVPLOutputTie::GetLineNoAt(long i) const {
 
 GVPLTieLine::GVPLTieLine(GVPLTie* a, GVPLTie* b) {
     SetProperty(gprop::kNotStored);
+    SetProperty(gprop::kShown);
     ends_.Insert(a);
     ends_.Insert(b);
 }

@@ -18,15 +18,22 @@ int main(int argc, char** argv) {
         return vpl::RunZezCommand(words, std::cout, std::cerr);
     }
     // Any option is the command line's: it runs the net or says what is wrong.
-    bool options = argc < 2;
+    bool options = false;
     for (int i = 1; i < argc; ++i)
         if (std::string_view(argv[i]).starts_with("-")) options = true;
+    if (argc >= 2 && !options) {
 #ifdef PENDREL_DESKTOP
-    if (argc < 2 || !options) {
         // Each word is a file; the shell or the desktop has grouped quoted names already.
         const std::vector<std::string> files(argv + 1, argv + argc);
         return vplapp::RunDesktop(argc, argv, files);
+#else
+        std::cerr << "pendrel: this pendrel was built without its windows; use --run or --net "
+                     "(pendrel --help)\n";
+        return 1;
+#endif
     }
+#ifdef PENDREL_DESKTOP
+    if (argc < 2) return vplapp::RunDesktop(argc, argv, {});
 #endif
     return pendrel::RunCommandLine(argc, argv, std::cin, std::cout, std::cerr);
 }

@@ -22,6 +22,15 @@ void GTool::SetToolColor(long color) {
     if (locked) SetProperty(gprop::kColorLocked);
 }
 
+void GTool::MouseEvent(int type, long x, long y) {
+    if (type != gmouse::kPress) return;
+    GWindow* input = InputWindow() != nullptr ? InputWindow() : Window();
+    GGraphic* picked = input != nullptr ? input->PickAt({x, y}) : nullptr;
+    if (picked == nullptr || picked == this) return;
+    SetFocusedObject(picked);
+    picked->MouseEvent(type, x, y);
+}
+
 GGraphic* GTool::PickAt(Gpoint point) {
     return IsShown() && ContainsPoint(point) ? this : nullptr;
 }
@@ -35,6 +44,8 @@ GCreateTool::GCreateTool(long x, long y, long width, long height,
 void GCreateTool::SetPrototype(std::unique_ptr<GGraphic> prototype) {
     prototype_ = std::move(prototype);
     if (!prototype_) return;
+    // Copies are made shown; a prototype is too, so that what it holds is read back shown.
+    prototype_->SetProperty(gprop::kShown);
     // A prototype without a size of its own gets the default one, in pixels.
     if (prototype_->Width() == 0 || prototype_->Height() == 0) {
         prototype_->SetSize(kDefaultSize, kDefaultSize);

@@ -16,6 +16,9 @@ public:
     GClassID GetClassID() const override { return kClassID; }
     bool IsTool() const override { return true; }
     GGraphic* PickAt(Gpoint point) override;
+    // A press on another graphic gives it the focus and the press; a tool itself is never
+    // dragged about.
+    void MouseEvent(int type, long x, long y) override;
     // Tools keep their colour against the colour cells; the palette that makes them sets it.
     void SetToolColor(long color);
 };

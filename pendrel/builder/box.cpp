@@ -7,11 +7,15 @@
 GVPLBox::GVPLBox() {
     SetVirtualCoordinates(0, 0, 100, 100);
     SetGroup(vplgroup::kEditable);
+    SetColor(kBoxColor);
+    Add3DAdorners(kFrameColor, kFrameColor);
 }
 
 GVPLBox::GVPLBox(long x, long y, long width, long height) : GView(x, y, width, height) {
     SetVirtualCoordinates(0, 0, 100, 100);
     SetGroup(vplgroup::kEditable);
+    SetColor(kBoxColor);
+    Add3DAdorners(kFrameColor, kFrameColor);
 }
 
 std::vector<GVPLInputTie*> GVPLBox::InputTies() const {
@@ -38,6 +42,8 @@ void GVPLBox::PlaceTies(GList& ties, long x) {
         tie->MoveAbs(x, 100 / (n + 1) * i);
         if (locked) tie->SetProperty(gprop::kPositionLocked);
     }
+    // A box on the screen shows its new ties at once.
+    Redraw();
 }
 
 void GVPLBox::InitializeInputs(int n) {
@@ -46,6 +52,7 @@ void GVPLBox::InitializeInputs(int n) {
         DeleteObject(inputTies_.Last());
     while (NumInputs() < n) {
         auto* tie = MakeOwned<GVPLInputTie>(*this, 0, 0);
+        tie->SetProperty(gprop::kShown);
         inputTies_.Insert(tie);
     }
     PlaceTies(inputTies_, 0);
@@ -57,6 +64,7 @@ void GVPLBox::InitializeOutputs(int n) {
         DeleteObject(outputTies_.Last());
     while (NumOutputs() < n) {
         auto* tie = MakeOwned<GVPLOutputTie>(*this, 0, 0);
+        tie->SetProperty(gprop::kShown);
         outputTies_.Insert(tie);
     }
     PlaceTies(outputTies_, 100);
@@ -74,6 +82,7 @@ void GVPLBox::BuildCommand(GString&) {}
 
 GText* GVPLBox::AddCentredText(std::string_view text, long x, long y) {
     auto* shown = MakeOwned<GText>(*this, x | ganchor::kCentre, y | ganchor::kCentre, 60, 30, text);
+    shown->SetColor(0x000000);
     shown->SetGroup(vplgroup::kEditable);
     shown->SetProperty(gprop::kShown);
     return shown;

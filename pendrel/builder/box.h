@@ -39,6 +39,10 @@ public:
     // Rebuilds the sub-graphics that are not stored.
     virtual void InitializeOwnedObjects() {}
 
+    // A box is a tinted card with a dark frame (adorners, drawn over its parts).
+    static constexpr long kBoxColor = 0xFFF4E8;
+    static constexpr long kFrameColor = 0x404040;
+
     void Send(GStream& stream) const override;
     bool Receive(GStream& stream) override;
 

@@ -51,6 +51,7 @@ GVPLOutputBox::GVPLOutputBox(long x, long y, long width, long height)
 void GVPLOutputBox::InitializeOwnedObjects() {
     if (text_ != nullptr) return;
     text_ = MakeOwned<GTextBox>(*this, 5, 5, 90, 90);
+    if (GText* shown = text_->TextGraphic()) shown->SetColor(0x000000);
     text_->SetLineLimit(1);
     text_->SetGroup(vplgroup::kEditable);
     text_->SetProperty(gprop::kShown);
@@ -249,7 +250,10 @@ void GVPLPlottingBox::SendZEZObject(GData* data) {
     if (area_ == nullptr) return;
     area_->DeleteAll();
     auto* line = MakeOwned<GPolyline>(*area_, 0, 0, kArea, kArea);
+    line->SetColor(0x000000);
     for (const Gpoint& p : points_)
         line->AddPoint(p.x, p.y);
     line->SetProperty(gprop::kShown);
+    // The old line goes from the screen with the new one drawn.
+    area_->Redraw();
 }

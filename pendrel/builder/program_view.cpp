@@ -243,6 +243,10 @@ void GVPLProgramView::MenuEvent(int command) {
 
 void GVPLProgramView::DoSetupMenus(GEventHandler* focus) {
     GVPLProView::DoSetupMenus(focus);
+    SetupProgramCommands();
+}
+
+void GVPLProgramView::SetupProgramCommands() {
     const bool graphics = HasGraphics();
     EventEnable(vplcmd::kSave, graphics);
     EventEnable(vplcmd::kSaveAs, graphics);

@@ -69,6 +69,9 @@ public:
 
     void MenuEvent(int command) override;
     void DoSetupMenus(GEventHandler* focus) override;
+    // Enables the program commands (save, run, halt, hide, show, create user function) for
+    // this program's state.
+    void SetupProgramCommands();
 
     bool ReceiveResult(std::string_view path, GData& data) override;
     // Told of every result an output box of this view has taken.

@@ -11,11 +11,13 @@ constexpr int kLastChoice = 39;
 GGraphic* ShowPropertyChoices(GGraphic& box, const G0* holder, long* target) {
     ClosePopupsIn(box);
     auto* popup = MakeOwned<GPopupView>(box, 100, 50, 100 | gsize::kPixels, 200 | gsize::kPixels);
-    if (holder == nullptr) return popup;
-    for (int number = kFirstChoice; number <= kLastChoice; ++number) {
-        std::optional<GPropertyInfo> info = holder->GetPropertyInfo(number);
-        if (info && info->kind == kPropertyKindLong)
-            popup->AddActionItem(info->name, target, number);
+    if (holder != nullptr) {
+        for (int number = kFirstChoice; number <= kLastChoice; ++number) {
+            std::optional<GPropertyInfo> info = holder->GetPropertyInfo(number);
+            if (info && info->kind == kPropertyKindLong)
+                popup->AddActionItem(info->name, target, number);
+        }
     }
+    popup->Show();
     return popup;
 }

@@ -4,6 +4,7 @@
 #include "pendrel/builder/engine_values.h"
 #include "pendrel/builder/net_text.h"
 #include "pendrel/builder/zez_binding.h"
+#include "pendrel/framework/focus.h"
 #include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gsurface.h"
@@ -289,7 +290,11 @@ GGraphic* GVPLInputTie::ShowInsertPopup() {
     auto field =
         std::make_unique<gvpltieInsertPopup>(10, 5, 140 | gsize::kPixels, 18 | gsize::kPixels);
     field->AddWord(HeldValueText());
+    GInputBox* typing = field.get();
     popup->AddAnotherChoice(std::move(field));
+    popup->Show();
+    // What is typed next goes into the field.
+    SetFocusedObject(typing);
     return popup;
 }
 
@@ -337,6 +342,7 @@ void GVPLInputTie::EnsureTieLines() {
             auto* line = MakeOwned<GVPLTieLine>(*this, this, other);
             AddDependent(line);
             other->AddDependent(line);
+            if (IsDrawn()) line->Show();
         }
     }
 }
@@ -363,6 +369,7 @@ long GVPLOutputTie::GetLineNoAt(long i) const {
 
 GVPLTieLine::GVPLTieLine(GVPLTie* a, GVPLTie* b) {
     SetProperty(gprop::kNotStored);
+    SetProperty(gprop::kShown);
     ends_.Insert(a);
     ends_.Insert(b);
 }

@@ -1,8 +1,10 @@
 #include "pendrel/builder/zez_file.h"
 
 #include "pendrel/builder/builder_classes.h"
+#include "pendrel/framework/gfile_replace.h"
 #include "pendrel/framework/glist.h"
 #include "pendrel/framework/gstream_file.h"
+#include "pendrel/framework/gstream_memory.h"
 
 #include <algorithm>
 
@@ -35,17 +37,27 @@ std::unique_ptr<GVPLProgramView> ReadProgramFile(const std::string& name, bool s
     return ReadProgram(stream, startSaved, ticks, problem);
 }
 
-bool WriteProgramFile(GVPLProgramView& view, const std::string& name) {
-    GStreamWriteFile stream(name);
-    if (!stream.IsOK()) return false;
+namespace {
+
+bool WriteWhole(const GStreamMemory& stream, const std::string& name, std::string* error) {
+    if (!stream.IsOK()) {
+        if (error != nullptr) *error = "there was not enough memory to write it";
+        return false;
+    }
+    return ReplaceFileContents(GStreamReadFile::FileNameFor(name), stream.Bytes(), error);
+}
+
+} // namespace
+
+bool WriteProgramFile(GVPLProgramView& view, const std::string& name, std::string* error) {
+    GStreamMemory stream;
     view.SendToStream(stream);
-    return stream.IsOK();
+    return WriteWhole(stream, name, error);
 }
 
 bool WriteUserFunctionPalette(const std::vector<const GVPLUserFunction*>& functions,
-                              const std::string& name) {
-    GStreamWriteFile stream(name);
-    if (!stream.IsOK()) return false;
+                              const std::string& name, std::string* error) {
+    GStreamMemory stream;
     GList list;
     for (const GVPLUserFunction* function : functions)
         list.Insert(const_cast<GVPLUserFunction*>(function));
@@ -54,17 +66,22 @@ bool WriteUserFunctionPalette(const std::vector<const GVPLUserFunction*>& functi
     list.G0::Send(stream);
     list.SendContentsNoRef(stream);
     list.RemoveAll();
-    return stream.IsOK();
+    return WriteWhole(stream, name, error);
 }
 
-std::vector<std::unique_ptr<GVPLUserFunction>> ReadUserFunctionPalette(const std::string& name) {
+std::vector<std::unique_ptr<GVPLUserFunction>> ReadUserFunctionPalette(const std::string& name,
+                                                                       bool* damaged) {
     RegisterBuilderClasses();
     std::vector<std::unique_ptr<GVPLUserFunction>> functions;
+    if (damaged != nullptr) *damaged = false;
     GStreamReadFile stream(name);
     if (!stream.IsOK()) return functions;
     std::unique_ptr<G0> object = stream.ReceiveObject();
     // The palette is a plain list, never a view or another kind of list.
-    if (object == nullptr || object->GetClassID() != gid::kList || !stream.IsOK()) return functions;
+    if (object == nullptr || object->GetClassID() != gid::kList || !stream.IsOK()) {
+        if (damaged != nullptr) *damaged = true;
+        return functions;
+    }
     stream.ResolveAllReferences();
     GList* list = As<GList>(object.get());
     for (G0* entry : list->Objects()) {

@@ -24,15 +24,17 @@ std::unique_ptr<GVPLProgramView> ReadProgram(GStream& stream, bool startSaved = 
 std::unique_ptr<GVPLProgramView> ReadProgramFile(const std::string& name, bool startSaved = true,
                                                  const TickSource* ticks = nullptr,
                                                  std::string* problem = nullptr);
-// Writes the program into the file (opened in place, created if missing); false when the file
-// cannot be opened.
-bool WriteProgramFile(GVPLProgramView& view, const std::string& name);
+// Writes the program into the file (".zez" added to a name without "."). The whole program is
+// written beside the file first and then takes its place, so that a failed save leaves the
+// previous file as it was. False, with the reason, when the file cannot be written.
+bool WriteProgramFile(GVPLProgramView& view, const std::string& name, std::string* error = nullptr);
 
-// The palette: prototypes of user functions, written as one list object and read back sorted
-// by name. Reading a missing or damaged file gives an empty palette.
+// The palette: prototypes of user functions, written as one list object (in the same safe way)
+// and read back sorted by name. Reading a missing or damaged file gives an empty palette;
+// `damaged` tells the two apart.
 bool WriteUserFunctionPalette(const std::vector<const GVPLUserFunction*>& functions,
-                              const std::string& name = kPaletteFile);
+                              const std::string& name = kPaletteFile, std::string* error = nullptr);
 std::vector<std::unique_ptr<GVPLUserFunction>>
-ReadUserFunctionPalette(const std::string& name = kPaletteFile);
+ReadUserFunctionPalette(const std::string& name = kPaletteFile, bool* damaged = nullptr);
 
 } // namespace vpl

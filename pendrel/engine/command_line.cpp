@@ -16,7 +16,8 @@
 namespace pendrel {
 
 const char* const kUsage =
-    "usage: pendrel --run FILE.zez [--ticks N] [--max-calls N]\n"
+    "usage: pendrel [FILE.zez...]        (the desktop program, opening the files)\n"
+    "       pendrel --run FILE.zez [--ticks N] [--max-calls N]\n"
     "       pendrel --net FILE [--out NAME]... [--send NAME=TEXT]... [--ticks N] [--max-calls N]\n"
     "       pendrel --help\n"
     "  --run FILE.zez    run a saved program as Run does, then N ticks (default 10); results\n"

@@ -28,6 +28,9 @@ inline constexpr GClassID kTextBox = 21;
 inline constexpr GClassID kInputBox = 22;
 inline constexpr GClassID kObjectView = 23;
 inline constexpr GClassID kWindow = 25;
+inline constexpr GClassID kScrollView = 27;
+inline constexpr GClassID kScrollBar = 28;
+inline constexpr GClassID kScrollArrow = 29;
 inline constexpr GClassID kDevWin = 26;
 // GData, the handle on an engine object, lives with the builder, which binds the engine.
 inline constexpr GClassID kData = 30;
@@ -43,6 +46,17 @@ inline constexpr GClassID kApp = 53;
 inline constexpr GClassID kDrawingApp = 54;
 inline constexpr GClassID kTool = 60;
 inline constexpr GClassID kCreateTool = 61;
+inline constexpr GClassID kActionTool = 62;
+inline constexpr GClassID kMenuButton = 63;
+inline constexpr GClassID kLabeledMenuButton = 64;
+inline constexpr GClassID kDualStateMenuButton = 65;
+inline constexpr GClassID kColorTool = 66;
+inline constexpr GClassID kPenTool = 67;
+inline constexpr GClassID kBucketTool = 68;
+inline constexpr GClassID kDrawingTool = 69;
+inline constexpr GClassID kPolyDrawingTool = 70;
+inline constexpr GClassID kContPolyDrawingTool = 71;
+inline constexpr GClassID kPaletteView = 72;
 inline constexpr GClassID kPopupView = 90;
 inline constexpr GClassID kActionText = 91;
 

@@ -4,6 +4,7 @@
 
 namespace {
 GEventHandler* gFocus = nullptr;
+GEventHandler* gPreviousFocus = nullptr;
 GGraphic* gPicked = nullptr;
 GWindow* gInputWindow = nullptr;
 } // namespace
@@ -12,7 +13,12 @@ GEventHandler* FocusedObject() {
     return gFocus;
 }
 void SetFocusedObject(GEventHandler* object) {
+    if (object == gFocus) return;
+    gPreviousFocus = gFocus;
     gFocus = object;
+}
+GEventHandler* PreviousFocusedObject() {
+    return gPreviousFocus;
 }
 GGraphic* PickedObject() {
     return gPicked;
@@ -29,6 +35,7 @@ void SetInputWindow(GWindow* window) {
 
 void ForgetFocusOf(const G0* object) {
     if (static_cast<const G0*>(gFocus) == object) gFocus = nullptr;
+    if (static_cast<const G0*>(gPreviousFocus) == object) gPreviousFocus = nullptr;
     if (static_cast<const G0*>(gPicked) == object) gPicked = nullptr;
     if (static_cast<const G0*>(gInputWindow) == object) gInputWindow = nullptr;
 }

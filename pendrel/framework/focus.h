@@ -8,6 +8,8 @@ class GWindow;
 
 GEventHandler* FocusedObject();
 void SetFocusedObject(GEventHandler* object);
+// The object that had the focus before the present one took it (none when it has gone).
+GEventHandler* PreviousFocusedObject();
 GGraphic* PickedObject();
 void SetPickedObject(GGraphic* graphic);
 GWindow* InputWindow();

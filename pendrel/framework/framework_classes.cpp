@@ -1,9 +1,12 @@
 // Registers a model instance and the parent of every framework class, once at start-up.
+#include "pendrel/framework/gactiontool.h"
 #include "pendrel/framework/gadorner.h"
 #include "pendrel/framework/gapp.h"
+#include "pendrel/framework/gdrawing_tools.h"
 #include "pendrel/framework/glist.h"
 #include "pendrel/framework/gobjectview.h"
 #include "pendrel/framework/gpopupview.h"
+#include "pendrel/framework/gscrollview.h"
 #include "pendrel/framework/gstring.h"
 #include "pendrel/framework/gtextbox.h"
 #include "pendrel/framework/gtool.h"
@@ -34,6 +37,23 @@ void RegisterFrameworkClasses() {
     RegisterClass(gid::kObjectView, gid::kView, std::make_unique<GObjectView>());
     RegisterClass(gid::kTool, gid::kGraphic, std::make_unique<GTool>());
     RegisterClass(gid::kCreateTool, gid::kTool, std::make_unique<GCreateTool>());
+    RegisterClass(gid::kActionTool, gid::kTool, std::make_unique<GActionTool>());
+    RegisterClass(gid::kMenuButton, gid::kActionTool, std::make_unique<GMenuButton>());
+    RegisterClass(gid::kLabeledMenuButton, gid::kMenuButton,
+                  std::make_unique<GLabeledMenuButton>());
+    RegisterClass(gid::kDualStateMenuButton, gid::kLabeledMenuButton,
+                  std::make_unique<GDualStateMenuButton>());
+    RegisterClass(gid::kColorTool, gid::kActionTool, std::make_unique<GColorTool>());
+    RegisterClass(gid::kPenTool, gid::kTool, std::make_unique<GPenTool>());
+    RegisterClass(gid::kBucketTool, gid::kTool, std::make_unique<GBucketTool>());
+    RegisterClass(gid::kDrawingTool, gid::kCreateTool, std::make_unique<GDrawingTool>());
+    RegisterClass(gid::kPolyDrawingTool, gid::kCreateTool, std::make_unique<GPolyDrawingTool>());
+    RegisterClass(gid::kContPolyDrawingTool, gid::kPolyDrawingTool,
+                  std::make_unique<GContPolyDrawingTool>());
+    RegisterClass(gid::kPaletteView, gid::kView, std::make_unique<GPaletteView>());
+    RegisterClass(gid::kScrollView, gid::kView, std::make_unique<GScrollView>());
+    RegisterClass(gid::kScrollBar, gid::kView, std::make_unique<gscrollviewScrollBar>());
+    RegisterClass(gid::kScrollArrow, gid::kView, std::make_unique<gscrollviewScrollArrow>());
     RegisterClass(gid::kDoc, gid::kEventHandler, std::make_unique<GDoc>());
     // Pop-ups, applications and windows are never stored.
     RegisterClass(gid::kPopupView, gid::kView, nullptr);

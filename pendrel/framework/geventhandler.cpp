@@ -4,6 +4,17 @@
 #include "pendrel/framework/gsys.h"
 #include "pendrel/framework/properties.h"
 
+namespace {
+std::function<void()>& IdleWakeUp() {
+    static std::function<void()> wake;
+    return wake;
+}
+} // namespace
+
+void SetIdleWakeUp(std::function<void()> wake) {
+    IdleWakeUp() = std::move(wake);
+}
+
 GEventHandler::~GEventHandler() {
     ForgetFocusOf(this);
 }
@@ -47,6 +58,7 @@ void GEventHandler::EnableDoIdle() {
     for (GEventHandler* handler = this; handler != nullptr && !handler->WantsIdle();
          handler = handler->OwnerHandler())
         handler->SetProperty(gprop::kWantsIdle);
+    if (IdleWakeUp()) IdleWakeUp()();
 }
 
 void GEventHandler::DisableDoIdle() {

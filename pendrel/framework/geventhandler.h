@@ -10,6 +10,12 @@ inline constexpr int kRelease = 17;
 inline constexpr int kMove = 23;
 } // namespace gmouse
 
+#include <functional>
+
+// Told whenever a handler asks for idle processing, so that whoever drives idle ticks (the
+// main window's timer) can start them again; none by default.
+void SetIdleWakeUp(std::function<void()> wake);
+
 class GEventHandler : public GList {
 public:
     GEventHandler() = default;

@@ -284,7 +284,14 @@ void GGraphic::Show() {
     GGraphic* owner = OwnerGraphic();
     if (window == nullptr || (owner != nullptr && !owner->IsDrawn())) return;
     window->Open();
+    const auto savedClip = window->Clipping();
+    for (GGraphic* o = owner; o != nullptr; o = o->OwnerGraphic())
+        if (o->ClipsContents()) window->MoreClipping(o->DisplayRect());
     Display(*window);
+    if (savedClip)
+        window->SetClipping(*savedClip);
+    else
+        window->NoClipping();
     window->Close();
 }
 

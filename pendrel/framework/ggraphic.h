@@ -107,6 +107,11 @@ public:
         x_ = x;
         y_ = y;
     }
+    // Changes how the position is measured (the anchor bits 1 pixels, 2 far edge, 4 centre).
+    void SetAnchors(int xAnchor, int yAnchor) {
+        xAnchor_ = xAnchor & 7;
+        yAnchor_ = yAnchor & 7;
+    }
     // Resizes from the anchor corner to a new corner.
     void ReDefine(long x, long y);
     // Switches the width (height) between pixel and virtual units, keeping its extent.
@@ -140,6 +145,8 @@ public:
     // Draws the frame of the display rectangle in tracing mode (twice erases it).
     void DrawOutline();
     virtual bool ContainsPoint(Gpoint point) const { return display_.Contains(point); }
+    // A graphic whose sub-graphics show only inside it (the frame of a scroll view).
+    virtual bool ClipsContents() const { return false; }
     // The deepest shown graphic under the point, this one, or none.
     virtual GGraphic* PickAt(Gpoint point);
 

@@ -18,6 +18,7 @@ GPopupView::GPopupView(long x, long y, long width, long height)
       askedX_(x & ~kAnchorMask), askedY_(y & ~kAnchorMask) {
     SetProperty(gprop::kNotStored);
     SetProperty(gprop::kShown);
+    Add3DAdorners(0x808080, 0x404040);
     // The pointer looks toward the graphic the pop-up belongs to.
     const bool rightAnchored = (x & ganchor::kRight) != 0;
     const long px = rightAnchored ? width - 9 : 1;

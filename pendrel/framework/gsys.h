@@ -82,6 +82,10 @@ public:
     // The application keeps it in its list of windows.
     virtual std::unique_ptr<GWindow> GetNewWindow(GGraphic* owner, long kind, long x, long y,
                                                   long width, long height);
+    // Tells the user something went wrong (a file that could not be read or written). The
+    // plain system object keeps the messages; a window system shows them too.
+    virtual void ShowMessage(std::string_view message) { messages_.emplace_back(message); }
+    const std::vector<std::string>& Messages() const { return messages_; }
     virtual void MainEventLoop() {}
     virtual void ExitSystem() { exitRequested_ = true; }
     bool ExitRequested() const { return exitRequested_; }
@@ -101,4 +105,5 @@ private:
     GFileDialogs* dialogs_ = nullptr;
     bool exitRequested_ = false;
     GSys* previous_ = nullptr;
+    std::vector<std::string> messages_;
 };

@@ -7,6 +7,7 @@
 GTextBox::GTextBox(long x, long y, long width, long height, double fontSize)
     : GView(x, y, width, height) {
     auto text = std::make_unique<GText>(0, 0, Width(), Height(), "", fontSize);
+    text->SetColor(0x000000);
     text->SetProperty(gprop::kShown);
     text_ = text.get();
     textSlot_ = text_;

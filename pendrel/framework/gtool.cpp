@@ -5,15 +5,34 @@
 #include "pendrel/framework/gwindow.h"
 #include "pendrel/framework/properties.h"
 
-namespace {
-long gCurrentColor = 0;
+GTool::GTool() {
+    SetProperty(kToolBits);
+    SetProperty(gprop::kPassDrop);
 }
 
-long CurrentDrawingColor() {
-    return gCurrentColor;
+GTool::GTool(long x, long y, long width, long height) : GGraphic(x, y, width, height) {
+    SetProperty(kToolBits);
+    SetProperty(gprop::kPassDrop);
 }
-void SetCurrentDrawingColor(long color) {
-    gCurrentColor = color & 0xFFFFFF;
+
+void GTool::SetToolColor(long color) {
+    const bool locked = IsSet(gprop::kColorLocked);
+    ResetProperty(gprop::kColorLocked);
+    SetColor(color);
+    if (locked) SetProperty(gprop::kColorLocked);
+}
+
+void GTool::MouseEvent(int type, long x, long y) {
+    if (type != gmouse::kPress) return;
+    GWindow* input = InputWindow() != nullptr ? InputWindow() : Window();
+    GGraphic* picked = input != nullptr ? input->PickAt({x, y}) : nullptr;
+    if (picked == nullptr || picked == this) return;
+    SetFocusedObject(picked);
+    picked->MouseEvent(type, x, y);
+}
+
+GGraphic* GTool::PickAt(Gpoint point) {
+    return IsShown() && ContainsPoint(point) ? this : nullptr;
 }
 
 GCreateTool::GCreateTool(long x, long y, long width, long height,
@@ -25,12 +44,45 @@ GCreateTool::GCreateTool(long x, long y, long width, long height,
 void GCreateTool::SetPrototype(std::unique_ptr<GGraphic> prototype) {
     prototype_ = std::move(prototype);
     if (!prototype_) return;
+    // Copies are made shown; a prototype is too, so that what it holds is read back shown.
+    prototype_->SetProperty(gprop::kShown);
     // A prototype without a size of its own gets the default one, in pixels.
     if (prototype_->Width() == 0 || prototype_->Height() == 0) {
         prototype_->SetSize(kDefaultSize, kDefaultSize);
         prototype_->SetProperty(gprop::kWidthPixels);
         prototype_->SetProperty(gprop::kHeightPixels);
     }
+}
+
+void GCreateTool::SetColorModel(GGraphic* model) {
+    colorModel_.RemoveAll();
+    colorModel_.Insert(model);
+}
+
+GGraphic* GCreateTool::ColorModel() const {
+    return As<GGraphic>(colorModel_.First());
+}
+
+long GCreateTool::NewGraphicColor() const {
+    if (const GGraphic* model = ColorModel()) return model->Color();
+    return prototype_ ? prototype_->Color() : 0;
+}
+
+GGraphic* GCreateTool::PickedAt(long x, long y) {
+    GWindow* input = InputWindow() != nullptr ? InputWindow() : Window();
+    return input != nullptr ? input->PickAt({x, y}) : nullptr;
+}
+
+GGraphic* GCreateTool::DropCopyInto(GGraphic& view) {
+    std::unique_ptr<GGraphic> copy = As<GGraphic>(prototype_->Clone());
+    if (!copy) return nullptr;
+    GGraphic* graphic = copy.get();
+    graphic->SetProperty(gprop::kShown);
+    graphic->SetColor(NewGraphicColor());
+    view.ObjectEvent(graphic);
+    if (graphic->IsOrphan()) return nullptr; // nobody took it: the copy goes
+    (void)copy.release();
+    return graphic;
 }
 
 void GCreateTool::MouseEvent(int type, long x, long y) {
@@ -47,8 +99,7 @@ void GCreateTool::MouseEvent(int type, long x, long y) {
         return;
     }
     if (type != gmouse::kPress) return;
-    GWindow* input = InputWindow() != nullptr ? InputWindow() : Window();
-    GGraphic* picked = input != nullptr ? input->PickAt({x, y}) : nullptr;
+    GGraphic* picked = PickedAt(x, y);
     if (picked == this) return;
     if (picked == nullptr) return;
     if (!IsArmed() || !prototype_ || !picked->IsView() || picked->IsTool()) {
@@ -56,14 +107,8 @@ void GCreateTool::MouseEvent(int type, long x, long y) {
         picked->MouseEvent(type, x, y);
         return;
     }
-    std::unique_ptr<GGraphic> copy = As<GGraphic>(prototype_->Clone());
-    if (!copy) return;
-    GGraphic* graphic = copy.get();
-    graphic->SetProperty(gprop::kShown);
-    graphic->SetColor(CurrentDrawingColor());
-    picked->ObjectEvent(graphic);
-    if (graphic->IsOrphan()) return; // nobody took it: the copy goes
-    (void)copy.release();
+    GGraphic* graphic = DropCopyInto(*picked);
+    if (graphic == nullptr) return;
     created_ = graphic;
     createdWatch_.RemoveAll();
     createdWatch_.Insert(graphic);

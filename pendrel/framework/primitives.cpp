@@ -5,6 +5,7 @@
 #include "pendrel/framework/gsurface.h"
 #include "pendrel/framework/gwindow.h"
 
+#include <algorithm>
 #include <cmath>
 
 void GLine::Paint(GDrawingSurface& surface) {
@@ -45,6 +46,26 @@ std::vector<long> GPolyline::DisplayPoints() const {
         out.push_back(f.ToDisplayY(Y() + p.y));
     }
     return out;
+}
+
+void GPolyline::AddOwnerPoint(long x, long y) {
+    points_.push_back({x - X(), y - Y()});
+    long minX = 0;
+    long minY = 0;
+    for (const Gpoint& p : points_) {
+        minX = std::min(minX, p.x);
+        minY = std::min(minY, p.y);
+    }
+    long maxX = 1;
+    long maxY = 1;
+    for (Gpoint& p : points_) {
+        p.x -= minX;
+        p.y -= minY;
+        maxX = std::max(maxX, p.x);
+        maxY = std::max(maxY, p.y);
+    }
+    Place(X() + minX, Y() + minY);
+    SetSize(maxX, maxY);
 }
 
 void GPolyline::Paint(GDrawingSurface& surface) {

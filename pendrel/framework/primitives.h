@@ -73,6 +73,8 @@ public:
     static constexpr GClassID kClassID = gid::kPolyline;
     GClassID GetClassID() const override { return kClassID; }
     void AddPoint(long x, long y) { points_.push_back({x, y}); }
+    // Adds a point given in the owner's units; the position and size then span every point.
+    void AddOwnerPoint(long x, long y);
     const std::vector<Gpoint>& Points() const { return points_; }
     void Paint(GDrawingSurface& surface) override;
     void Send(GStream& stream) const override;

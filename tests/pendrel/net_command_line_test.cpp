@@ -67,7 +67,8 @@ TEST_F(PendrelProgram, UsageHelpAndErrors) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--max-calls"), std::string::npos);
     EXPECT_NE(help.out.find("--run FILE.zez"), std::string::npos);
-    Outcome none = RunPendrel({});
+    // Without a mode pendrel is the desktop program; options without one give the usage.
+    Outcome none = RunPendrel({"--ticks", "1"});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("usage:"), std::string::npos);
     Outcome missing = RunPendrel({"--net", (dir / "missing.txt").string()});
@@ -75,6 +76,16 @@ TEST_F(PendrelProgram, UsageHelpAndErrors) {
     EXPECT_NE(missing.err.find("file not found"), std::string::npos) << missing.err;
     Outcome bad = RunPendrel({"--net", "-", "--ticks", "many"});
     EXPECT_EQ(bad.status, 1);
+}
+
+TEST_F(PendrelProgram, WithoutADisplayTheDesktopProgramSaysSo) {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 " +
+                                Quote(program.string()) + " some.zez > /dev/null 2> " +
+                                Quote((dir / "err").string());
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    // Built with its windows it has no display here; built without, it has no windows.
+    EXPECT_NE(ReadFile(dir / "err").find("use --run or --net"), std::string::npos);
 }
 
 TEST_F(PendrelProgram, SelfFeedingNetStopsAtTheCallLimit) {

@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,6 +39,28 @@ int CharacterOf(const QKeyEvent& event) {
     return static_cast<unsigned char>(text.toLatin1().at(0));
 }
 } // namespace
+
+// The frame of a document window: caption, system menu and sizing border. Closing it closes
+// the framework's window (which takes the frame with it), once the close event is over.
+class GDocFrame : public QMdiSubWindow {
+public:
+    GDocFrame(GDevWin* window, QWidget* parent) : QMdiSubWindow(parent), window_(window) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        QPointer<QWidget> alive(this);
+        GDevWin* window = window_;
+        QTimer::singleShot(0, [alive, window] {
+            if (alive.isNull()) return;
+            if (GApp* app = GApp::Current(); app != nullptr && app->Holds(window))
+                app->CloseWindow(window);
+        });
+    }
+
+private:
+    GDevWin* window_;
+};
 
 // The client area: shows the back buffer and forwards the platform's events.
 class GDevWidget : public QWidget {
@@ -117,27 +141,48 @@ GDevWin::GDevWin(long kind, long x, long y, long width, long height, GDevWin* ma
         client_->idleTimer.setSingleShot(true);
         QObject::connect(&client_->idleTimer, &QTimer::timeout, client_, [this] { RunIdleTick(); });
         client_->idleTimer.start(kIdleIntervalMs);
+    } else if (kind == kDocumentWindow) {
+        QWidget* parent = main != nullptr ? main->Client() : nullptr;
+        auto frame = std::make_unique<GDocFrame>(this, parent);
+        client_ = new GDevWidget(this, nullptr);
+        frame->setWidget(client_);
+        frame_ = std::move(frame);
+        DocumentWindows().push_back(this);
     } else {
         QWidget* parent = main != nullptr ? main->Client() : nullptr;
         auto widget = std::make_unique<GDevWidget>(this, parent);
         client_ = widget.get();
         frame_ = std::move(widget);
-        frame_->move(static_cast<int>(x), static_cast<int>(y));
-        if (kind == kDocumentWindow) DocumentWindows().push_back(this);
     }
     frameAlive_ = frame_.get();
     frame_->setWindowTitle(QString::fromStdString(GetWindowTitle()));
-    client_->resize(static_cast<int>(width), static_cast<int>(height));
-    if (kind == kMainWindow) frame_->adjustSize();
-    Redraw();
-    if (kind != kMainWindow) {
+    if (kind == kDocumentWindow) {
+        // The size is the whole window's, frame included; the client gets what is inside.
+        frame_->move(static_cast<int>(x), static_cast<int>(y));
+        frame_->resize(static_cast<int>(width), static_cast<int>(height));
         frame_->show();
-        if (kind == kDocumentWindow) frame_->raise();
+        frame_->raise();
+        const QSize inside = client_->size();
+        WNDSizeChange({inside.width(), inside.height()});
+    } else {
+        if (kind != kMainWindow) frame_->move(static_cast<int>(x), static_cast<int>(y));
+        client_->resize(static_cast<int>(width), static_cast<int>(height));
+        if (kind == kMainWindow) frame_->resize(frame_->sizeHint());
+    }
+    Redraw();
+    if (kind == kToolWindow) frame_->show();
+    if (kind == kMainWindow) {
+        // Idle ticks run only while something asks for idle processing; asking starts them.
+        SetIdleWakeUp([this] {
+            if (client_ != nullptr && !client_->idleTimer.isActive())
+                client_->idleTimer.start(kIdleIntervalMs);
+        });
     }
 }
 
 GDevWin::~GDevWin() {
     std::erase(DocumentWindows(), this);
+    if (Kind() == kMainWindow) SetIdleWakeUp(nullptr);
     // The graphics go before the widget that shows them.
     DeleteAll();
     if (frameAlive_.isNull()) {
@@ -179,11 +224,19 @@ void GDevWin::SetIdleWork(std::function<void()> work) {
 void GDevWin::RunIdleTick() {
     // The timer stops while the idle work runs, so that slow work never piles up ticks.
     client_->idleTimer.stop();
-    if (idleWork_)
+    bool again = true;
+    if (idleWork_) {
         idleWork_();
-    else if (GApp* app = GApp::Current())
+    } else if (GApp* app = GApp::Current()) {
         app->DoIdle();
-    if (client_ != nullptr) client_->idleTimer.start(kIdleIntervalMs);
+        // Without anything that wants idle processing the timer rests until woken.
+        again = app->WantsIdle();
+    }
+    if (again && client_ != nullptr) client_->idleTimer.start(kIdleIntervalMs);
+}
+
+bool GDevWin::IdleTimerActive() const {
+    return client_ != nullptr && client_->idleTimer.isActive();
 }
 
 void GDevWin::InstallMenus() {
@@ -212,7 +265,7 @@ void GDevWin::InstallMenus() {
             client_->actions[command] = action;
         }
     }
-    frame->adjustSize();
+    frame->resize(frame->sizeHint());
 }
 
 void GDevWin::DisplayMenuState(int command, bool on) {

@@ -43,6 +43,8 @@ public:
     // processing unless other work is given).
     void SetIdleWork(std::function<void()> work);
     void RunIdleTick();
+    // Whether the idle timer is waiting for its next tick.
+    bool IdleTimerActive() const;
     // Main window: the menu bar made from the system object's pull-downs.
     void InstallMenus();
     // Shows a command's state on its menu item.

@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <iostream>
 
 class GSysWin::Dialogs : public GFileDialogs {
 public:
@@ -54,6 +56,15 @@ GSysWin::GSysWin()
 
 GSysWin::~GSysWin() {
     SetClipboard(nullptr);
+}
+
+void GSysWin::ShowMessage(std::string_view message) {
+    GSys::ShowMessage(message);
+    std::cerr << "pendrel: " << message << "\n";
+    if (!modalMessages_ || QApplication::instance() == nullptr) return;
+    QWidget* parent = MainWindow() != nullptr ? MainWindow()->Frame() : nullptr;
+    QMessageBox::warning(parent, QStringLiteral("pendrel"),
+                         QString::fromUtf8(message.data(), static_cast<int>(message.size())));
 }
 
 void GSysWin::DisplayMenuState(int command, bool on) {

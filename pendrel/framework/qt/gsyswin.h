@@ -15,6 +15,10 @@ public:
     ~GSysWin() override;
 
     void DisplayMenuState(int command, bool on) override;
+    // Messages are kept and written to the error output; with modal messages on (the desktop
+    // program) each is also shown in a message box that waits for OK.
+    void ShowMessage(std::string_view message) override;
+    void SetMessagesModal(bool on) { modalMessages_ = on; }
     std::unique_ptr<GWindow> GetNewWindow(GGraphic* owner, long kind, long x, long y, long width,
                                           long height) override;
     void MainEventLoop() override;
@@ -27,5 +31,6 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<Clipboard> clipboard_;
     GDevWin* main_ = nullptr;
+    bool modalMessages_ = false;
     QPointer<QWidget> mainAlive_;
 };

@@ -8,6 +8,7 @@
 #include "pendrel/builder/program_view.h"
 #include "pendrel/builder/zez_file.h"
 #include "pendrel/builder/zez_runner.h"
+#include "pendrel/framework/properties.h"
 
 #include <iostream>
 #include <memory>
@@ -42,6 +43,9 @@ void Type(GVPLInputData* box, const std::string& text) {
 }
 
 bool Save(GVPLProgramView& view, const std::string& folder, const char* name) {
+    // Every box is on show, as the creation tools leave it.
+    for (G0* object : view.OwnedObjects())
+        object->SetProperty(gprop::kShown);
     const std::string file = folder + "/" + name;
     std::remove(file.c_str());
     const bool ok = vpl::WriteProgramFile(view, file);

@@ -177,7 +177,9 @@ TEST_F(ViewEditing, CreationToolsDropCopiesOfTheirPrototype) {
         MakeGraphic<GCreateTool>(*palette, 0, 0, 40, 40, std::make_unique<GEllipse>(0, 0, 0, 0));
     tool->Show();
     EXPECT_EQ(tool->Prototype()->Width(), GCreateTool::kDefaultSize);
-    SetCurrentDrawingColor(0x0000FF);
+    GRectangle sample(0, 0, 5, 5);
+    sample.SetColor(0x0000FF);
+    tool->SetColorModel(&sample);
     Mouse(gmouse::kPress, 10, 160);
     EXPECT_EQ(FocusedObject(), tool);
     EXPECT_FALSE(tool->IsArmed());

@@ -1,0 +1,16 @@
+#pragma once
+// Class identifiers and command numbers of the application's own classes.
+#include "pendrel/framework/class_ids.h"
+
+namespace appid {
+inline constexpr GClassID kProgramHolder = 202;
+inline constexpr GClassID kUserFunctionPalette = 203;
+inline constexpr GClassID kAppZEZ = 204;
+} // namespace appid
+
+namespace appcmd {
+inline constexpr int kSave = 177;
+inline constexpr int kSaveAs = 180;
+inline constexpr int kSwitchFrame = 454;
+inline constexpr int kSaveUserFunction = 456;
+} // namespace appcmd

@@ -169,11 +169,7 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     buttons.commanderActivated();
     Interpreter interpreter(workspace, buttons);
     interpreter.setStepLimit(o.maxSteps);
-    interpreter.ProgramRun(main);
-    // Nobody is there to answer a breakpoint: the run goes on until it ends or the limit.
-    while (interpreter.Running() && buttons.enabled(RunButton::ProgramRun) &&
-           !interpreter.stepLimitReached())
-        interpreter.ProgramRun(nullptr);
+    runUnattended(interpreter, buttons, *main);
 
     printRun(*program, o.values, out);
     const int status = interpreter.stepLimitReached() ? kExitStepLimit
@@ -197,6 +193,14 @@ int dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }
 
 } // namespace
+
+void runUnattended(Interpreter& interpreter, RunButtons& buttons, TMaincommander& main) {
+    interpreter.ProgramRun(&main);
+    // A breakpoint pauses the run with Run enabled again: it is simply pressed once more.
+    while (interpreter.Running() && buttons.enabled(RunButton::ProgramRun) &&
+           !interpreter.stepLimitReached())
+        interpreter.ProgramRun(nullptr);
+}
 
 bool isCommandLineMode(const std::vector<std::string>& args) {
     for (const std::string& a : args)

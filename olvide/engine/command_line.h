@@ -7,6 +7,10 @@
 
 namespace olvide {
 
+class Interpreter;
+class RunButtons;
+class TMaincommander;
+
 // Exit statuses.
 inline constexpr int kExitEnded = 0;     // the program ended
 inline constexpr int kExitBadInput = 1;  // a file that cannot be read, or a bad option
@@ -19,5 +23,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
 // Whether the arguments ask for a command-line mode.
 bool isCommandLineMode(const std::vector<std::string>& args);
+
+// Runs `main` with nobody there to answer a breakpoint: the run goes on until the program
+// ends, a step stops it, or the interpreter's step limit is reached.
+void runUnattended(Interpreter& interpreter, RunButtons& buttons, TMaincommander& main);
 
 } // namespace olvide

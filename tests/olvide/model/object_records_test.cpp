@@ -117,7 +117,7 @@ TEST_F(Records, EveryElementKindReadsBack) {
         EXPECT_EQ(read.VisualorImage.left, was.VisualorImage.left) << i;
         EXPECT_EQ(read.StoreValueText(), was.StoreValueText()) << i;
     }
-    auto at = [&copy, this](const TVisualor& original) {
+    auto at = [&copy](const TVisualor& original) {
         return copy.objects.ObjectByIndex(TVisualor::SerialOf(&original));
     };
     EXPECT_EQ(at(number)->VisualorComment, number.VisualorComment);

@@ -115,7 +115,8 @@ protected:
     // The first object of that kind the program's window shows.
     template <class T> T* firstOf(Tprogramspace& program) {
         for (const auto& e : program.objects.elements) {
-            auto* t = typeid(*e) == typeid(T) ? static_cast<T*>(e.get()) : nullptr;
+            TVisualor& object = *e;
+            auto* t = typeid(object) == typeid(T) ? static_cast<T*>(e.get()) : nullptr;
             if (t && shown(*t)) return t;
         }
         return nullptr;

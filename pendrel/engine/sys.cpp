@@ -1,5 +1,6 @@
 #include "pendrel/engine/sys.h"
 
+#include "common/sanitizer.h"
 #include "pendrel/engine/failure.h"
 
 #include <chrono>
@@ -19,12 +20,8 @@ constexpr unsigned long kLargeBlock = 1ul << 20;
 constexpr int kCacheSlots = 8;
 constexpr unsigned long kCacheLimit = 512ul << 20;
 
-#if defined(__SANITIZE_ADDRESS__)
 // Under AddressSanitizer every block goes straight back, so that a use after free is seen.
-constexpr bool kKeepLargeBlocks = false;
-#else
-constexpr bool kKeepLargeBlocks = true;
-#endif
+constexpr bool kKeepLargeBlocks = !olvan::kAddressSanitizer;
 
 struct LargeBlockCache {
     BlockHeader* blocks[kCacheSlots] = {};

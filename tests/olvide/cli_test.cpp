@@ -4,6 +4,7 @@
 #include "olvide/model/platform.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
+#include "tests/support/memory_bound.h"
 
 #include <gtest/gtest.h>
 
@@ -201,7 +202,7 @@ TEST_F(CommandLine, TwoLineAliasesPrintJoinedByAnUnderscore) {
 // Every input that once broke olvide ends in time, within bounded memory, with a documented
 // status, in both modes, run as a teacher would run it: with no bound on its steps.
 TEST_F(CommandLine, EveryInputThatOnceBrokeOlvideEndsWithADocumentedStatus) {
-    const std::string bounded = "ulimit -v 2000000; timeout 60 ";
+    const std::string bounded = olvan_test::MemoryBoundWords(2000000) + "timeout 60 ";
     int checked = 0;
     for (const auto& entry : fs::directory_iterator(OLVIDE_CORPUS_DIR)) {
         if (!entry.is_regular_file()) continue;

@@ -1,6 +1,8 @@
 #pragma once
 // Runs the pendrel program itself, the way a user would from a shell, in a folder of the
 // test's own, and collects its status and what it printed.
+#include "common/sanitizer.h"
+#include "tests/support/memory_bound.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -41,14 +43,8 @@ inline std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-// Whether this build runs under AddressSanitizer, which cannot start with bounded virtual
-// memory (its shadow alone is larger).
-inline constexpr bool kSanitized =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#else
-    false;
-#endif
+// AddressSanitizer cannot start with bounded virtual memory (its shadow alone is larger).
+inline constexpr bool kSanitized = olvan::kAddressSanitizer;
 
 class PendrelProgram : public ::testing::Test {
 protected:
@@ -74,11 +70,11 @@ protected:
     }
 
     // `seconds` bounds the run (a hang would stop the suite); `memoryKB`, when not 0, bounds
-    // its virtual memory, except under the sanitizer.
+    // its memory.
     Outcome RunPendrel(const std::vector<std::string>& args, const std::string& stdinFile = "",
                        int seconds = 10, long memoryKB = 0) {
         std::string command;
-        if (memoryKB > 0 && !kSanitized) command = "ulimit -v " + std::to_string(memoryKB) + "; ";
+        if (memoryKB > 0) command = olvan_test::MemoryBoundWords(memoryKB);
         command += "exec " + Quote(program.string());
         for (const std::string& a : args)
             command += " " + Quote(a);

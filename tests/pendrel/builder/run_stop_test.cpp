@@ -3,6 +3,7 @@
 // message, and never crashes.
 #include "program_fixture.h"
 
+#include "common/sanitizer.h"
 #include "pendrel/builder/gdata.h"
 #include "pendrel/builder/zez_file.h"
 #include "pendrel/engine/engine.h"
@@ -22,12 +23,7 @@ namespace {
 
 const std::filesystem::path kCorpus = PENDREL_CORPUS_DIR;
 
-constexpr bool kSanitized =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#else
-    false;
-#endif
+constexpr bool kSanitized = olvan::kAddressSanitizer;
 
 class RunStopTest : public ProgramTest {
 protected:

@@ -10,6 +10,10 @@ namespace {
 // by a strange net cannot hang the engine.
 constexpr int kMaxPathDepth = 64;
 constexpr int kMaxSendNesting = 1000;
+// A tee whose two outputs both lead back to its input doubles its work at every level, so the
+// nesting bound alone would still allow 2^1000 hand-ons. One send from outside hands data on at
+// most this often; no sensible net comes near it.
+constexpr long kMaxHandOnsPerSend = 100'000;
 
 int vvPATHinitdata(vOBJECT* obj, int argc, void** argv) {
     auto* path = static_cast<vPATH*>(obj);
@@ -85,13 +89,16 @@ int vvPathSend(vPATH* path, vOBJECT* obj) {
         }
     }
     // Tees and moves hand data on at once; a net that feeds such a block its own output would
-    // recurse without end. Beyond this depth the object only waits on its path.
+    // recurse without end. Beyond these bounds the object only waits on its path.
     static int nesting = 0;
-    if (nesting >= kMaxSendNesting) return 0;
+    static long handOns = 0;
+    if (nesting == 0) handOns = 0;
+    if (nesting >= kMaxSendNesting || handOns >= kMaxHandOnsPerSend) return 0;
     vOBJECT* at = path;
     for (int depth = 0; at && depth < kMaxPathDepth; ++depth, at = at->parent) {
         vPATH* p = vAsPath(at);
         if (p && p->handler) {
+            ++handOns;
             ++nesting;
             int result = p->handler(p, obj);
             --nesting;

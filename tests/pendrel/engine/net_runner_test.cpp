@@ -129,6 +129,12 @@ TEST_F(CommandLine, TeeOrMoveFeedingItselfDoesNotRecurseWithoutEnd) {
     Outcome tee = RunWith({"--net", "-", "--send", "a=1", "--out", "r"}, "<a> <!r> xT <a>");
     EXPECT_EQ(tee.status, 0);
     EXPECT_FALSE(tee.out.empty());
+    // Both of the tee's outputs lead back to its input, so that every hand-on makes two: the
+    // run ends all the same, whether the input is taken or held.
+    for (const char* net : {"<a> <!a> xT <a>", "{a} <a> xT <a>"}) {
+        Outcome doubling = RunWith({"--net", "-", "--send", "a=1", "--out", "r"}, net);
+        EXPECT_EQ(doubling.status, 0) << net << "\n" << doubling.err;
+    }
 }
 
 TEST_F(CommandLine, ANetWhoseCallsMultiplyIsStopped) {

@@ -180,12 +180,13 @@ void GVPLTie::Send(GStream& stream) const {
 }
 
 bool GVPLTie::DropOwnedConnections() {
+    // Deleting one object may take others of the list with it (a tie forgets its connections),
+    // so the owned ones are looked up afresh after each deletion.
     bool dropped = false;
-    for (G0* object : connections_.Objects()) {
-        if (object != nullptr && object->Owner() == &connections_) {
-            DeleteObject(object);
-            dropped = true;
-        }
+    for (auto owned = connections_.OwnedObjects(); !owned.empty();
+         owned = connections_.OwnedObjects()) {
+        DeleteObject(owned.front());
+        dropped = true;
     }
     return dropped;
 }

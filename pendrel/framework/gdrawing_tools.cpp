@@ -200,24 +200,18 @@ GGraphic* GSampleTool::PickAt(Gpoint point) {
     return sample != nullptr ? sample : this;
 }
 
-namespace {
-// A size given at creation without its flags.
-long Plain(long value) {
-    return value & 0x0FFFFFFF;
-}
-} // namespace
-
 GPenTool::GPenTool(long x, long y, long width, long height)
-    : GSampleTool(
-          x, y, width, height,
-          std::make_unique<GLine>(3 | ganchor::kPixels, (Plain(height) / 2) | ganchor::kPixels,
-                                  (Plain(width) - 6) | gsize::kPixels, 0 | gsize::kPixels)) {}
+    : GSampleTool(x, y, width, height,
+                  std::make_unique<GLine>(
+                      3 | ganchor::kPixels, (PlainCreationValue(height) / 2) | ganchor::kPixels,
+                      (PlainCreationValue(width) - 6) | gsize::kPixels, 0 | gsize::kPixels)) {}
 
 GBucketTool::GBucketTool(long x, long y, long width, long height)
     : GSampleTool(x, y, width, height,
                   std::make_unique<GRectangle>(3 | ganchor::kPixels, 3 | ganchor::kPixels,
-                                               (Plain(width) - 6) | gsize::kPixels,
-                                               (Plain(height) - 6) | gsize::kPixels)) {}
+                                               (PlainCreationValue(width) - 6) | gsize::kPixels,
+                                               (PlainCreationValue(height) - 6) | gsize::kPixels)) {
+}
 
 // ---- colour cells ----
 

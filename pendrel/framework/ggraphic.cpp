@@ -11,17 +11,11 @@
 #include <algorithm>
 
 namespace {
-constexpr long kFlagMask = 0x70000000;
-
 long Scale(long value, long numerator, long denominator) {
     if (denominator == 0) return value;
     return static_cast<long>(static_cast<long long>(value) * numerator / denominator);
 }
 
-// A creation value without its flag bits; negative values carry no flags.
-long Plain(long value) {
-    return value < 0 ? value : value & ~kFlagMask;
-}
 int Flags(long value) {
     return value < 0 ? 0 : static_cast<int>((value >> 28) & 7);
 }
@@ -57,8 +51,8 @@ long GFactors::HeightToVirtual(long h) const {
 }
 
 GGraphic::GGraphic(long x, long y, long width, long height)
-    : x_(Plain(x)), y_(Plain(y)), xAnchor_(Flags(x)), yAnchor_(Flags(y)), width_(Plain(width)),
-      height_(Plain(height)) {
+    : x_(PlainCreationValue(x)), y_(PlainCreationValue(y)), xAnchor_(Flags(x)), yAnchor_(Flags(y)),
+      width_(PlainCreationValue(width)), height_(PlainCreationValue(height)) {
     const int wf = Flags(width);
     const int hf = Flags(height);
     if (wf & 1) SetProperty(gprop::kWidthPixels);

@@ -22,6 +22,11 @@ inline constexpr long kPixels = 1L << 28;
 inline constexpr long kMargin = 1L << 29;
 } // namespace gsize
 
+// A position or size given at creation without its flag bits; negative values carry no flags.
+inline long PlainCreationValue(long value) {
+    return value < 0 ? value : value & ~0x70000000L;
+}
+
 namespace gcmd {
 inline constexpr int kClear = 160;
 inline constexpr int kCut = 161;

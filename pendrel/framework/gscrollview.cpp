@@ -20,10 +20,6 @@ constexpr long kArrowInk = 0x222222;
 constexpr long kBarGap = 5;
 constexpr long kMinSideForBar = 30;
 
-long Plain(long value) {
-    return value & 0x0FFFFFFF;
-}
-
 // Places a graphic by pixels from its owner's display origin, whatever its lock.
 void PlacePixels(GGraphic* graphic, long x, long y) {
     if (graphic != nullptr) graphic->Place(x, y);
@@ -66,8 +62,8 @@ gscrollviewScrollBar* GScrollView::HorizontalBar() const {
 
 void GScrollView::InitializeOwnedObjects() {
     if (parts_.Length() > 0) return;
-    const long w = Plain(Width());
-    const long h = Plain(Height());
+    const long w = PlainCreationValue(Width());
+    const long h = PlainCreationValue(Height());
     const long t = BarThickness(w, h);
     const bool hasVertical = vertical_ && w > kMinSideForBar;
     const bool hasHorizontal = horizontal_ && h > kMinSideForBar;
@@ -108,8 +104,8 @@ void GScrollView::CalculatePickArea() {
 GObjectView* GScrollView::MakeContents() {
     GView* frame = Frame();
     if (frame == nullptr) return nullptr;
-    const long w = std::max(Plain(Width()) - (frame->Width()), 1L);
-    const long h = std::max(Plain(Height()) - (frame->Height()), 1L);
+    const long w = std::max(PlainCreationValue(Width()) - (frame->Width()), 1L);
+    const long h = std::max(PlainCreationValue(Height()) - (frame->Height()), 1L);
     auto* contents = MakeOwned<GObjectView>(*frame, 0 | ganchor::kPixels, 0 | ganchor::kPixels,
                                             w | gsize::kPixels, h | gsize::kPixels);
     contents->SetColor(0xFFFFFF);

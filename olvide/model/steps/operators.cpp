@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, 4> kSet{"#", "T->", "F->", "C->"};
 constexpr std::array<std::string_view, 17> kFunction{"SIN",  "COS", "TAN", "ATG", "INT",  "ABS",
                                                      "SQRT", "LOG", "EXP", "STR", "(BC)", "|--",
                                                      "<->",  "S..", "}N",  "|+",  "|*"};
-constexpr std::array<std::string_view, 1> kCall{"CALL"};
+constexpr std::array<std::string_view, 1> kCallSign{"CALL"};
 constexpr std::array<std::string_view, 1> kInput{"IN"};
 constexpr std::array<std::string_view, 1> kOutput{"OUT"};
 } // namespace
@@ -53,7 +53,7 @@ std::span<const std::string_view> TSetoperator::signs() const {
     return signsOf(SignClass::Set);
 }
 std::span<const std::string_view> TCalloperator::signs() const {
-    return kCall;
+    return kCallSign;
 }
 std::span<const std::string_view> TFunctionoperator::signs() const {
     return signsOf(SignClass::Function);

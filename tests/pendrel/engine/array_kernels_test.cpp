@@ -12,12 +12,6 @@ namespace {
 
 using Kernels = EngineTest;
 
-vOBJECT* Apply(vOBJECT* (*fn)(vOBJECT**), std::initializer_list<vOBJECT*> inputs) {
-    std::vector<vOBJECT*> argv(inputs);
-    argv.push_back(nullptr);
-    return fn(argv.data());
-}
-
 // The conversion as written down: truncate toward zero to 64 bits (out of range and NaN give
 // the lowest 64-bit value), keep the low byte.
 std::uint8_t LowByteOf(float v) {

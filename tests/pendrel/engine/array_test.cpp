@@ -8,19 +8,6 @@ namespace {
 
 using Values = std::vector<double>;
 
-vOBJECT* Apply(vOBJECT* (*fn)(vOBJECT**), std::initializer_list<vOBJECT*> inputs) {
-    std::vector<vOBJECT*> argv(inputs);
-    argv.push_back(nullptr);
-    for (vOBJECT* o : inputs)
-        vvIncOwners(o);
-    vOBJECT* r = fn(argv.data());
-    vvIncOwners(r);
-    for (vOBJECT* o : inputs)
-        vvRelease(o);
-    if (r) --r->owners; // handed to the caller unowned
-    return r;
-}
-
 using ArrayConversions = EngineTest;
 
 TEST_F(ArrayConversions, IntegersKeepLowBitsAndSignExtend) {

@@ -26,6 +26,21 @@ struct Owned {
     vARRAY* Array() const { return static_cast<vARRAY*>(obj); }
 };
 
+// Calls an array function as a block would: its inputs owned for the call, the result handed
+// to the caller unowned.
+inline vOBJECT* Apply(vOBJECT* (*fn)(vOBJECT**), std::initializer_list<vOBJECT*> inputs) {
+    std::vector<vOBJECT*> argv(inputs);
+    argv.push_back(nullptr);
+    for (vOBJECT* o : inputs)
+        vvIncOwners(o);
+    vOBJECT* r = fn(argv.data());
+    vvIncOwners(r);
+    for (vOBJECT* o : inputs)
+        vvRelease(o);
+    if (r) --r->owners;
+    return r;
+}
+
 inline vARRAY* MakeArray(short type, std::initializer_list<double> values) {
     vARRAY* a = vArrayCreate1(type, values.size());
     vARRAY* d = vArrayCreate1(kTypeD, values.size());

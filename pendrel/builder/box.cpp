@@ -32,6 +32,10 @@ std::vector<GVPLOutputTie*> GVPLBox::OutputTies() const {
     return out;
 }
 
+std::vector<long> GVPLBox::FirstOutputDeliveries() const {
+    return NumOutputs() > 0 ? OutputTie(1)->Deliveries() : std::vector<long>{};
+}
+
 void GVPLBox::PlaceTies(GList& ties, long x) {
     const int n = ties.Length();
     for (int i = 1; i <= n; ++i) {

@@ -31,6 +31,8 @@ public:
     GVPLOutputTie* OutputTie(int i) const { return As<GVPLOutputTie>(outputTies_.At(i)); }
     std::vector<GVPLInputTie*> InputTies() const;
     std::vector<GVPLOutputTie*> OutputTies() const;
+    // The line numbers the first output tie delivers to; none without outputs.
+    std::vector<long> FirstOutputDeliveries() const;
     // The first input tie for 135, the first output tie for 136, else whichever exists.
     GVPLTie* GetBestTie(GClassID id) const;
 

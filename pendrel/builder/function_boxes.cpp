@@ -11,17 +11,11 @@
 
 namespace {
 
-constexpr int kBackspace = 8;
-
 std::vector<vplnet::FunctionInput> InputsOf(const GVPLBox& box) {
     std::vector<vplnet::FunctionInput> inputs;
     for (GVPLInputTie* tie : box.InputTies())
         inputs.push_back({tie->GetLineNo(), tie->HoldFlag() > 0});
     return inputs;
-}
-
-std::vector<long> DeliveriesOf(const GVPLBox& box) {
-    return box.NumOutputs() > 0 ? box.OutputTie(1)->Deliveries() : std::vector<long>{};
 }
 
 } // namespace
@@ -79,7 +73,7 @@ void GVPLFunction::BuildCommand(GString& text) {
     const std::string keyword = Keyword();
     if (keyword.empty()) return;
     const std::vector<vplnet::FunctionInput> inputs = InputsOf(*this);
-    const std::vector<long> outputs = DeliveriesOf(*this);
+    const std::vector<long> outputs = FirstOutputDeliveries();
     text.Append(vplnet::FunctionText(inputs, keyword, outputs));
 }
 
@@ -116,7 +110,7 @@ void GVPLTimer::SetPeriod(std::string_view period) {
 
 void GVPLTimer::KeyEvent(int key) {
     std::string period = period_;
-    if (key == kBackspace) {
+    if (key == gkey::kBackspace) {
         if (!period.empty()) period.pop_back();
     } else if (key >= ' ' && key <= 126) {
         period += static_cast<char>(key);
@@ -128,7 +122,7 @@ void GVPLTimer::KeyEvent(int key) {
 
 void GVPLTimer::BuildCommand(GString& text) {
     vpl::RunContext* run = GetRunContext();
-    const std::vector<long> outputs = DeliveriesOf(*this);
+    const std::vector<long> outputs = FirstOutputDeliveries();
     if (run == nullptr || outputs.empty()) return;
     text.Append(vplnet::TimerText(run->Binding().NextTimerNumber(), period_, outputs));
 }
@@ -168,7 +162,7 @@ void GVPLUserFunction::SetName(std::string_view name) {
 
 void GVPLUserFunction::KeyEvent(int key) {
     std::string name = name_;
-    if (key == kBackspace) {
+    if (key == gkey::kBackspace) {
         if (!name.empty()) name.pop_back();
     } else if (key >= ' ' && key <= 126) {
         name += static_cast<char>(key);

@@ -14,14 +14,6 @@
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kLineFeed = 10;
-constexpr int kEnter = 13;
-
-std::vector<long> DeliveriesOf(const GVPLBox& box) {
-    return box.NumOutputs() > 0 ? box.OutputTie(1)->Deliveries() : std::vector<long>{};
-}
-
 // Whether every "[" of the text has been closed.
 bool BracketsBalanced(std::string_view text) {
     long depth = 0;
@@ -61,11 +53,11 @@ GVPLInput::GVPLInput(long x, long y, long width, long height) : GVPLBox(x, y, wi
 }
 
 void GVPLInput::SetPathName() {
-    pathName_ = vplnet::InputPathName(DeliveriesOf(*this));
+    pathName_ = vplnet::InputPathName(FirstOutputDeliveries());
 }
 
 void GVPLInput::BuildCommand(GString& text) {
-    text.Append(vplnet::InputText(DeliveriesOf(*this)));
+    text.Append(vplnet::InputText(FirstOutputDeliveries()));
 }
 
 bool GVPLInput::SendText(std::string_view text) {
@@ -117,9 +109,9 @@ void GVPLInputData::ShowField() {
 }
 
 void GVPLInputData::KeyEvent(int key) {
-    if (key == kBackspace) {
+    if (key == gkey::kBackspace) {
         if (field_.size() > lineStart_) field_.pop_back();
-    } else if (key == kEnter || key == kLineFeed) {
+    } else if (key == gkey::kEnter || key == gkey::kLineFeed) {
         if (BracketsBalanced(CurrentLine())) {
             ProcessInput();
             field_ += '\n';

@@ -10,6 +10,13 @@ inline constexpr int kRelease = 17;
 inline constexpr int kMove = 23;
 } // namespace gmouse
 
+// The key codes that KeyEvent handlers tell apart from typed characters.
+namespace gkey {
+inline constexpr int kBackspace = 8;
+inline constexpr int kLineFeed = 10;
+inline constexpr int kEnter = 13;
+} // namespace gkey
+
 #include <functional>
 
 // Told whenever a handler asks for idle processing, so that whoever drives idle ticks (the

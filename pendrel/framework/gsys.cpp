@@ -16,8 +16,6 @@ int LetterIndex(int letter) {
     return upper >= 'A' && upper <= 'Z' ? upper - 'A' : -1;
 }
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 constexpr std::size_t kSaveNameLimit = 31;
 } // namespace
 
@@ -61,7 +59,7 @@ void GSys::HandleKeyHit(GWindow* window, int key) {
     (void)window;
     GEventHandler* focus = FocusedObject();
     if (focus == nullptr) return;
-    if (key >= 1 && key <= 25 && key != kBackspace && key != kEnter) {
+    if (key >= 1 && key <= 25 && key != gkey::kBackspace && key != gkey::kEnter) {
         if (const int command = shortcuts_[key - 1]; command != 0) {
             SetupMenus();
             if (MenuItemState(command)) focus->MenuEvent(command);

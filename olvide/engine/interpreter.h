@@ -99,6 +99,7 @@ private:
     bool canContinue() const { return !buttons_.enabled(RunButton::ProgramRun); }
     RunResult pausedOrStopped() const;
     void afterStepCheck();
+    bool freeStretch(const TCommander& commander) const;
     // What RunSteps does after a step that did more than change values.
     RunResult afterTransfer(TCommander& commander, StepEffect effect);
     void programEnded();

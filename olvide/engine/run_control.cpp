@@ -285,30 +285,31 @@ RunResult Interpreter::afterTransfer(TCommander& commander, StepEffect effect) {
     return RunResult::Again; // not reached: a plain step stays in the loop
 }
 
+// The after-step check has nothing to do in a free stretch: still running, the commander still
+// the active one, no breakpoint on its next step, no bound on steps reached.
+bool Interpreter::freeStretch(const TCommander& commander) const {
+    if (!canContinue() || ActiveCommander != &commander || stepLimitReached()) return false;
+    const auto next = static_cast<std::size_t>(commander.ProgramCounter); // 0-based
+    return next >= commander.Steps.size() || !commander.Steps[next]->IsBreak();
+}
+
 RunResult Interpreter::RunSteps(TCommander& commander) {
     // A pause seen after the last transfer of control: nothing more runs.
     if (!canContinue()) return pausedOrStopped();
     for (;;) {
         const int counter = ++commander.ProgramCounter;
-        const int count = commander.stepCount();
-        if (counter > count) {
+        if (counter > commander.stepCount()) {
             const RunResult r = EndOfCommander(commander);
-            afterStepCheck();
             // A loop that starts again goes on here, as it would when called again.
+            if (r == RunResult::Again && freeStretch(commander)) continue;
+            afterStepCheck();
             if (r == RunResult::Again && ActiveCommander == &commander && canContinue()) continue;
             return r;
         }
         const StepEffect effect = Execute(*commander.Steps[static_cast<std::size_t>(counter - 1)]);
         if (effect != StepEffect::Done) return afterTransfer(commander, effect);
         platform_.processEvents();
-        // The after-step check of a plain step: in a free stretch (still running, this
-        // commander active, no breakpoint on the next step, no bound reached) there is
-        // nothing for it to do.
-        const bool freeStretch = canContinue() && ActiveCommander == &commander &&
-                                 !stepLimitReached() &&
-                                 (counter >= commander.stepCount() ||
-                                  !commander.Steps[static_cast<std::size_t>(counter)]->IsBreak());
-        if (freeStretch) continue;
+        if (freeStretch(commander)) continue;
         afterStepCheck();
         if (!canContinue()) return pausedOrStopped();
     }

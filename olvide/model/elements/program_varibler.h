@@ -128,8 +128,8 @@ public:
     // level has a value of its own.
     double number() const {
         const int level = currentLevel();
-        if (!written_.empty() && written_.back().level == level)
-            return written_.back().cell.number();
+        if (written_.empty()) return level > 0 ? startNumberAt(level) : 0.0;
+        if (written_.back().level == level) return written_.back().cell.number();
         return numberAt(level);
     }
     void setNumber(double value) {

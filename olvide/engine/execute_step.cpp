@@ -241,8 +241,7 @@ bool hasBody(const TCommander* commander) {
 
 // The loop test of an iteration: go on while the value has not passed the end, in the
 // direction of the step.
-bool iterationGoesOn(const TprogramIteration& iteration) {
-    const double s = numberOf(iteration.StepPart);
+bool iterationGoesOn(const TprogramIteration& iteration, double s) {
     const double c = iteration.number();
     const double to = numberOf(iteration.ToPart);
     return (s > 0 && c <= to) || (s <= 0 && c >= to);
@@ -266,7 +265,7 @@ StepEffect Interpreter::doIteration(const Tstep& step) {
     if (!hasBody(body)) return StepEffect::Done;
     scratch_ = valueOf(iteration->FromPart);
     iteration->SetValue(scratch_);
-    if (!iterationGoesOn(*iteration)) return StepEffect::Done;
+    if (!iterationGoesOn(*iteration, numberOf(iteration->StepPart))) return StepEffect::Done;
     if (nestingFull()) return stopNesting("流程嵌套太深,程序停止运行!");
     Enter(*body);
     return StepEffect::Entered;

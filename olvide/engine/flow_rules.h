@@ -6,6 +6,6 @@ class TprogramIteration;
 
 // With s the step value and c the iteration's value: goes on when s > 0 and c <= to, or when
 // s <= 0 and c >= to.
-bool iterationGoesOn(const TprogramIteration& iteration);
+bool iterationGoesOn(const TprogramIteration& iteration, double step);
 
 } // namespace olvide

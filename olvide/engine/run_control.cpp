@@ -198,7 +198,7 @@ RunResult Interpreter::EndOfCommander(TCommander& commander) {
             double next = 0;
             const Fault f = realArithmetic('+', iteration->number(), step, next);
             writeReal(f, next, iteration);
-            again = iterationGoesOn(*iteration);
+            again = iterationGoesOn(*iteration, step);
         }
     } else if (auto* condition = dynamic_cast<Tprogramcondition*>(commander.ownerElement());
                condition && condition->IsIterator) {

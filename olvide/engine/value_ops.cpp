@@ -2,7 +2,6 @@
 
 #include "olvide/model/codepage.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace olvide {

@@ -48,9 +48,8 @@ struct Faulted {
 // "+", "-", "*", "/" on lenient numbers, "|" (integer quotient) and "%" (remainder, with the
 // sign of the left operand) on strict 32-bit integers.
 Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out);
-// "+", "-", "*", "/" on numbers already read: None with the result in r, or the fault whose
-// stated result (faultText) is written instead.
-// Inline: the running loop's arithmetic.
+// The fault of a real result: infinite or not a number, or a result that fell below the least
+// normal number (or to 0 when it could not be 0).
 inline Fault realFault(double r, bool canUnderflow) {
     constexpr double kMax = std::numeric_limits<double>::max();
     constexpr double kMin = std::numeric_limits<double>::min(); // the least normal number
@@ -58,6 +57,8 @@ inline Fault realFault(double r, bool canUnderflow) {
     if ((r != 0 && r < kMin && r > -kMin) || (r == 0 && canUnderflow)) return Fault::Underflow;
     return Fault::None;
 }
+// "+", "-", "*", "/" on numbers already read: None with the result in r, or the fault whose
+// stated result (faultText) is written instead. Inline: the running loop's arithmetic.
 inline Fault realArithmetic(char op, double a, double b, double& r) {
     switch (op) {
     case '+':

@@ -62,15 +62,8 @@ const std::string& operandValue(const Tstep& step, Role role) {
 
 // The same read as a number (the lenient reading), without making the text of a number.
 double operandNumber(const Tstep& step, Role role) {
-    if (role == Role::A) return lenientNumber(step.constantText());
-    const TprogramVaribler* object = operandObject(step, role);
-    return object ? object->GetNumber() : 0.0;
-}
-
-// Steps that only read numbers: the four real operations and the numeric comparisons.
-bool readsNumbers(const OpInfo& info) {
-    return info.action == Action::CompareNumbers ||
-           (info.action == Action::Arithmetic && isRealOperation(info.sign.front()));
+    if (role == Role::A) return step.constantNumber();
+    return numberOf(operandObject(step, role));
 }
 
 } // namespace
@@ -95,7 +88,7 @@ StepEffect Interpreter::writeFaulted(Faulted result, TprogramVaribler* z) {
 // after its message.
 StepEffect Interpreter::writeReal(Fault fault, double r, TprogramVaribler* z) {
     if (fault == Fault::None) {
-        if (z) z->SetNumber(r);
+        writeNumber(z, r);
         return StepEffect::Done;
     }
     report(fault, {});
@@ -103,23 +96,30 @@ StepEffect Interpreter::writeReal(Fault fault, double r, TprogramVaribler* z) {
     return StepEffect::Done;
 }
 
-StepEffect Interpreter::executeNumeric(const Tstep& step, const OpInfo& info, bool yThenX) {
-    const double first = operandNumber(step, yThenX ? info.right : info.left);
-    const double second = operandNumber(step, yThenX ? info.left : info.right);
-    const double left = yThenX ? second : first;
-    const double right = yThenX ? first : second;
-    TprogramVaribler* result = operandObject(step, info.result);
-    if (info.action == Action::CompareNumbers) {
-        setValue(result, booleanText(compareNumbers(info.comparison, left, right)));
+StepEffect Interpreter::executeNumeric(const Tstep& step) {
+    const NumericPlan& plan = step.plan();
+    const double first = operandNumber(step, plan.first);
+    const double second = operandNumber(step, plan.second);
+    const double left = plan.swapped ? second : first;
+    const double right = plan.swapped ? first : second;
+    TprogramVaribler* result = operandObject(step, plan.result);
+    if (plan.kind == NumericPlan::Compare) {
+        setValue(result, booleanText(compareNumbers(plan.comparison, left, right)));
         return StepEffect::Done;
     }
     double r = 0;
-    const Fault fault = realArithmetic(info.sign.front(), left, right, r);
+    const Fault fault = realArithmetic(plan.sign, left, right, r);
+    if (fault == Fault::None) { // the common case, kept short for the running loop
+        writeNumber(result, r);
+        return StepEffect::Done;
+    }
     return writeReal(fault, r, result);
 }
 
 StepEffect Interpreter::Execute(const Tstep& step) {
     ++executed_;
+    // Steps that only read numbers: decoded with the step, read without making texts.
+    if (step.plan().kind != NumericPlan::Other) return executeNumeric(step);
     const OpInfo& info = step.info();
     // Operands are read before the result is written, so that a result may be an operand; x
     // is read before y whatever order the code shows them in, because an index that reaches
@@ -129,7 +129,6 @@ StepEffect Interpreter::Execute(const Tstep& step) {
     if (info.action == Action::Nothing && !step.ObjectX && !step.ObjectY && !step.ObjectZ)
         return StepEffect::Done;
     const bool yThenX = info.left == Role::Y && info.right == Role::X;
-    if (readsNumbers(info)) return executeNumeric(step, info, yThenX);
     const std::string& first = operandValue(step, yThenX ? info.right : info.left);
     const std::string& second = operandValue(step, yThenX ? info.left : info.right);
     const std::string& left = yThenX ? second : first;
@@ -242,10 +241,9 @@ bool hasBody(const TCommander* commander) {
 
 // The loop test of an iteration: go on while the value has not passed the end, in the
 // direction of the step.
-bool iterationGoesOn(const TprogramIteration& iteration) {
-    const double s = iteration.StepPart ? iteration.StepPart->GetNumber() : 0.0;
-    const double c = iteration.GetNumber();
-    const double to = iteration.ToPart ? iteration.ToPart->GetNumber() : 0.0;
+bool iterationGoesOn(const TprogramIteration& iteration, double s) {
+    const double c = iteration.number();
+    const double to = numberOf(iteration.ToPart);
     return (s > 0 && c <= to) || (s <= 0 && c >= to);
 }
 
@@ -267,7 +265,7 @@ StepEffect Interpreter::doIteration(const Tstep& step) {
     if (!hasBody(body)) return StepEffect::Done;
     scratch_ = valueOf(iteration->FromPart);
     iteration->SetValue(scratch_);
-    if (!iterationGoesOn(*iteration)) return StepEffect::Done;
+    if (!iterationGoesOn(*iteration, numberOf(iteration->StepPart))) return StepEffect::Done;
     if (nestingFull()) return stopNesting("流程嵌套太深,程序停止运行!");
     Enter(*body);
     return StepEffect::Entered;

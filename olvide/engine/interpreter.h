@@ -95,8 +95,13 @@ public:
 private:
     void start(TMaincommander& main);
     void runUntilItStops();
-    bool canContinue() const;
+    // Nothing has enabled Run again (no pause, no stop, no breakpoint, no end).
+    bool canContinue() const { return !buttons_.enabled(RunButton::ProgramRun); }
+    RunResult pausedOrStopped() const;
     void afterStepCheck();
+    bool freeStretch(const TCommander& commander) const;
+    // What RunSteps does after a step that did more than change values.
+    RunResult afterTransfer(TCommander& commander, StepEffect effect);
     void programEnded();
     RunResult returnFromFunction(TCommander& commander);
     void passInputs(TMaincommander& called, const Tstep& callStep);
@@ -113,7 +118,7 @@ private:
     StepEffect executeCall(const Tstep& step);
     StepEffect writeFaulted(Faulted result, TprogramVaribler* z);
     StepEffect writeReal(Fault fault, double r, TprogramVaribler* z);
-    StepEffect executeNumeric(const Tstep& step, const OpInfo& info, bool yThenX);
+    StepEffect executeNumeric(const Tstep& step);
     // Entering one more commander would pass kMaxNestingDepth.
     bool nestingFull() const { return nesting_ >= kMaxNestingDepth; }
     // Shows the message and stops the run as Stop does.

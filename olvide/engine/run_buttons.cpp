@@ -2,22 +2,6 @@
 
 namespace olvide {
 
-bool RunButtons::enabled(RunButton button) const {
-    switch (button) {
-    case RunButton::ProgramRun:
-        return run_;
-    case RunButton::programpause:
-        return pause_;
-    case RunButton::ProgramStop:
-        return stop_;
-    case RunButton::ProgramStepin:
-        return stepIn_;
-    case RunButton::programStepOver:
-        return stepOver_;
-    }
-    return false;
-}
-
 void RunButtons::setEnabled(RunButton button, bool on) {
     bool* flag = nullptr;
     switch (button) {

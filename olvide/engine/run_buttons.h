@@ -9,7 +9,22 @@ enum class RunButton { ProgramRun, programpause, ProgramStop, ProgramStepin, pro
 
 class RunButtons {
 public:
-    bool enabled(RunButton button) const;
+    // Inline: the running loop asks after every step.
+    bool enabled(RunButton button) const {
+        switch (button) {
+        case RunButton::ProgramRun:
+            return run_;
+        case RunButton::programpause:
+            return pause_;
+        case RunButton::ProgramStop:
+            return stop_;
+        case RunButton::ProgramStepin:
+            return stepIn_;
+        case RunButton::programStepOver:
+            return stepOver_;
+        }
+        return false;
+    }
     void setEnabled(RunButton button, bool on);
 
     // Every button starts disabled; Run, Step in and Step over come on once a commander is

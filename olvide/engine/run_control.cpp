@@ -194,11 +194,11 @@ RunResult Interpreter::EndOfCommander(TCommander& commander) {
     if (commander.VisualorStyle == kind::For) {
         auto* iteration = static_cast<TForcommander&>(commander).Iteration;
         if (iteration) {
-            const double step = iteration->StepPart ? iteration->StepPart->GetNumber() : 0.0;
+            const double step = numberOf(iteration->StepPart);
             double next = 0;
-            const Fault f = realArithmetic('+', iteration->GetNumber(), step, next);
+            const Fault f = realArithmetic('+', iteration->number(), step, next);
             writeReal(f, next, iteration);
-            again = iterationGoesOn(*iteration);
+            again = iterationGoesOn(*iteration, step);
         }
     } else if (auto* condition = dynamic_cast<Tprogramcondition*>(commander.ownerElement());
                condition && condition->IsIterator) {
@@ -227,10 +227,6 @@ RunResult Interpreter::EndOfCommander(TCommander& commander) {
 
 // ---- The run loop ----
 
-bool Interpreter::canContinue() const {
-    return !buttons_.enabled(RunButton::ProgramRun);
-}
-
 void Interpreter::programEnded() {
     buttons_.programEnded();
 }
@@ -247,57 +243,75 @@ void Interpreter::afterStepCheck() {
     }
 }
 
-RunResult Interpreter::RunSteps(TCommander& commander) {
-    // A pause seen after the last transfer of control: nothing more runs.
-    if (!canContinue())
-        return buttons_.enabled(RunButton::ProgramStop) ? RunResult::Paused : RunResult::Stopped;
-    for (;;) {
-        commander.ProgramCounter += 1;
-        if (commander.ProgramCounter > commander.stepCount()) {
-            const RunResult r = EndOfCommander(commander);
+RunResult Interpreter::pausedOrStopped() const {
+    return buttons_.enabled(RunButton::ProgramStop) ? RunResult::Paused : RunResult::Stopped;
+}
+
+RunResult Interpreter::afterTransfer(TCommander& commander, StepEffect effect) {
+    switch (effect) {
+    case StepEffect::CallEntered:
+        return RunResult::CallEntered;
+    case StepEffect::Entered:
+        return RunResult::Entered;
+    case StepEffect::Exited:
+        platform_.processEvents();
+        afterStepCheck();
+        return RunResult::Left;
+    case StepEffect::ExitNowhere:
+        programEnded();
+        platform_.processEvents();
+        afterStepCheck();
+        return RunResult::Stopped;
+    case StepEffect::Halt:
+        halted_ = true;
+        programEnded();
+        ShowCurrentStep(commander);
+        return RunResult::Stopped;
+    case StepEffect::Abort:
+        return RunResult::Stopped;
+    case StepEffect::Return:
+        if (commander.FunctionMain && commander.FunctionMain->Caller) {
+            const RunResult r = returnFromFunction(commander);
             afterStepCheck();
             return r;
         }
-        const Tstep& step = *commander.step(commander.ProgramCounter);
-        switch (Execute(step)) {
-        case StepEffect::CallEntered:
-            return RunResult::CallEntered;
-        case StepEffect::Entered:
-            return RunResult::Entered;
-        case StepEffect::Exited:
-            platform_.processEvents();
+        commander.ProgramCounter -= 1;
+        ShowCurrentStep(commander);
+        programEnded();
+        return RunResult::Ended;
+    case StepEffect::Done:
+        break;
+    }
+    return RunResult::Again; // not reached: a plain step stays in the loop
+}
+
+// The after-step check has nothing to do in a free stretch: still running, the commander still
+// the active one, no breakpoint on its next step, no bound on steps reached.
+bool Interpreter::freeStretch(const TCommander& commander) const {
+    if (!canContinue() || ActiveCommander != &commander || stepLimitReached()) return false;
+    const auto next = static_cast<std::size_t>(commander.ProgramCounter); // 0-based
+    return next >= commander.Steps.size() || !commander.Steps[next]->IsBreak();
+}
+
+RunResult Interpreter::RunSteps(TCommander& commander) {
+    // A pause seen after the last transfer of control: nothing more runs.
+    if (!canContinue()) return pausedOrStopped();
+    for (;;) {
+        const int counter = ++commander.ProgramCounter;
+        if (counter > commander.stepCount()) {
+            const RunResult r = EndOfCommander(commander);
+            // A loop that starts again goes on here, as it would when called again.
+            if (r == RunResult::Again && freeStretch(commander)) continue;
             afterStepCheck();
-            return RunResult::Left;
-        case StepEffect::ExitNowhere:
-            programEnded();
-            platform_.processEvents();
-            afterStepCheck();
-            return RunResult::Stopped;
-        case StepEffect::Halt:
-            halted_ = true;
-            programEnded();
-            ShowCurrentStep(commander);
-            return RunResult::Stopped;
-        case StepEffect::Abort:
-            return RunResult::Stopped;
-        case StepEffect::Return:
-            if (commander.FunctionMain && commander.FunctionMain->Caller) {
-                const RunResult r = returnFromFunction(commander);
-                afterStepCheck();
-                return r;
-            }
-            commander.ProgramCounter -= 1;
-            ShowCurrentStep(commander);
-            programEnded();
-            return RunResult::Ended;
-        case StepEffect::Done:
-            break;
+            if (r == RunResult::Again && ActiveCommander == &commander && canContinue()) continue;
+            return r;
         }
+        const StepEffect effect = Execute(*commander.Steps[static_cast<std::size_t>(counter - 1)]);
+        if (effect != StepEffect::Done) return afterTransfer(commander, effect);
         platform_.processEvents();
+        if (freeStretch(commander)) continue;
         afterStepCheck();
-        if (!canContinue())
-            return buttons_.enabled(RunButton::ProgramStop) ? RunResult::Paused
-                                                            : RunResult::Stopped;
+        if (!canContinue()) return pausedOrStopped();
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "olvide/model/codepage.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace olvide {
@@ -45,12 +44,6 @@ std::string faultMessage(Fault fault, std::string_view operand) {
 
 namespace {
 
-Fault realFault(double r, bool canUnderflow) {
-    if (!std::isfinite(r)) return Fault::Overflow;
-    if ((r != 0 && std::fabs(r) < DBL_MIN) || (r == 0 && canUnderflow)) return Fault::Underflow;
-    return Fault::None;
-}
-
 Faulted integerOperation(char op, std::string_view left, std::string_view right, std::string& out) {
     const StrictInteger a = strictInteger(left);
     if (a.status != StrictStatus::Ok)
@@ -74,27 +67,6 @@ Faulted integerOperation(char op, std::string_view left, std::string_view right,
 
 std::string_view faultText(Fault fault) {
     return fault == Fault::Underflow ? std::string_view("0") : kTooLargeText;
-}
-
-Fault realArithmetic(char op, double a, double b, double& r) {
-    switch (op) {
-    case '+':
-        r = a + b;
-        return realFault(r, false);
-    case '-':
-        r = a - b;
-        return realFault(r, false);
-    case '*':
-        r = a * b;
-        return realFault(r, a != 0 && b != 0);
-    case '/':
-        if (b == 0) return Fault::DivideByZero;
-        r = a / b;
-        return realFault(r, a != 0);
-    default:
-        r = 0;
-        return Fault::None;
-    }
 }
 
 Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out) {

@@ -7,6 +7,7 @@
 #include "olvide/model/steps/opcode.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -47,9 +48,37 @@ struct Faulted {
 // "+", "-", "*", "/" on lenient numbers, "|" (integer quotient) and "%" (remainder, with the
 // sign of the left operand) on strict 32-bit integers.
 Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out);
+// The fault of a real result: infinite or not a number, or a result that fell below the least
+// normal number (or to 0 when it could not be 0).
+inline Fault realFault(double r, bool canUnderflow) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    constexpr double kMin = std::numeric_limits<double>::min(); // the least normal number
+    if (!(r >= -kMax && r <= kMax)) return Fault::Overflow;     // infinite, or not a number
+    if ((r != 0 && r < kMin && r > -kMin) || (r == 0 && canUnderflow)) return Fault::Underflow;
+    return Fault::None;
+}
 // "+", "-", "*", "/" on numbers already read: None with the result in r, or the fault whose
-// stated result (faultText) is written instead.
-Fault realArithmetic(char op, double left, double right, double& r);
+// stated result (faultText) is written instead. Inline: the running loop's arithmetic.
+inline Fault realArithmetic(char op, double a, double b, double& r) {
+    switch (op) {
+    case '+':
+        r = a + b;
+        return realFault(r, false);
+    case '-':
+        r = a - b;
+        return realFault(r, false);
+    case '*':
+        r = a * b;
+        return realFault(r, a != 0 && b != 0);
+    case '/':
+        if (b == 0) return Fault::DivideByZero;
+        r = a / b;
+        return realFault(r, a != 0);
+    default:
+        r = 0;
+        return Fault::None;
+    }
+}
 // Whether the operation is one of the four that realArithmetic does.
 constexpr bool isRealOperation(char op) {
     return op == '+' || op == '-' || op == '*' || op == '/';

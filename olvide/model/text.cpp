@@ -33,8 +33,25 @@ std::string lowerAscii(std::string_view text) {
     return out;
 }
 
+// As lowerAscii(a) == lowerAscii(b), without making either: a call step looks up its
+// function and commander by name at every call.
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && lowerAscii(a) == lowerAscii(b);
+    if (a.size() != b.size()) return false;
+    std::size_t nextA = 0, nextB = 0; // where the next character of each text starts
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char ca = a[i];
+        char cb = b[i];
+        if (i == nextA) {
+            nextA += characterLength(a, i);
+            if (nextA == i + 1 && ca >= 'A' && ca <= 'Z') ca = static_cast<char>(ca + 32);
+        }
+        if (i == nextB) {
+            nextB += characterLength(b, i);
+            if (nextB == i + 1 && cb >= 'A' && cb <= 'Z') cb = static_cast<char>(cb + 32);
+        }
+        if (ca != cb) return false;
+    }
+    return true;
 }
 
 std::string trimmed(std::string_view text) {

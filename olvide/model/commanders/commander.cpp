@@ -80,11 +80,6 @@ void TCommander::readdefinewindow(const AttributeWindow& window) {
     TVisualor::readdefinewindow(window);
 }
 
-Tstep* TCommander::step(int position) const {
-    if (position < 1 || position > stepCount()) return nullptr;
-    return Steps[static_cast<std::size_t>(position - 1)].get();
-}
-
 int TCommander::Position() const {
     if (!CurrentStep) return 0;
     for (std::size_t i = 0; i < Steps.size(); ++i)

@@ -70,7 +70,10 @@ public:
     // The head step's text at creation and after a rename.
     std::string headText(bool renamed) const;
     int stepCount() const { return static_cast<int>(Steps.size()); }
-    Tstep* step(int position) const; // 1-based; none outside
+    Tstep* step(int position) const { // 1-based; none outside
+        if (position < 1 || position > stepCount()) return nullptr;
+        return Steps[static_cast<std::size_t>(position - 1)].get();
+    }
 
     // Cursor: 1-based position of CurrentStep, 0 for none.
     int Position() const;

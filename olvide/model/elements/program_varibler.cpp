@@ -110,10 +110,12 @@ const ValueStore* TValueVaribler::storeFor(const TMaincommander& main) const {
 void TValueVaribler::setAllStores(std::string_view value) {
     for (ValueStore& s : Stores)
         s.StoreValue = std::string(value);
+    storesChanged();
 }
 
 bool TValueVaribler::SetStoreValueText(std::string_view text) {
     store().StoreValue = std::string(text);
+    storesChanged();
     return true;
 }
 
@@ -169,21 +171,39 @@ void TValueVaribler::SetCallerValue(std::string_view value) {
     if (level >= 1) writableAt(level).setText(value);
 }
 
-double TValueVaribler::GetNumber() const {
-    const int level = currentLevel();
+// A store is read once per run: a loop's bounds are read at every turn, and a call reading its
+// argument's store writes nothing at its level.
+double TValueVaribler::readStartNumber(int level) const {
+    const ValueLevels& levels = Owner->valueLevels();
+    const int store = levels.storeOf(level);
+    startNumber_ = lenientNumber(Stores[static_cast<std::size_t>(clampStore(store))].StoreValue);
+    startNumberStore_ = store;
+    startNumberRun_ = levels.runSerial();
+    return startNumber_;
+}
+
+double TValueVaribler::numberAt(int level) const {
     if (level == 0) return 0.0; // the reading of the empty text
     if (const ValueCell* cell = writtenAt(level)) return cell->number();
-    // The store's value is read once per level: a loop's bounds are read at every turn.
+    return startNumberAt(level);
+}
+
+double TValueVaribler::GetNumber() const {
+    return number();
+}
+
+void TValueVaribler::writeFraction(ValueCell& cell, double value) {
+    cell.setText(numberText(value));
+}
+
+void TValueVaribler::setNumberAt(int level, double value) {
+    if (level == 0) return;
     ValueCell& cell = writableAt(level);
-    cell.setText(startValueAt(level));
-    return cell.number();
+    if (!cell.setNumber(value)) writeFraction(cell, value);
 }
 
 void TValueVaribler::SetNumber(double value) {
-    const int level = currentLevel();
-    if (level == 0) return;
-    ValueCell& cell = writableAt(level);
-    if (!cell.setNumber(value)) cell.setText(numberText(value));
+    setNumber(value);
 }
 
 void TValueVaribler::CopyValue(const TValueVaribler& from) {
@@ -213,6 +233,7 @@ void TValueVaribler::forgetStore(int storeIndex) {
     if (storeIndex < 0 || storeIndex >= kStoreCount) return;
     std::move(Stores.begin() + storeIndex + 1, Stores.end(), Stores.begin() + storeIndex);
     Stores.back() = ValueStore{defaultValue(), false, false};
+    storesChanged();
 }
 
 std::string TValueVaribler::shownValue() const {
@@ -263,6 +284,7 @@ void TValueVaribler::loadStores(RecordReader& reader) {
         s.StoreInput = reader.readBoolean();
         s.StoreOutput = reader.readBoolean();
     }
+    storesChanged();
 }
 
 void TValueVaribler::save(RecordWriter& writer) const {

@@ -7,10 +7,12 @@
 #include "olvide/model/objects/varibler.h"
 
 #include <array>
+#include <limits>
 
 namespace olvide {
 
 class TMaincommander;
+class TValueVaribler;
 struct ValueStore;
 
 class TprogramVaribler : public TVaribler {
@@ -64,11 +66,17 @@ public:
     // The element no longer exists: every reference to it is dropped.
     virtual void forget(const TprogramVaribler*) {}
 
+    // The object as a value kind, none for the other kinds: the running loop reads and writes
+    // the values of value kinds without virtual calls.
+    TValueVaribler* valueObject() const { return valueObject_; }
+
     // The owner's services; every element placed or read has an owner.
     ProgramServices& services() const { return *Owner; }
     bool running() const;
 
 protected:
+    TValueVaribler* valueObject_ = nullptr;
+
     // SetAlias only when the name differs.
     void renameTo(const std::string& alias) {
         if (alias != VisualorAlias) SetAlias(alias);
@@ -116,6 +124,23 @@ public:
     void SetCallerValue(std::string_view value) override;
     double GetNumber() const override;
     void SetNumber(double value) override;
+    // GetNumber and SetNumber without the virtual call, the common case inline: the newest
+    // level has a value of its own.
+    double number() const {
+        const int level = currentLevel();
+        if (written_.empty()) return level > 0 ? startNumberAt(level) : 0.0;
+        if (written_.back().level == level) return written_.back().cell.number();
+        return numberAt(level);
+    }
+    void setNumber(double value) {
+        const int level = currentLevel();
+        if (!written_.empty() && written_.back().level == level) {
+            ValueCell& cell = written_.back().cell;
+            if (!cell.setNumber(value)) writeFraction(cell, value);
+            return;
+        }
+        setNumberAt(level, value);
+    }
     // Takes the value of another value object at its newest level, number and all.
     void CopyValue(const TValueVaribler& from);
     int LevelCount() const override;
@@ -144,6 +169,15 @@ protected:
     ValueCell& writableAt(int level) const;
     // The text an untouched level reads: the store the level began from.
     const std::string& startValueAt(int level) const;
+    // What an untouched level reads as a number; read once per run and store.
+    double startNumberAt(int level) const {
+        const ValueLevels& levels = Owner->valueLevels();
+        if (levels.storeOf(level) == startNumberStore_ && levels.runSerial() == startNumberRun_)
+            return startNumber_;
+        return readStartNumber(level);
+    }
+    // A store changed: the number read from it is read again.
+    void storesChanged() { startNumberStore_ = kNoStore; }
     void saveStores(RecordWriter& writer) const;
     void loadStores(RecordReader& reader);
     // The value the window shows: the store's, or while running the current one.
@@ -151,12 +185,38 @@ protected:
     void takeShownValue(const std::string& value);
 
 private:
+    double numberAt(int level) const;
+    double readStartNumber(int level) const;
+    void setNumberAt(int level, double value);
+    static void writeFraction(ValueCell& cell, double value);
+
     struct LevelValue {
         int level = 0;
         ValueCell cell;
     };
     // Values written during the run, oldest level first, one per level at most.
     mutable std::vector<LevelValue> written_;
+    // The number the start store of this run reads as (startNumberAt).
+    mutable double startNumber_ = 0;
+    mutable std::uint64_t startNumberRun_ = 0;
+    static constexpr int kNoStore = std::numeric_limits<int>::min(); // no level starts from it
+    mutable int startNumberStore_ = kNoStore;
 };
+
+// The number of an element, read straight from a value kind; 0 for none.
+inline double numberOf(const TprogramVaribler* object) {
+    if (!object) return 0.0;
+    if (const TValueVaribler* value = object->valueObject()) return value->number();
+    return object->GetNumber();
+}
+
+// Writes a number into an element, straight into a value kind; none takes nothing.
+inline void writeNumber(TprogramVaribler* object, double number) {
+    if (!object) return;
+    if (TValueVaribler* value = object->valueObject())
+        value->setNumber(number);
+    else
+        object->SetNumber(number);
+}
 
 } // namespace olvide

@@ -1,10 +1,17 @@
 #include "olvide/model/objects/constant.h"
 
 #include "olvide/model/codepage.h"
+#include "olvide/model/number_text.h"
 #include "olvide/model/record_io.h"
 #include "olvide/model/text.h"
 
 namespace olvide {
+
+void Tconstant::readNumber() const {
+    number_ = lenientNumber(ConstantValue);
+    numberRead_ = ConstantValue;
+    numberKnown_ = true;
+}
 
 void Tconstant::save(RecordWriter& writer) const {
     TVisualor::save(writer);

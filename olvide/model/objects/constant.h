@@ -13,10 +13,24 @@ public:
     using TVisualor::TVisualor;
     std::string ConstantValue;
 
+    // The lenient reading of the value, read again only when the text has changed (the step
+    // window changes it in place while a run is paused).
+    double number() const {
+        if (!numberKnown_ || numberRead_ != ConstantValue) readNumber();
+        return number_;
+    }
+
     std::string setvisualorname(std::int32_t) const override { return ConstantValue; }
     std::uint8_t setvisualorstyle() const override { return kind::Constant; }
     void save(RecordWriter& writer) const override;
     void load(RecordReader& reader) override;
+
+private:
+    void readNumber() const;
+
+    mutable std::string numberRead_; // the text number_ was read from
+    mutable double number_ = 0;
+    mutable bool numberKnown_ = false;
 };
 
 class Tprogramconstant : public Tconstant {

@@ -13,17 +13,35 @@ class ValueCell {
 public:
     ValueCell() = default;
 
-    const std::string& text() const;
+    const std::string& text() const { return textMade_ ? text_ : makeText(); }
     // The lenient reading of the text.
-    double number() const;
+    double number() const { return numberKnown_ ? number_ : readNumber(); }
     void setText(std::string_view text);
     // Keeps a whole number (its text reads back exactly); false, with nothing changed, for
-    // any other value, which the caller writes as text.
-    bool setNumber(double value);
+    // any other value, which the caller writes as text. Inline: a running loop writes its
+    // counters through it at every turn.
+    bool setNumber(double value) {
+        // A whole number is written without a point and reads back as itself; a fraction is
+        // rounded to 8 decimals by its text, so it has to go through the text.
+        if (!isWhole(value)) return false;
+        number_ = value + 0.0; // -0 is written "0", which reads as +0
+        numberKnown_ = true;
+        textMade_ = false;
+        return true;
+    }
     // Takes another value as it stands, number and all.
     void assign(const ValueCell& other) { *this = other; }
 
 private:
+    // Whole and finite, without a call to trunc: from 2^52 on every double is whole.
+    static bool isWhole(double value) {
+        if (value < 4503599627370496.0 && value > -4503599627370496.0)
+            return static_cast<double>(static_cast<long long>(value)) == value;
+        return value - value == 0; // finite
+    }
+    const std::string& makeText() const;
+    double readNumber() const;
+
     mutable std::string text_;
     mutable double number_ = 0;
     mutable bool textMade_ = true;     // false while the text is still to be made from number_

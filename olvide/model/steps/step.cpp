@@ -48,6 +48,24 @@ Tstep::Tstep(std::uint8_t kind, std::string code, TprogramVaribler* x, TprogramV
       ObjectZ(z), Constant(ownConstant(constant, space)), OwnerCommander(owner), Space(space),
       info_(&opInfo(kind, op)) {
     if (Constant && !Constant->Holder) Constant->Holder = this;
+    decode();
+}
+
+void Tstep::decode() {
+    info_ = &opInfo(StepKind, op);
+    const OpInfo& row = *info_;
+    plan_ = {};
+    const char sign = row.sign.empty() ? '\0' : row.sign.front();
+    const bool real = row.action == Action::Arithmetic &&
+                      (sign == '+' || sign == '-' || sign == '*' || sign == '/');
+    if (!real && row.action != Action::CompareNumbers) return;
+    plan_.kind = real ? NumericPlan::Real : NumericPlan::Compare;
+    plan_.sign = sign;
+    plan_.comparison = row.comparison;
+    plan_.swapped = row.left == Role::Y && row.right == Role::X;
+    plan_.first = plan_.swapped ? row.right : row.left;
+    plan_.second = plan_.swapped ? row.left : row.right;
+    plan_.result = row.result;
 }
 
 Tstep::~Tstep() {
@@ -60,11 +78,15 @@ Tstep::~Tstep() {
 void Tstep::setCode(std::string code) {
     Code = std::move(code);
     op = decodeOp(StepKind, Code);
-    info_ = &opInfo(StepKind, op);
+    decode();
 }
 
 const std::string& Tstep::constantText() const {
     return Constant ? Constant->ConstantValue : kNoConstant;
+}
+
+double Tstep::constantNumber() const {
+    return Constant ? Constant->number() : 0.0;
 }
 
 std::string Tstep::DisplayText() const {
@@ -97,11 +119,6 @@ std::string Tstep::DisplayText() const {
         }
     }
     return out;
-}
-
-bool Tstep::IsBreak() const {
-    return StepBreak || (ObjectX && ObjectX->IsBreakpoint) || (ObjectY && ObjectY->IsBreakpoint) ||
-           (ObjectZ && ObjectZ->IsBreakpoint);
 }
 
 void Tstep::WriteTo(RecordWriter& writer) const {

@@ -48,6 +48,19 @@ struct StepRecord {
     std::vector<std::array<std::int32_t, 4>> bindings;
 };
 
+// What the running loop needs of a step's row, decoded with its code: the numeric steps (the
+// four real operations and the numeric comparisons) with their operands in reading order.
+struct NumericPlan {
+    enum Kind : std::uint8_t { Other, Real, Compare };
+    Kind kind = Other;
+    char sign = 0;
+    Comparison comparison = Comparison::Equal;
+    Role first = Role::None; // x is read before y whatever order the code shows them in
+    Role second = Role::None;
+    bool swapped = false; // first is the right operand ("y-x")
+    Role result = Role::None;
+};
+
 class Tstep {
 public:
     // The step takes over the constant: it leaves the program space's constant list when the
@@ -79,10 +92,17 @@ public:
     void setCode(std::string code);
     // The row of the code table that says what the step is, decoded with the code.
     const OpInfo& info() const { return *info_; }
+    const NumericPlan& plan() const { return plan_; }
     const std::string& constantText() const;
+    // The constant's text as a number (the lenient reading); 0 without a constant.
+    double constantNumber() const;
 
     std::string DisplayText() const;
-    bool IsBreak() const;
+    // Inline: a free run asks it of every next step.
+    bool IsBreak() const {
+        return StepBreak || (ObjectX && ObjectX->IsBreakpoint) ||
+               (ObjectY && ObjectY->IsBreakpoint) || (ObjectZ && ObjectZ->IsBreakpoint);
+    }
     bool uses(const TVisualor* object) const {
         return object != nullptr && (ObjectX == object || ObjectY == object || ObjectZ == object);
     }
@@ -109,7 +129,10 @@ public:
     std::string flowFigure() const;
 
 private:
+    void decode();
+
     const OpInfo* info_;
+    NumericPlan plan_;
 };
 
 } // namespace olvide

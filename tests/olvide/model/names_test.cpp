@@ -5,6 +5,7 @@
 #include "olvide/model/commanders/argument.h"
 #include "olvide/model/steps/operators.h"
 #include "olvide/model/steps/step_variables.h"
+#include "olvide/model/text.h"
 
 namespace olvide::testing {
 namespace {
@@ -217,6 +218,36 @@ TEST_F(Names, StatusLineTexts) {
     auto& text = place<TprogramString>(kind::String);
     click(text);
     EXPECT_EQ(u(platform.statusHint), "Str2 (字符串)");
+}
+
+} // namespace
+} // namespace olvide::testing
+
+namespace olvide::testing {
+namespace {
+
+// Names compare without regard to the case of ASCII letters; the bytes of a two- or four-byte
+// character compare as they are, even when one of them is a letter's code.
+TEST(NameComparison, FoldsOnlyWholeAsciiLetters) {
+    EXPECT_TRUE(equalsIgnoreCase("Main", "mAIN"));
+    EXPECT_TRUE(equalsIgnoreCase("", ""));
+    EXPECT_FALSE(equalsIgnoreCase("Main", "Mains"));
+    EXPECT_FALSE(equalsIgnoreCase("Ma1n", "Main"));
+    EXPECT_FALSE(equalsIgnoreCase("[", "{")) << "only letters differ by 32";
+    // "\x81\x41" is one character whose second byte is "A": it is not folded.
+    EXPECT_FALSE(equalsIgnoreCase("\x81\x41", "\x81\x61"));
+    EXPECT_TRUE(equalsIgnoreCase("x\x81\x41Y", "X\x81\x41y"));
+    // A four-byte character hides "A" in its last byte too.
+    EXPECT_FALSE(equalsIgnoreCase("\x81\x30\x81\x41", "\x81\x30\x81\x61"));
+    for (std::string_view a : {"Num1",
+                               "\xca\xfd"
+                               "A",
+                               "a\xca\xfd", "Z\x81\x30\x81\x30z"})
+        for (std::string_view b : {"NUM1",
+                                   "\xca\xfd"
+                                   "a",
+                                   "A\xca\xfd", "z\x81\x30\x81\x30Z"})
+            EXPECT_EQ(equalsIgnoreCase(a, b), lowerAscii(a) == lowerAscii(b)) << a << " " << b;
 }
 
 } // namespace

@@ -251,6 +251,36 @@ TEST_F(Values, NumbersKeptBesideTheirTextReadAsTheTextWould) {
     space.resetRun();
 }
 
+// Reading a number at a new level writes nothing there: a deep recursion pays only for what it
+// writes. The store is read once, and read again when it changes.
+TEST_F(Values, ReadingANumberFromItsStoreWritesNothingAtTheLevel) {
+    TMaincommander& first = placeMain();
+    TMaincommander* second = space.placeMainCommander(50, 50);
+    auto& number = place<TprogramNumber>(kind::Number);
+    number.Stores[0].StoreValue = "12x";
+    number.Stores[1].StoreValue = "-4.5";
+    const ValueLevels& levels = space.services().valueLevels();
+    for (int depth = 1; depth <= 100; ++depth) {
+        space.enterRun(depth % 2 ? first : *second);
+        EXPECT_EQ(number.GetNumber(), depth % 2 ? 12 : -4.5) << depth;
+    }
+    EXPECT_EQ(levels.writtenCount(), 0u);
+    number.setAllStores("30");
+    EXPECT_EQ(number.GetNumber(), 30) << "a changed store is read again";
+    number.SetNumber(8);
+    EXPECT_EQ(levels.writtenCount(), 1u);
+    EXPECT_EQ(number.GetNumber(), 8);
+    space.leaveRun(*second);
+    EXPECT_EQ(number.GetNumber(), 30);
+    space.resetRun();
+    EXPECT_EQ(number.GetNumber(), 0) << "outside a run a value reads as the empty text";
+    // A store written directly between runs is read by the next run.
+    number.Stores[0].StoreValue = "77";
+    space.enterRun(first);
+    EXPECT_EQ(number.GetNumber(), 77);
+    space.resetRun();
+}
+
 // A function's values go when the call that wrote them is left, also after the object was
 // deleted while the call ran.
 TEST_F(Values, AnObjectFreedDuringARunLeavesNoTraceInTheLevels) {

@@ -13,8 +13,8 @@
 namespace olvide::views {
 
 namespace {
-constexpr int kLabelWidth = 47;
-constexpr int kLabelReach = 12;
+constexpr int kArgumentLabelWidth = 47;
+constexpr int kArgumentLabelReach = 12;
 } // namespace
 
 ParameterWindow::ParameterWindow(QWidget* mainWindow, ViewHooks hooks)
@@ -64,7 +64,8 @@ void ParameterWindow::showCall(Tstep& callStep) {
         connect(view, &StepPictureView::pressed, this, [this, i] { pressPicture(i); });
         connect(view, &StepPictureView::menuRequested, this,
                 [this, i](QPoint where) { openMenu(i, where); });
-        row_.add(view, labelUnder(this, picture, kLabelWidth, kLabelReach), &picture);
+        row_.add(view, labelUnder(this, picture, kArgumentLabelWidth, kArgumentLabelReach),
+                 &picture);
     }
     show();
 }

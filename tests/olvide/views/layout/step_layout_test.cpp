@@ -102,8 +102,8 @@ TEST_F(StepPictures, EveryCodeFamilyShowsTheLayoutOfTheList) {
          "sOutput:o Function:|+ A:'line'"},
         {add(stepkind::Binary, "O+S", &o, &s), "sOutput:o Function:|+ sStr:s"},
         {add(Unary, "***", &o), "sOutput:o Function:|*"},
-        {add(Flow, "EXF"), "Flow:%"},
-        {add(Flow, "..."), "Flow:..."},
+        {add(stepkind::Flow, "EXF"), "Flow:%"},
+        {add(stepkind::Flow, "..."), "Flow:..."},
         {add(Comment, "a remark"), ""},
     };
     for (const auto& c : cases)

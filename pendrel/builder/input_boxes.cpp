@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kLineFeed = 10;
 constexpr int kEnter = 13;
 
 std::vector<long> DeliveriesOf(const GVPLBox& box) {

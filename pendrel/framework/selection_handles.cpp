@@ -1,6 +1,7 @@
 #include "pendrel/framework/selection_handles.h"
 
 #include "pendrel/framework/focus.h"
+#include "pendrel/framework/gobjectview.h"
 #include "pendrel/framework/gsurface.h"
 #include "pendrel/framework/gwindow.h"
 #include "pendrel/framework/properties.h"
@@ -37,7 +38,8 @@ Grect AreaWithHandles(const Grect& display) {
 bool TakesHandles(const GGraphic& graphic) {
     if (graphic.IsDisplay() || graphic.IsTool() || graphic.IsFrom(gid::kObjectView)) return false;
     if (graphic.IsSet(gprop::kFillOwner)) return false;
-    return graphic.FindOwnershipFrom(gid::kObjectView) != nullptr;
+    // The graphics of the view itself: a part of one (a box's name, a tie) is edited with it.
+    return As<GObjectView>(static_cast<G0*>(graphic.Owner())) != nullptr;
 }
 
 bool ShowsHandles(const GGraphic& graphic) {

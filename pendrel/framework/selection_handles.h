@@ -3,8 +3,8 @@
 // display rectangle. They go with the focus: the graphic that takes the focus shows them, the
 // one that loses it shows them no more. The square on the lower right corner is the grip that
 // stretches the graphic; it is filled unless the graphic's size is locked, and then it
-// stretches nothing. Only the graphics the user edits in an object view show handles: not the
-// views they are edited in, not tools, windows or graphics that fill their owner.
+// stretches nothing. Only the graphics an object view holds show handles: not their parts, not
+// the views they are edited in, not tools, windows or graphics that fill their owner.
 #include "pendrel/framework/geometry.h"
 
 #include <array>

@@ -53,6 +53,8 @@ TEST_F(Handles, OnlyEditedGraphicsTakeHandles) {
     EXPECT_FALSE(ghandles::TakesHandles(window));
     auto* outside = MakeGraphic<GRectangle>(*side, 10, 10, 20, 20);
     EXPECT_FALSE(ghandles::TakesHandles(*outside)) << "not in an object view";
+    auto* part = MakeGraphic<GRectangle>(*shape, 1, 1, 5, 5);
+    EXPECT_FALSE(ghandles::TakesHandles(*part)) << "a part of a graphic of the view";
     auto* tool = MakeOwned<GActionTool>(*view, 150, 150, 20, 20);
     EXPECT_FALSE(ghandles::TakesHandles(*tool));
     auto* filler = MakeGraphic<GView>(*view, 0, 0, 10, 10);

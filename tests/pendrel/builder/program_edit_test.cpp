@@ -2,6 +2,7 @@
 // typing field, and writing a program at the size that holds its graphics.
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gstream_memory.h"
+#include "pendrel/framework/gwindow.h"
 #include "pendrel/framework/primitives.h"
 #include "program_fixture.h"
 
@@ -134,4 +135,38 @@ TEST_F(ProgramTest, AnEmptyProgramIsWrittenWithoutCollapsing) {
     EXPECT_GT(written->VirtualRight(), written->VirtualLeft());
     EXPECT_GT(written->Width(), 0);
     EXPECT_EQ(view->Width(), 400);
+}
+
+namespace {
+
+// A box that notes, while it is written, how the program view it lies in stands.
+class WitnessBox : public GVPLBox {
+public:
+    using GVPLBox::GVPLBox;
+    mutable bool viewDrawn = true;
+    mutable long viewWidth = 0;
+    void Send(GStream& stream) const override {
+        const auto* view = FindOwnershipFrom<GVPLProgramView>();
+        viewDrawn = view->IsDrawn();
+        viewWidth = view->Width();
+        GVPLBox::Send(stream);
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramTest, NothingOfTheShrunkViewIsDrawnWhileItIsWritten) {
+    GWindow window(GWindow::kDocumentWindow, 0, 0, 400, 300);
+    GVPLProgramView* shown = MakeOwned<GVPLProgramView>(window, 0, 0, 400, 300);
+    auto* box = MakeOwned<WitnessBox>(*shown, 20, 20, 60, 40);
+    window.Show();
+    shown->Show();
+    ASSERT_TRUE(shown->IsDrawn());
+    GStreamMemory stream;
+    shown->SendToStream(stream);
+    EXPECT_FALSE(box->viewDrawn) << "the view is off the screen while it is written";
+    EXPECT_EQ(box->viewWidth, 80) << "at the size that holds its graphics";
+    EXPECT_TRUE(shown->IsDrawn()) << "and shown again afterwards";
+    EXPECT_EQ(shown->Width(), 400);
+    EXPECT_EQ(box->DisplayRect(), (Grect{20, 20, 80, 60}));
 }

@@ -114,7 +114,7 @@ void FillInputOutputPalette(GGraphic& owner, long x, long y) {
         {std::make_unique<GVPLImageBox>(0, 0, 80, 80), "Img"},
         {std::make_unique<GVPLPlottingBox>(0, 0, 100, 80), "Plot"},
     };
-    constexpr long kWidth = 23;
+    constexpr long kWidth = 22; // four to a row inside the 100-pixel tool window
     constexpr long kHeight = 16;
     int i = 0;
     for (Entry& entry : entries) {

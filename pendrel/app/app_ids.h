@@ -1,5 +1,6 @@
 #pragma once
 // Class identifiers and command numbers of the application's own classes.
+#include "pendrel/builder/builder_ids.h"
 #include "pendrel/framework/class_ids.h"
 
 namespace appid {
@@ -9,8 +10,9 @@ inline constexpr GClassID kAppZEZ = 204;
 } // namespace appid
 
 namespace appcmd {
-inline constexpr int kSave = 177;
-inline constexpr int kSaveAs = 180;
+// The program view enables saving; the application does it.
+using vplcmd::kSave;
+using vplcmd::kSaveAs;
 inline constexpr int kSwitchFrame = 454;
 inline constexpr int kSaveUserFunction = 456;
 } // namespace appcmd

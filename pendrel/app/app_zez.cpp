@@ -25,13 +25,6 @@ constexpr long kToolBarHeight = 28;
 constexpr long kButtonHeight = 22;
 constexpr long kGroupGap = 8;
 
-long Px(long value) {
-    return value | ganchor::kPixels;
-}
-long PxSize(long value) {
-    return value | gsize::kPixels;
-}
-
 void RegisterAppClasses() {
     static bool registered = false;
     if (registered) return;
@@ -43,7 +36,8 @@ void RegisterAppClasses() {
 }
 
 GText* Caption(GGraphic& owner, long x, long y, std::string_view text) {
-    auto* caption = MakeOwned<GText>(owner, Px(x), Px(y), PxSize(96), PxSize(11), text, 8.0);
+    auto* caption = MakeOwned<GText>(owner, ganchor::Pixels(x), ganchor::Pixels(y),
+                                     gsize::Pixels(96), gsize::Pixels(11), text, 8.0);
     caption->SetColor(0x000000);
     caption->SetProperty(gprop::kShown);
     return caption;
@@ -65,13 +59,15 @@ public:
     }
     void Ties(short hold, std::string_view label) {
         const long width = 30;
-        auto* tool = MakeOwned<GVPLTieTool>(bar_, Px(Take(width)), Px(3), PxSize(width),
-                                            PxSize(kButtonHeight), hold);
+        auto* tool =
+            MakeOwned<GVPLTieTool>(bar_, ganchor::Pixels(Take(width)), ganchor::Pixels(3),
+                                   gsize::Pixels(width), gsize::Pixels(kButtonHeight), hold);
         vplapp::DressTool(*tool, width, kButtonHeight, label);
     }
     void Command(int command, std::string_view label, long width) {
-        auto* button = MakeOwned<GLabeledMenuButton>(bar_, command, label, Px(Take(width)), Px(3),
-                                                     PxSize(width), PxSize(kButtonHeight));
+        auto* button = MakeOwned<GLabeledMenuButton>(
+            bar_, command, label, ganchor::Pixels(Take(width)), ganchor::Pixels(3),
+            gsize::Pixels(width), gsize::Pixels(kButtonHeight));
         button->Add3DAdorners(0xFFFFFF, 0x808080);
         button->SetProperty(gprop::kShown);
     }
@@ -146,7 +142,8 @@ void GAppZEZ::DefineMenus() {
 
 GView* GAppZEZ::CreateHorizontalToolView(GView* owner) {
     if (owner == nullptr) return nullptr;
-    auto* bar = MakeOwned<GView>(*owner, Px(0), Px(0), PxSize(kMainWidth), PxSize(kToolBarHeight));
+    auto* bar = MakeOwned<GView>(*owner, ganchor::Pixels(0), ganchor::Pixels(0),
+                                 gsize::Pixels(kMainWidth), gsize::Pixels(kToolBarHeight));
     bar->SetColor(kBarColor);
     bar->SetProperty(gprop::kShown);
     ToolRow row(*bar);
@@ -175,16 +172,17 @@ GView* GAppZEZ::CreateHorizontalToolView(GView* owner) {
 GView* GAppZEZ::CreateVerticalToolView(GView* owner) {
     if (owner == nullptr) return nullptr;
     Caption(*owner, 3, 1, "Functions");
-    auto* functions =
-        MakeOwned<GScrollView>(*owner, Px(2), Px(13), PxSize(96), PxSize(118), true, false);
+    auto* functions = MakeOwned<GScrollView>(*owner, ganchor::Pixels(2), ganchor::Pixels(13),
+                                             gsize::Pixels(96), gsize::Pixels(118), true, false);
     functions->SetProperty(gprop::kShown);
     vplapp::FillFunctionPalette(*functions);
     functions_.Insert(functions);
     Caption(*owner, 3, 133, "Inputs, outputs");
     vplapp::FillInputOutputPalette(*owner, 3, 145);
     Caption(*owner, 3, 181, "User functions");
-    auto* userFunctions = MakeOwned<vplapp::GVPLUserFunctionPalette>(
-        *owner, Px(2), Px(193), PxSize(96), PxSize(60), places_);
+    auto* userFunctions =
+        MakeOwned<vplapp::GVPLUserFunctionPalette>(*owner, ganchor::Pixels(2), ganchor::Pixels(193),
+                                                   gsize::Pixels(96), gsize::Pixels(60), places_);
     userFunctions->SetProperty(gprop::kShown);
     userFunctions_.Insert(userFunctions);
     Caption(*owner, 3, 256, "Drawing");

@@ -25,13 +25,6 @@ constexpr long kFunctionRow = 13;
 constexpr long kButton = 17;
 constexpr long kPicture = 16;
 
-long Px(long value) {
-    return value | ganchor::kPixels;
-}
-long PxSize(long value) {
-    return value | gsize::kPixels;
-}
-
 // A shown graphic made inside the owner.
 template <class T, class... Args> T* Part(GGraphic& owner, long color, Args&&... args) {
     auto* part = MakeOwned<T>(owner, std::forward<Args>(args)...);
@@ -43,18 +36,20 @@ template <class T, class... Args> T* Part(GGraphic& owner, long color, Args&&...
 } // namespace
 
 void DressTool(GTool& tool, long width, long height, std::string_view label) {
-    Part<GRectangle>(tool, kFace, Px(0), Px(0), PxSize(width), PxSize(height));
+    Part<GRectangle>(tool, kFace, ganchor::Pixels(0), ganchor::Pixels(0), gsize::Pixels(width),
+                     gsize::Pixels(height));
     tool.Add3DAdorners(kFaceLight, kFaceDark);
     if (!label.empty())
-        Part<GText>(tool, 0x000000, Px(3), Px(2), PxSize(width - 4), PxSize(height - 3), label,
-                    kLabelSize);
+        Part<GText>(tool, 0x000000, ganchor::Pixels(3), ganchor::Pixels(2),
+                    gsize::Pixels(width - 4), gsize::Pixels(height - 3), label, kLabelSize);
     tool.SetProperty(gprop::kShown);
 }
 
 GCreateTool* AddCreateTool(GGraphic& owner, long x, long y, long width, long height,
                            std::unique_ptr<GGraphic> prototype, std::string_view label) {
-    auto* tool = MakeOwned<GCreateTool>(owner, Px(x), Px(y), PxSize(width), PxSize(height),
-                                        std::move(prototype));
+    auto* tool =
+        MakeOwned<GCreateTool>(owner, ganchor::Pixels(x), ganchor::Pixels(y), gsize::Pixels(width),
+                               gsize::Pixels(height), std::move(prototype));
     DressTool(*tool, width, height, label);
     return tool;
 }
@@ -97,7 +92,8 @@ void FillFunctionPalette(GScrollView& palette) {
     const long width = contents->Width() - 2;
     for (const auto& [keyword, function] : FunctionsOf(binding)) {
         auto prototype = std::make_unique<GVPLFunction>(0, 0, 60, 40, function);
-        auto tool = std::make_unique<GCreateTool>(Px(1), Px(0), PxSize(width), PxSize(kFunctionRow),
+        auto tool = std::make_unique<GCreateTool>(ganchor::Pixels(1), ganchor::Pixels(0),
+                                                  gsize::Pixels(width), gsize::Pixels(kFunctionRow),
                                                   std::move(prototype));
         DressTool(*tool, width, kFunctionRow, keyword);
         palette.Insert(tool.release());
@@ -118,7 +114,7 @@ void FillInputOutputPalette(GGraphic& owner, long x, long y) {
         {std::make_unique<GVPLImageBox>(0, 0, 80, 80), "Img"},
         {std::make_unique<GVPLPlottingBox>(0, 0, 100, 80), "Plot"},
     };
-    constexpr long kWidth = 23;
+    constexpr long kWidth = 22; // four to a row inside the 100-pixel tool window
     constexpr long kHeight = 16;
     int i = 0;
     for (Entry& entry : entries) {
@@ -147,10 +143,12 @@ void DrawPicture(GTool& tool, Picture picture) {
         break;
     }
     case Picture::kText:
-        Part<GText>(tool, 0x000000, Px(4), Px(1), PxSize(10), PxSize(12), "A", 11.0);
+        Part<GText>(tool, 0x000000, ganchor::Pixels(4), ganchor::Pixels(1), gsize::Pixels(10),
+                    gsize::Pixels(12), "A", 11.0);
         break;
     case Picture::kLine:
-        Part<GLine>(tool, 0x000000, Px(3), Px(3), PxSize(10), PxSize(10));
+        Part<GLine>(tool, 0x000000, ganchor::Pixels(3), ganchor::Pixels(3), gsize::Pixels(10),
+                    gsize::Pixels(10));
         break;
     case Picture::kFreehand: {
         auto* line = Part<GPolyline>(tool, 0x000000, x0, y0, 10, 10);
@@ -159,7 +157,8 @@ void DrawPicture(GTool& tool, Picture picture) {
         break;
     }
     case Picture::kEllipse:
-        Part<GEllipse>(tool, 0x000000, Px(3), Px(4), PxSize(10), PxSize(8));
+        Part<GEllipse>(tool, 0x000000, ganchor::Pixels(3), ganchor::Pixels(4), gsize::Pixels(10),
+                       gsize::Pixels(8));
         break;
     case Picture::kPolygon: {
         auto* shape = Part<GPolygon>(tool, 0x000000, x0, y0, 10, 10);
@@ -168,7 +167,8 @@ void DrawPicture(GTool& tool, Picture picture) {
         break;
     }
     case Picture::kRectangle:
-        Part<GRectangle>(tool, 0x000000, Px(3), Px(4), PxSize(10), PxSize(8));
+        Part<GRectangle>(tool, 0x000000, ganchor::Pixels(3), ganchor::Pixels(4), gsize::Pixels(10),
+                         gsize::Pixels(8));
         break;
     }
 }
@@ -176,8 +176,9 @@ void DrawPicture(GTool& tool, Picture picture) {
 template <class Tool>
 Tool* DrawingButton(GGraphic& owner, long x, long y, std::unique_ptr<GGraphic> prototype,
                     Picture picture) {
-    auto* tool = MakeOwned<Tool>(owner, Px(x), Px(y), PxSize(kButton), PxSize(kButton),
-                                 std::move(prototype));
+    auto* tool =
+        MakeOwned<Tool>(owner, ganchor::Pixels(x), ganchor::Pixels(y), gsize::Pixels(kButton),
+                        gsize::Pixels(kButton), std::move(prototype));
     DressTool(*tool, kPicture, kPicture, {});
     DrawPicture(*tool, picture);
     return tool;
@@ -206,10 +207,11 @@ DrawingPalette AddDrawingPalette(GGraphic& owner, long x, long y, long width) {
         owner, x + 3 * step, y2, std::make_unique<GRectangle>(0, 0, 0, 0), Picture::kRectangle));
     const long y3 = y2 + step + 2;
     const long sampleWidth = (width - 4) / 2;
-    palette.bucket =
-        MakeOwned<GBucketTool>(owner, Px(x), Px(y3), PxSize(sampleWidth), PxSize(kButton));
-    palette.pen = MakeOwned<GPenTool>(owner, Px(x + sampleWidth + 4), Px(y3), PxSize(sampleWidth),
-                                      PxSize(kButton));
+    palette.bucket = MakeOwned<GBucketTool>(owner, ganchor::Pixels(x), ganchor::Pixels(y3),
+                                            gsize::Pixels(sampleWidth), gsize::Pixels(kButton));
+    palette.pen =
+        MakeOwned<GPenTool>(owner, ganchor::Pixels(x + sampleWidth + 4), ganchor::Pixels(y3),
+                            gsize::Pixels(sampleWidth), gsize::Pixels(kButton));
     for (GTool* tool : {static_cast<GTool*>(palette.bucket), static_cast<GTool*>(palette.pen)}) {
         tool->Add3DAdorners(kFaceLight, kFaceDark);
         tool->SetProperty(gprop::kShown);
@@ -226,7 +228,8 @@ DrawingPalette AddDrawingPalette(GGraphic& owner, long x, long y, long width) {
     shapes[6]->SetColorModel(fill);
     shapes[7]->SetColorModel(fill);
     const long y4 = y3 + kButton + 3;
-    palette.colors = MakeOwned<GPaletteView>(owner, Px(x), Px(y4), PxSize(width), PxSize(44));
+    palette.colors = MakeOwned<GPaletteView>(owner, ganchor::Pixels(x), ganchor::Pixels(y4),
+                                             gsize::Pixels(width), gsize::Pixels(44));
     palette.colors->SetVirtualCoordinates(0, 0, width, 44);
     palette.colors->SetColor(0xFFFFFF);
     palette.colors->SetProperty(gprop::kShown);
@@ -266,8 +269,9 @@ GCreateTool* GVPLUserFunctionPalette::AddUserFunction(std::unique_ptr<GVPLUserFu
     if (prototype == nullptr || contents == nullptr) return nullptr;
     const std::string name = prototype->Name();
     const long width = std::max(contents->Width() - 2, 10L);
-    auto tool = std::make_unique<GCreateTool>(Px(1), Px(0), PxSize(width), PxSize(kFunctionRow),
-                                              std::move(prototype));
+    auto tool =
+        std::make_unique<GCreateTool>(ganchor::Pixels(1), ganchor::Pixels(0), gsize::Pixels(width),
+                                      gsize::Pixels(kFunctionRow), std::move(prototype));
     DressTool(*tool, width, kFunctionRow, name);
     GCreateTool* raw = tool.get();
     Insert(tool.release());

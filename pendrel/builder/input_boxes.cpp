@@ -91,38 +91,79 @@ bool GVPLInput::Receive(GStream& stream) {
 
 // ---- GVPLInputData ----
 
+namespace {
+
+// The typing field of a data input box: an input box whose lines go to the box, and whose
+// Enter only breaks the line while a "[" is still open.
+class gvplinputdataField : public GInputBox {
+public:
+    gvplinputdataField(long x, long y, long width, long height) : GInputBox(x, y, width, height) {
+        SetProperty(gprop::kNotStored);
+    }
+
+    void KeyEvent(int key) override {
+        if ((key == gkey::kEnter || key == gkey::kLineFeed) && !BracketsBalanced(CurrentLine())) {
+            AddWord(std::string(1, kLineFeed));
+            return;
+        }
+        GInputBox::KeyEvent(key);
+    }
+
+protected:
+    void ProcessLine(std::string_view line) override {
+        if (auto* box = FindOwnershipFrom<GVPLInputData>()) box->SendLine(std::string(line));
+    }
+};
+
+} // namespace
+
 GVPLInputData::GVPLInputData(long x, long y, long width, long height)
     : GVPLInput(x, y, width, height) {
     InitializeOwnedObjects();
 }
 
-void GVPLInputData::InitializeOwnedObjects() {
-    if (fieldText_ == nullptr) {
-        fieldText_ = AddCentredText(field_, 50, 50);
-        fieldText_->SetGroup(vplgroup::kRunControls);
-    }
-    ShowField();
+GInputBox* GVPLInputData::Field() const {
+    for (G0* object : OwnedObjects())
+        if (auto* field = As<GInputBox>(object)) return field;
+    return nullptr;
 }
 
-void GVPLInputData::ShowField() {
-    if (fieldText_ != nullptr) fieldText_->SetText(field_);
+void GVPLInputData::InitializeOwnedObjects() {
+    if (Field() != nullptr) return;
+    auto field =
+        std::make_unique<gvplinputdataField>(50 | ganchor::kCentre, 50 | ganchor::kCentre, 80, 56);
+    field->SetColor(0xFFFFFF);
+    // Sunken, like a field to type into.
+    field->Add3DAdorners(0x808080, 0xFFFFFF);
+    field->SetGroup(vplgroup::kRunControls);
+    field->SetProperty(gprop::kShown);
+    InsertOwned(std::move(field));
+}
+
+std::string GVPLInputData::FieldText() const {
+    const GInputBox* field = Field();
+    return field != nullptr ? field->GetText() : std::string();
+}
+
+std::string GVPLInputData::CurrentLine() const {
+    const GInputBox* field = Field();
+    return field != nullptr ? field->CurrentLine() : std::string();
+}
+
+void GVPLInputData::SetFieldText(std::string_view text) {
+    GInputBox* field = Field();
+    if (field == nullptr) return;
+    field->ClearText();
+    field->AddWord(text);
+    // Shown, not being typed: the next character starts afresh.
+    field->AddLine({});
 }
 
 void GVPLInputData::KeyEvent(int key) {
-    if (key == gkey::kBackspace) {
-        if (field_.size() > lineStart_) field_.pop_back();
-    } else if (key == gkey::kEnter || key == gkey::kLineFeed) {
-        if (BracketsBalanced(CurrentLine())) {
-            ProcessInput();
-            field_ += '\n';
-            lineStart_ = field_.size();
-        } else {
-            field_ += '\n';
-        }
-    } else if (key >= ' ' || key == '\t') {
-        field_ += static_cast<char>(key);
-    }
-    ShowField();
+    if (GInputBox* field = Field())
+        field->KeyEvent(key);
+    else
+        GVPLInput::KeyEvent(key);
 }
 
 void GVPLInputData::ProcessInput() {
@@ -153,13 +194,8 @@ std::string PastedValueText(std::string_view clipboard) {
 
 void GVPLInputData::PasteText(std::string_view clipboard) {
     const std::string value = PastedValueText(clipboard);
-    if (field_.size() > lineStart_) field_ += '\n';
-    lineStart_ = field_.size();
-    field_ += value;
-    ProcessInput();
-    field_ += '\n';
-    lineStart_ = field_.size();
-    ShowField();
+    SendLine(value);
+    SetFieldText(value);
 }
 
 void GVPLInputData::MenuEvent(int command) {
@@ -173,14 +209,14 @@ void GVPLInputData::MenuEvent(int command) {
 
 void GVPLInputData::Send(GStream& stream) const {
     SendBox(stream);
-    stream.SendString(field_);
+    stream.SendString(FieldText());
 }
 
 bool GVPLInputData::Receive(GStream& stream) {
     if (!ReceiveBox(stream)) return false;
-    field_ = stream.ReceiveString();
-    lineStart_ = field_.size();
+    const std::string text = stream.ReceiveString();
     InitializeOwnedObjects();
+    SetFieldText(text);
     if (!IsSet(gprop::kShown)) ResetPropertyDeepForGroup(gprop::kShown, vplgroup::kEditable);
     return stream.IsOK();
 }

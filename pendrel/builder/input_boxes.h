@@ -5,6 +5,7 @@
 #include "pendrel/builder/box.h"
 #include "pendrel/builder/gdata.h"
 #include "pendrel/framework/gstring.h"
+#include "pendrel/framework/gtextbox.h"
 
 #include <span>
 #include <string>
@@ -43,7 +44,9 @@ private:
     GString pathName_;
 };
 
-// A typing field: Enter sends the current line once its square brackets are balanced.
+// A typing field (a GInputBox with its key rules): Enter sends the line typed so far once its
+// square brackets are balanced; with a "[" still open it only breaks the line. The field holds
+// one line: after sending, the next character typed starts a new value.
 class GVPLInputData : public GVPLInput {
 public:
     GVPLInputData() = default;
@@ -55,29 +58,28 @@ public:
     static constexpr GClassID kClassID = vplid::kInputData;
     GClassID GetClassID() const override { return kClassID; }
 
+    // Keys typed while the box has the focus go into its field.
     void KeyEvent(int key) override;
     // Paste: the clipboard text as a nested array constant (a table of numbers) or a quoted
-    // text, added as a line and sent.
+    // text, put into the field as its line and sent.
     void PasteText(std::string_view clipboard);
     void MenuEvent(int command) override;
-    // Sends the current line.
+    // Sends the line being typed.
     void ProcessInput() override;
+    // Sends a line of the field into the net.
+    virtual void SendLine(const std::string& line);
 
-    const std::string& FieldText() const { return field_; }
-    std::string CurrentLine() const { return field_.substr(lineStart_); }
+    std::string FieldText() const;
+    std::string CurrentLine() const;
+    GInputBox* Field() const;
     void InitializeOwnedObjects() override;
 
     void Send(GStream& stream) const override;
     bool Receive(GStream& stream) override;
 
-protected:
-    virtual void SendLine(const std::string& line);
-    void ShowField();
-
 private:
-    std::string field_;
-    std::size_t lineStart_ = 0;
-    GText* fieldText_ = nullptr;
+    // Shows the text in the field as sent already: the next character replaces it.
+    void SetFieldText(std::string_view text);
 };
 
 // What a clipboard text becomes when pasted into a data input box.
@@ -97,7 +99,6 @@ public:
     // The file's bytes as a one-dimensional UC array; none when it cannot be read.
     static std::unique_ptr<GData> ReadFileArray(const std::string& name);
 
-protected:
     void SendLine(const std::string& line) override;
 };
 

@@ -5,7 +5,9 @@
 #include "pendrel/builder/input_boxes.h"
 #include "pendrel/builder/output_boxes.h"
 #include "pendrel/builder/run_log.h"
+#include "pendrel/framework/focus.h"
 #include "pendrel/framework/gstream.h"
+#include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
 
 #include <algorithm>
@@ -182,28 +184,37 @@ void GVPLProgramView::ReportProblem(std::string_view message) {
 }
 
 GGraphic* GVPLProgramView::CreateUserFunction(const std::vector<GGraphic*>& selection) {
-    std::vector<GGraphic*> graphics;
+    std::vector<G0*> members;
     for (GGraphic* g : selection)
-        if (g != nullptr && g->Owner() == this) graphics.push_back(g);
-    if (graphics.empty()) return nullptr;
-    long left = LONG_MAX, top = LONG_MAX, right = LONG_MIN, bottom = LONG_MIN;
-    for (GGraphic* g : graphics) {
-        left = std::min(left, g->X());
-        top = std::min(top, g->Y());
-        right = std::max(right, g->X() + g->Width());
-        bottom = std::max(bottom, g->Y() + g->Height());
+        if (g != nullptr && g->Owner() == this) members.push_back(g);
+    if (members.empty()) return nullptr;
+    // What goes inside is no longer the view's to select.
+    ClearSelection();
+    // The view is off the screen while its graphics move, so no half-made state shows.
+    const bool wasDrawn = IfDrawnHideAndBatch();
+    GGroup* group = GGroup::Gather(*this, members);
+    if (group == nullptr) {
+        ShowAndEndBatch(wasDrawn);
+        return nullptr;
     }
-    auto* function =
-        MakeOwned<GVPLUserFunction>(*this, left, top, right - left + 32, bottom - top + 15);
-    function->Inside().SetVirtualCoordinates(left, top, right + 32, bottom + 15);
-    for (GGraphic* g : graphics)
-        function->AddInside(g);
+    const long left = group->X();
+    const long top = group->Y();
+    const long right = left + group->Width() + 32;
+    const long bottom = top + group->Height() + 15;
+    auto* function = MakeOwned<GVPLUserFunction>(*this, left, top, right - left, bottom - top);
+    // The inside counts in the program's own units, so the group keeps its place and size
+    // there and gives its members back where they were.
+    function->Inside().SetVirtualCoordinates(left, top, right, bottom);
+    function->AddInside(group);
+    group->Ungroup();
     // Connections to what stayed outside cannot cross the new boundary.
     ForEachGraphic(function->Inside(), true, [](G0* object) {
         if (auto* tie = As<GVPLTie>(object)) tie->CleanupInvalidTies();
     });
     function->InitializeAllTies();
     function->SetProperty(gprop::kShown);
+    ShowAndEndBatch(wasDrawn);
+    SetFocusedObject(function);
     return function;
 }
 
@@ -273,8 +284,20 @@ bool GVPLProgramView::ReceiveResult(std::string_view path, GData& data) {
 }
 
 void GVPLProgramView::SendToStream(GStream& stream) {
+    // The view is written off the screen, at the size that holds its graphics, and comes back
+    // as it was: nothing of the shrunk view is ever drawn.
+    const bool wasDrawn = IfDrawnHideAndBatch();
+    const long width = Width();
+    const long height = Height();
+    const long right = VirtualRight();
+    const long bottom = VirtualBottom();
+    ShrinkToContents();
     SaveAllHeldData();
     stream.SendObject(this);
+    SetSize(width, height);
+    SetVirtualCoordinates(kUnchanged, kUnchanged, right, bottom);
+    CalculatePickArea();
+    ShowAndEndBatch(wasDrawn);
 }
 
 void GVPLProgramView::Send(GStream& stream) const {

@@ -1,6 +1,7 @@
 #include "pendrel/framework/focus.h"
 
 #include "pendrel/framework/gwindow.h"
+#include "pendrel/framework/selection_handles.h"
 
 namespace {
 GEventHandler* gFocus = nullptr;
@@ -16,6 +17,7 @@ void SetFocusedObject(GEventHandler* object) {
     if (object == gFocus) return;
     gPreviousFocus = gFocus;
     gFocus = object;
+    ghandles::FocusMoved(gPreviousFocus, gFocus);
 }
 GEventHandler* PreviousFocusedObject() {
     return gPreviousFocus;

@@ -7,6 +7,7 @@
 #include "pendrel/framework/gstream.h"
 #include "pendrel/framework/gwindow.h"
 #include "pendrel/framework/properties.h"
+#include "pendrel/framework/selection_handles.h"
 
 #include <algorithm>
 
@@ -291,15 +292,19 @@ void GGraphic::Show() {
 
 void GGraphic::Hide() {
     if (!IsDrawn()) return;
+    const Grect area = DrawnArea();
     hidden_ = true;
     SetDrawnDeep(false);
-    if (GWindow* window = Window(); window != nullptr && window != this)
-        window->RedrawArea(display_);
+    if (GWindow* window = Window(); window != nullptr && window != this) window->RedrawArea(area);
 }
 
 void GGraphic::Redraw() {
     if (!IsDrawn()) return;
-    if (GWindow* window = Window()) window->RedrawArea(display_);
+    if (GWindow* window = Window()) window->RedrawArea(DrawnArea());
+}
+
+Grect GGraphic::DrawnArea() const {
+    return ghandles::ShowsHandles(*this) ? ghandles::AreaWithHandles(display_) : display_;
 }
 
 void GGraphic::Batch() {
@@ -332,6 +337,7 @@ void GGraphic::Display(GDrawingSurface& surface) {
     for (G0* object : OwnedObjects())
         if (auto* graphic = As<GGraphic>(object)) graphic->Display(surface);
     DisplayAdorners(surface);
+    if (ghandles::ShowsHandles(*this)) ghandles::DrawHandles(surface, *this);
 }
 
 void GGraphic::DisplayAdorners(GDrawingSurface& surface) {

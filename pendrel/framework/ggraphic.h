@@ -14,12 +14,20 @@ namespace ganchor {
 inline constexpr long kPixels = 1L << 28;
 inline constexpr long kRight = 2L << 28;
 inline constexpr long kCentre = 4L << 28;
+// A position counted in pixels from the owner's display origin.
+constexpr long Pixels(long value) {
+    return value | kPixels;
+}
 } // namespace ganchor
 
 // Flags in bits 28 and 29 of a size given at creation.
 namespace gsize {
 inline constexpr long kPixels = 1L << 28;
 inline constexpr long kMargin = 1L << 29;
+// A size in device pixels, not scaled with the owner.
+constexpr long Pixels(long value) {
+    return value | kPixels;
+}
 } // namespace gsize
 
 // A position or size given at creation without its flag bits; negative values carry no flags.
@@ -138,6 +146,9 @@ public:
     // Takes the graphic off the screen, keeping it shown in the model.
     void Hide();
     virtual void Redraw();
+    // Where the graphic is drawn: its display rectangle, with its selection handles when it
+    // shows them.
+    Grect DrawnArea() const;
     void Batch();
     void EndBatch();
     // Hides a drawn graphic and starts a batch; true when it was drawn.

@@ -23,6 +23,15 @@ void GObjectView::Highlight(GGraphic* graphic) {
     if (graphic->IsDrawn()) graphic->DrawOutline();
 }
 
+void GObjectView::Display(GDrawingSurface& surface) {
+    GView::Display(surface);
+    if (!IsDrawn()) return;
+    // A highlight is traced: where the view was drawn again, it must be traced again, or
+    // taking it off later would trace it back on.
+    for (G0* object : selection_.Objects())
+        Highlight(static_cast<GGraphic*>(object));
+}
+
 void GObjectView::Select(GGraphic* graphic) {
     if (graphic == nullptr || selection_.Holds(graphic) || !Holds(graphic)) return;
     selection_.Insert(graphic);
@@ -161,25 +170,40 @@ void GObjectView::AcceptDrop(GGraphic* graphic) {
     FitToContents();
 }
 
-void GObjectView::FitToContents() {
+Gpoint GObjectView::ContentsCorner() {
+    CalculatePickArea();
     const GFactors f = Factors();
-    long right = VirtualRight();
-    long bottom = VirtualBottom();
+    Gpoint corner{VirtualLeft() + 1, VirtualTop() + 1};
     for (G0* object : OwnedObjects()) {
         auto* graphic = As<GGraphic>(object);
         if (graphic == nullptr) continue;
         graphic->CalculatePickArea();
-        right = std::max(right, f.ToVirtualX(graphic->DisplayRect().right));
-        bottom = std::max(bottom, f.ToVirtualY(graphic->DisplayRect().bottom));
+        corner.x = std::max(corner.x, f.ToVirtualX(graphic->DisplayRect().right));
+        corner.y = std::max(corner.y, f.ToVirtualY(graphic->DisplayRect().bottom));
     }
+    return corner;
+}
+
+void GObjectView::FitToContents() {
+    const Gpoint corner = ContentsCorner();
+    SetExtentKeepingScale(std::max(corner.x, VirtualRight()), std::max(corner.y, VirtualBottom()));
+}
+
+void GObjectView::ShrinkToContents() {
+    const Gpoint corner = ContentsCorner();
+    SetExtentKeepingScale(std::min(corner.x, VirtualRight()), std::min(corner.y, VirtualBottom()));
+}
+
+void GObjectView::SetExtentKeepingScale(long right, long bottom) {
     if (right == VirtualRight() && bottom == VirtualBottom()) return;
-    // The scale stays: the view grows in its owner by as much as its extent.
-    const long growX = f.WidthToDisplay(right - VirtualRight());
-    const long growY = f.HeightToDisplay(bottom - VirtualBottom());
+    const GFactors f = Factors();
+    // The view grows or shrinks in its owner by as much as its extent.
+    const long changeX = f.WidthToDisplay(right - VirtualRight());
+    const long changeY = f.HeightToDisplay(bottom - VirtualBottom());
     const GFactors owner = OwnerFactors();
     const bool wasDrawn = IfDrawnHideAndBatch();
-    SetSize(Width() + (IsSet(gprop::kWidthPixels) ? growX : owner.WidthToVirtual(growX)),
-            Height() + (IsSet(gprop::kHeightPixels) ? growY : owner.HeightToVirtual(growY)));
+    SetSize(Width() + (IsSet(gprop::kWidthPixels) ? changeX : owner.WidthToVirtual(changeX)),
+            Height() + (IsSet(gprop::kHeightPixels) ? changeY : owner.HeightToVirtual(changeY)));
     SetVirtualCoordinates(kUnchanged, kUnchanged, right, bottom);
     CalculatePickArea();
     ShowAndEndBatch(wasDrawn);

@@ -23,6 +23,8 @@ public:
     // Where the rubber band is now, empty when there is none.
     const Grect& RubberBand() const { return band_; }
 
+    // Draws the view and traces the highlights of its selection over what was drawn afresh.
+    void Display(GDrawingSurface& surface) override;
     void MouseEvent(int type, long x, long y) override;
     void MenuEvent(int command) override;
     void DoSetupMenus(GEventHandler* focus) override;
@@ -32,6 +34,13 @@ public:
     GGroup* GroupSelection();
     // Grows the view so that every graphic it holds lies inside its virtual extent.
     void FitToContents();
+    // Shrinks the view to the extent that holds its graphics.
+    void ShrinkToContents();
+    // The virtual right and bottom edges that hold every graphic of the view.
+    Gpoint ContentsCorner();
+    // Gives the view a new virtual right and bottom edge; its size in its owner follows, so
+    // the scale stays.
+    void SetExtentKeepingScale(long right, long bottom);
 
 private:
     void Highlight(GGraphic* graphic);

@@ -6,6 +6,7 @@
 #include "pendrel/framework/gwindow.h"
 #include "pendrel/framework/paste_buffer.h"
 #include "pendrel/framework/properties.h"
+#include "pendrel/framework/selection_handles.h"
 
 #include <algorithm>
 
@@ -23,10 +24,13 @@ void GGraphic::MouseEvent(int type, long x, long y) {
     GWindow* window = Window();
     const Gpoint point{x, y};
     if (type == gmouse::kPress) {
+        // The stretching grip of the focused graphic reaches past its edges: a press on it
+        // stretches the graphic whatever lies under it.
+        const bool onGrip = ghandles::OnStretchGrip(*this, point);
         // The press came in the window that last received input, maybe not this one's.
         GWindow* input = InputWindow() != nullptr ? InputWindow() : window;
         GGraphic* picked = input != nullptr ? input->PickAt(point) : this;
-        if (picked != nullptr && picked != this) {
+        if (!onGrip && picked != nullptr && picked != this) {
             SetFocusedObject(picked);
             picked->MouseEvent(type, x, y);
             return;
@@ -34,11 +38,9 @@ void GGraphic::MouseEvent(int type, long x, long y) {
         CalculatePickArea();
         const int across = Tenths(x - display_.left, display_.right - display_.left);
         const int down = Tenths(y - display_.top, display_.bottom - display_.top);
-        editing_ = Editing{
-            true,  across >= kStretchAcross && down >= kStretchDown && !IsSet(gprop::kSizeLocked),
-            point, x_,
-            y_,    across,
-            down};
+        const bool inStretchCorner =
+            across >= kStretchAcross && down >= kStretchDown && !IsSet(gprop::kSizeLocked);
+        editing_ = Editing{true, onGrip || inStretchCorner, point, x_, y_, across, down};
         if (window != nullptr) window->Open();
         Hide();
         DrawOutline();

@@ -36,6 +36,8 @@ public:
 
     // Puts the graphic into the contents below what is there and lets the contents grow.
     void Insert(GGraphic* graphic);
+    // Any other object goes into the scroll view's own list, as InsertOwned puts its parts.
+    using GView::Insert;
     // Puts an empty contents view of the frame's size in place of the old one.
     void ClearContents();
     // Makes the view (which leaves its owner) the contents, at the origin; the old contents

@@ -4,6 +4,8 @@
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
 
+#include <algorithm>
+
 GTextBox::GTextBox(long x, long y, long width, long height, double fontSize)
     : GView(x, y, width, height) {
     auto text = std::make_unique<GText>(0, 0, Width(), Height(), "", fontSize);
@@ -31,6 +33,7 @@ void GTextBox::AddWord(std::string_view word) {
     if (lineCount_ == 0) {
         SetText(std::string(word));
         lineCount_ = 1;
+        lineStart_ = 0;
         return;
     }
     SetText(GetText() + std::string(word));
@@ -39,9 +42,12 @@ void GTextBox::AddWord(std::string_view word) {
 void GTextBox::AddLine(std::string_view line) {
     if (lineCount_ < lineLimit_) {
         ++lineCount_;
-        SetText(GetText() + kLineFeed);
+        std::string text = GetText() + kLineFeed;
+        lineStart_ = text.size();
+        SetText(std::move(text));
     } else {
         lineCount_ = 0;
+        lineStart_ = 0;
     }
     if (!line.empty()) AddWord(line);
 }
@@ -50,11 +56,13 @@ void GTextBox::Trim() {
     std::string text = GetText();
     if (text.empty()) return;
     text.pop_back();
+    lineStart_ = std::min(lineStart_, text.size());
     SetText(std::move(text));
 }
 
 void GTextBox::ClearText() {
     SetText({});
+    lineStart_ = 0;
 }
 
 void GTextBox::Send(GStream& stream) const {
@@ -88,11 +96,11 @@ void GTextBox::ForgetPlaceholder(G0** slot) {
 
 void GInputBox::KeyEvent(int key) {
     switch (key) {
-    case 8:
+    case gkey::kBackspace:
         Trim();
         return;
-    case 13:
-    case 10:
+    case gkey::kEnter:
+    case gkey::kLineFeed:
         ProcessLine(CurrentLine());
         AddLine({});
         return;
@@ -103,7 +111,7 @@ void GInputBox::KeyEvent(int key) {
 }
 
 std::string GInputBox::CurrentLine() const {
+    if (LineCount() == 0) return {};
     const std::string text = GetText();
-    const auto at = text.rfind(kLineFeed);
-    return at == std::string::npos ? text : text.substr(at + 1);
+    return text.substr(std::min(LineStart(), text.size()));
 }

@@ -29,6 +29,9 @@ public:
     int LineLimit() const { return lineLimit_; }
     void SetLineLimit(int limit) { lineLimit_ = static_cast<short>(limit); }
     int LineCount() const { return lineCount_; }
+    // Where the line that AddLine started last begins in the text (0 for the first line). A
+    // line feed added as a word stays inside its line.
+    std::size_t LineStart() const { return lineStart_; }
     // The text, as long as the box still holds it.
     GText* TextGraphic() const;
 
@@ -40,6 +43,7 @@ private:
 
     short lineLimit_ = 1;
     short lineCount_ = 0;
+    std::size_t lineStart_ = 0;
     // The reference to the text as read from a stream, checked before use.
     G0* textSlot_ = nullptr;
     GText* text_ = nullptr;
@@ -60,7 +64,8 @@ public:
     // Backspace trims, Enter or line feed processes the current line and starts a new one,
     // anything else is added as a word.
     void KeyEvent(int key) override;
-    // The line typed last (after the last line feed).
+    // The line being typed: from where the last line started; empty when the next character
+    // replaces the text.
     std::string CurrentLine() const;
 
 protected:

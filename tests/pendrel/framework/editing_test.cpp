@@ -279,3 +279,19 @@ TEST(InputBoxes, TypedCharactersBuildLines) {
     EXPECT_EQ(box.GetText(), "12\na\n");
     EXPECT_EQ(box.CurrentLine(), "");
 }
+
+TEST(InputBoxes, ALineFeedTypedAsAWordStaysInTheLineBeingTyped) {
+    GInputBox box(0, 0, 100, 40);
+    box.SetLineLimit(3);
+    for (int key : {int{'a'}, 13, int{'['}})
+        box.KeyEvent(key);
+    box.AddWord("\n");
+    box.KeyEvent(']');
+    EXPECT_EQ(box.CurrentLine(), "[\n]");
+    EXPECT_EQ(box.GetText(), "a\n[\n]");
+    // Trimming back past the start of the line leaves nothing being typed.
+    for (int i = 0; i < 4; ++i)
+        box.KeyEvent(8);
+    EXPECT_EQ(box.GetText(), "a");
+    EXPECT_EQ(box.CurrentLine(), "");
+}

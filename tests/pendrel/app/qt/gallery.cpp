@@ -1,6 +1,7 @@
 // Draws pendrel's windows to PNG files, for looking at them (not a test): the main window with
-// its palettes, running programs with a text box, an image box and a plot, a pop-up list, and
-// a program in its scrolling frame. Usage: pendrel_gallery [FOLDER]
+// its palettes, running programs with a text box, an image box and a plot, a pop-up list, a
+// program in its scrolling frame, the focused box with its selection handles and a user function
+// made from a selection. Usage: pendrel_gallery [FOLDER]
 #include "pendrel/app/app_zez.h"
 #include "pendrel/app/program_holder.h"
 #include "pendrel/builder/function_boxes.h"
@@ -124,6 +125,28 @@ int main(int argc, char** argv) {
             }
         Spin(200);
         ok &= Shot(app, folder, "scrolled.png");
+        for (GWindow* window : app.DocumentWindows())
+            app.CloseWindow(window);
+
+        // The focused box with its selection handles; then the two function boxes made into a
+        // user function, which takes the focus and the handles.
+        app.OpenNewDoc();
+        GVPLProgramView* edit = app.ActiveProgram();
+        GVPLFunction* add = Shown(Function(*edit, "ADD", 30, 40));
+        GVPLFunction* abs = Shown(Function(*edit, "ABS", 140, 40));
+        auto* shown = Shown(MakeOwned<GVPLOutputBox>(*edit, 250, 40, 100, 30));
+        Tie(add, abs, 1);
+        Tie(abs, shown, 1);
+        edit->Redraw();
+        SetFocusedObject(abs);
+        Spin(200);
+        ok &= Shot(app, folder, "handles.png");
+        edit->Select(add);
+        edit->Select(abs);
+        SetFocusedObject(edit);
+        edit->MenuEvent(vplcmd::kCreateUserFunction);
+        Spin(200);
+        ok &= Shot(app, folder, "user-function.png");
     }
     std::filesystem::remove(scratch);
     return ok ? 0 : 1;

@@ -45,7 +45,7 @@ struct Palette : ::testing::Test {
     }
 };
 
-struct Recorder : GEventHandler {
+struct ToolRecorder : GEventHandler {
     std::vector<int> commands;
     void MenuEvent(int command) override { commands.push_back(command); }
 };
@@ -71,7 +71,7 @@ TEST_F(Palette, MenuButtonsSendTheirCommandToWhatHadTheFocus) {
     auto* button = Tool<GMenuButton>(999, 0, 0, 40, 20);
     auto* target = MakeGraphic<GRectangle>(*view, 10, 10, 20, 20);
     target->Show();
-    Recorder recorder;
+    ToolRecorder recorder;
     SetFocusedObject(&recorder);
     SetFocusedObject(button); // the press hands the focus over on its way
     button->MouseEvent(gmouse::kPress, 205, 5);
@@ -100,7 +100,7 @@ TEST_F(Palette, MenuButtonsSendTheirCommandToWhatHadTheFocus) {
 
 TEST_F(Palette, DisabledCommandsAreNotIssuedByButtons) {
     auto* button = Tool<GMenuButton>(451, 0, 0, 40, 20);
-    struct Disabling : Recorder {
+    struct Disabling : ToolRecorder {
         void DoSetupMenus(GEventHandler*) override { EventEnable(451, false); }
     } disabling;
     SetFocusedObject(&disabling);
@@ -111,7 +111,7 @@ TEST_F(Palette, DisabledCommandsAreNotIssuedByButtons) {
 
 TEST_F(Palette, DualStateButtonsAlternateLabelsAndCommands) {
     auto* button = Tool<GDualStateMenuButton>(1, "One", 2, "Two", 0, 0, 40, 20);
-    Recorder recorder;
+    ToolRecorder recorder;
     EXPECT_TRUE(button->State());
     EXPECT_EQ(button->LabelText(), "One");
     for (int i = 0; i < 3; ++i) {

@@ -1,11 +1,11 @@
 #include "pendrel/framework/gsurface.h"
 #include "pendrel/framework/qt/back_buffer.h"
+#include "test_colors.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-constexpr long kWhite = 0xFFFFFF;
-constexpr long kRed = 0x0000FF;
+using namespace test_colors;
 
 struct Surface : ::testing::Test {
     GDrawingSurface surface{std::make_unique<GBackBuffer>(60, 40)};

@@ -5,6 +5,7 @@
 #include "pendrel/framework/qt/back_buffer.h"
 #include "pendrel/framework/qt/gdevwin.h"
 #include "pendrel/framework/qt/gsyswin.h"
+#include "test_colors.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,9 +15,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr long kRed = 0x0000FF;
-constexpr long kGreen = 0x00A000;
-constexpr long kBlue = 0xFF0000;
+using namespace test_colors;
 
 long ColorAt(const QImage& image, int x, int y) {
     return GBackBuffer::FromQColor(image.pixelColor(x, y));

@@ -4,13 +4,12 @@
 #include "pendrel/framework/primitives.h"
 #include "pendrel/framework/properties.h"
 #include "pendrel/framework/qt/back_buffer.h"
+#include "test_colors.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-constexpr long kWhite = 0xFFFFFF;
-constexpr long kRed = 0x0000FF;
-constexpr long kBlue = 0xFF0000;
+using namespace test_colors;
 
 struct BufferedWindow : ::testing::Test {
     GWindow window{GWindow::kDocumentWindow, 0, 0, 100, 80, std::make_unique<GBackBuffer>(1, 1)};

@@ -20,13 +20,6 @@
 
 namespace olvide::editor {
 
-namespace {
-
-// Checking the clock costs more than a step; it is read once every this many steps.
-constexpr std::uint32_t kStepsPerClockCheck = 64;
-
-} // namespace
-
 // A modal message box with the Chinese buttons given; answers the index of the button
 // pressed, the last one (the cancelling choice) when the box is closed otherwise.
 int QtPlatform::messageBox(int icon, std::string_view text,
@@ -163,9 +156,12 @@ void QtPlatform::commanderActivated(const TCommander& commander) {
     frame_.commanderActivated(commander);
 }
 
+int QtPlatform::stepsPerEvents() const {
+    // Checking the clock costs more than a step; it is read once every this many steps.
+    return 64;
+}
+
 void QtPlatform::processEvents() {
-    if (++stepsSinceCheck_ < kStepsPerClockCheck) return;
-    stepsSinceCheck_ = 0;
     const auto now = std::chrono::steady_clock::now();
     if (now - lastEvents_ < kEventInterval) return;
     frame_.refreshValues();

@@ -41,10 +41,11 @@ public:
     int screenWidth() override;
     void stepsChanged(const TCommander& commander) override;
     void commanderActivated(const TCommander& commander) override;
-    // Called after every step of a run: the interface processes its pending events and the
-    // canvas shows the values of the moment, but only every few milliseconds, so that the
-    // loop runs at full speed while Pause and Stop still answer at once.
+    // Called every stepsPerEvents steps of a run: the interface processes its pending events
+    // and the canvas shows the values of the moment, but only every few milliseconds, so that
+    // the loop runs at full speed while Pause and Stop still answer at once.
     void processEvents() override;
+    int stepsPerEvents() const override;
 
     // Message boxes shown so far (warnings and questions).
     int messagesShown() const { return messagesShown_; }
@@ -58,7 +59,6 @@ private:
     Tmainframe& frame_;
     int messagesShown_ = 0;
     std::unordered_map<Timer*, QTimer*> timers_;
-    std::uint32_t stepsSinceCheck_ = 0;
     std::chrono::steady_clock::time_point lastEvents_{};
 };
 

@@ -1,10 +1,11 @@
 #pragma once
 // Run control: the interpreter that runs a program as a stack of active commanders, one step
 // at a time, with pause, step in, step over, breakpoints and stop. Pause and stop act only
-// through the run buttons, which the loop reads after every step; between steps the platform
-// lets the user interface process its pending events.
+// through the run buttons, which the loop reads after every step; every so many steps (as the
+// platform asks) the platform lets the user interface process its pending events.
 #include "olvide/engine/run_buttons.h"
 #include "olvide/engine/value_ops.h"
+#include "olvide/model/platform.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,7 +13,6 @@
 
 namespace olvide {
 
-class Platform;
 class TCommander;
 class TMaincommander;
 class Tprogramspace;
@@ -99,6 +99,12 @@ private:
     bool canContinue() const { return !buttons_.enabled(RunButton::ProgramRun); }
     RunResult pausedOrStopped() const;
     void afterStepCheck();
+    // Lets the platform process its events once every stepsPerEvents steps.
+    void letEventsIn() {
+        if (stepsPerEvents_ == 0 || ++sinceEvents_ < stepsPerEvents_) return;
+        sinceEvents_ = 0;
+        platform_.processEvents();
+    }
     bool freeStretch(const TCommander& commander) const;
     // What RunSteps does after a step that did more than change values.
     RunResult afterTransfer(TCommander& commander, StepEffect effect);
@@ -130,7 +136,9 @@ private:
     std::string scratch_; // reused result text: a running loop does not allocate
     std::int64_t executed_ = 0;
     std::int64_t stepLimit_ = 0;
-    int nesting_ = 0; // call records held by the commanders of the run
+    int nesting_ = 0;        // call records held by the commanders of the run
+    int stepsPerEvents_ = 1; // the platform's answer, asked when a free run begins
+    int sinceEvents_ = 0;    // steps since the platform last processed events
     bool halted_ = false;
 };
 

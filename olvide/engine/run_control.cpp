@@ -3,6 +3,7 @@
 
 #include "olvide/engine/flow_rules.h"
 #include "olvide/model/codepage.h"
+#include "olvide/model/objects/break_flag.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
@@ -254,12 +255,12 @@ RunResult Interpreter::afterTransfer(TCommander& commander, StepEffect effect) {
     case StepEffect::Entered:
         return RunResult::Entered;
     case StepEffect::Exited:
-        platform_.processEvents();
+        letEventsIn();
         afterStepCheck();
         return RunResult::Left;
     case StepEffect::ExitNowhere:
         programEnded();
-        platform_.processEvents();
+        letEventsIn();
         afterStepCheck();
         return RunResult::Stopped;
     case StepEffect::Halt:
@@ -286,9 +287,11 @@ RunResult Interpreter::afterTransfer(TCommander& commander, StepEffect effect) {
 }
 
 // The after-step check has nothing to do in a free stretch: still running, the commander still
-// the active one, no breakpoint on its next step, no bound on steps reached.
+// the active one, no breakpoint on its next step (none at all while no flag is set), no bound on
+// steps reached.
 bool Interpreter::freeStretch(const TCommander& commander) const {
     if (!canContinue() || ActiveCommander != &commander || stepLimitReached()) return false;
+    if (!BreakFlag::anySet()) return true;
     const auto next = static_cast<std::size_t>(commander.ProgramCounter); // 0-based
     return next >= commander.Steps.size() || !commander.Steps[next]->IsBreak();
 }
@@ -308,7 +311,7 @@ RunResult Interpreter::RunSteps(TCommander& commander) {
         }
         const StepEffect effect = Execute(*commander.Steps[static_cast<std::size_t>(counter - 1)]);
         if (effect != StepEffect::Done) return afterTransfer(commander, effect);
-        platform_.processEvents();
+        letEventsIn();
         if (freeStretch(commander)) continue;
         afterStepCheck();
         if (!canContinue()) return pausedOrStopped();
@@ -316,6 +319,7 @@ RunResult Interpreter::RunSteps(TCommander& commander) {
 }
 
 void Interpreter::runUntilItStops() {
+    stepsPerEvents_ = platform_.stepsPerEvents();
     while (ActiveCommander) {
         const RunResult r = RunSteps(*ActiveCommander);
         if (r == RunResult::Paused || r == RunResult::Ended || r == RunResult::Stopped) return;
@@ -389,6 +393,7 @@ void Interpreter::start(TMaincommander& main) {
     workspace_.Running = true;
     halted_ = false;
     executed_ = 0;
+    sinceEvents_ = 0;
     nesting_ = 0;
     ActiveCommander = &main;
     main.Caller = nullptr;
@@ -459,6 +464,7 @@ void Interpreter::programStepOver(TMaincommander* startAt) {
     // run go on until that commander is left again (a condition or iteration that enters
     // nothing, or a call that fails, is a single step).
     buttons_.continued();
+    stepsPerEvents_ = platform_.stepsPerEvents();
     StepOnce(active);
     int depth = ActiveCommander != &active ? 1 : 0;
     while (depth > 0) {

@@ -72,6 +72,9 @@ public:
     virtual void commanderActivated(const TCommander&) {}
     // Lets the user interface process its pending events (used between steps of a run).
     virtual void processEvents() {}
+    // How many steps a run executes between two calls of processEvents; 0 when it never
+    // needs to be called. Asked when a run goes on by itself.
+    virtual int stepsPerEvents() const { return 1; }
 };
 
 // A platform that shows nothing and answers every question with its cancelling choice; used
@@ -95,6 +98,8 @@ public:
     Size iconSize(std::string_view) override { return {32, 32}; }
     int textWidth(std::string_view text, int) override { return 6 * static_cast<int>(text.size()); }
     int screenWidth() override { return 1024; }
+    // Nothing is shown, so no run needs to let events in.
+    int stepsPerEvents() const override { return 0; }
 
     static NullPlatform& instance();
 };

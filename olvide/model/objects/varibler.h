@@ -2,6 +2,7 @@
 // TVaribler: the base of every variable-like object. It keeps the value per active call level
 // (Values, newest last), the temporary, derived and breakpoint attributes, the array role and
 // the operation state with its blink.
+#include "olvide/model/objects/break_flag.h"
 #include "olvide/model/objects/timer.h"
 #include "olvide/model/objects/visualor.h"
 
@@ -38,7 +39,7 @@ public:
     Timer BlinkTimer;
     bool IsTemp = false;
     bool IsDerived = false;
-    bool IsBreakpoint = false;
+    BreakFlag IsBreakpoint;
     bool ArrayConverted = false;
     std::uint8_t IndexMode = indexmode::Plain;
     TprogramArray* ArrayObject = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // Tstep: one statement of a commander, and TParameter, one argument binding of a call step.
 #include "olvide/model/elements/program_varibler.h"
+#include "olvide/model/objects/break_flag.h"
 #include "olvide/model/steps/opcode.h"
 
 #include <array>
@@ -80,7 +81,7 @@ public:
     TprogramVaribler* ObjectY;
     TprogramVaribler* ObjectZ;
     Tprogramconstant* Constant;
-    bool StepBreak = false;
+    BreakFlag StepBreak;
     std::vector<TParameter> Parameters;
     std::uint8_t CallView = 0;
     // The operator and constant pictures the step window made for this step.

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -159,6 +160,27 @@ TEST_F(ScenarioTest, PauseAndStopAnswerWithinAHundredMillisecondsOfTheClick) {
     EXPECT_TRUE(run->isEnabled());
     EXPECT_FALSE(stop->isEnabled());
     EXPECT_GT(frame().runDriver().interpreter().stepsExecuted(), stepsAtPause);
+}
+
+TEST_F(ScenarioTest, ATimerOfTheInterfaceGetsItsTurnDuringARunAndItsPauseIsObeyed) {
+    // The run lets the interface in only every so many steps; a timer that fires meanwhile
+    // must still be served, and the run must stop right after the step it was served at.
+    Tprogramspace& program = newProgram();
+    longLoop(program);
+    QAbstractButton* run = frame().toolButton("ProgramRun");
+    QAbstractButton* pause = frame().toolButton("programpause");
+    std::int64_t stepsWhenAsked = -1;
+    QTimer::singleShot(50, pause, [&] {
+        stepsWhenAsked = frame().runDriver().interpreter().stepsExecuted();
+        pause->click();
+    });
+    QTest::mouseClick(run, Qt::LeftButton);
+    ASSERT_GT(stepsWhenAsked, 0) << "the timer fired during the run";
+    EXPECT_TRUE(frame().running());
+    EXPECT_TRUE(run->isEnabled());
+    EXPECT_EQ(frame().runDriver().interpreter().stepsExecuted(), stepsWhenAsked);
+    QTest::mouseClick(frame().toolButton("ProgramStop"), Qt::LeftButton);
+    EXPECT_FALSE(frame().running());
 }
 
 TEST_F(ScenarioTest, ClosingTheMainWindowDuringARunStopsItFirst) {

@@ -21,10 +21,12 @@ public:
     std::function<void()> onEvents;
     void warning(std::string_view text) override { warnings.push_back(toUtf8(text)); }
     bool confirm(std::string_view) override { return true; }
+    int stepsBetweenPumps = 1;
     void processEvents() override {
         ++eventPumps;
         if (onEvents) onEvents();
     }
+    int stepsPerEvents() const override { return stepsBetweenPumps; }
 };
 
 // Places elements and steps in one program space.

@@ -120,6 +120,84 @@ TEST_F(RunLoopTest, PauseAndStopAskedForInTheMiddleOfALoopTakeEffectAfterThatSte
     EXPECT_EQ(sumAtPause, std::to_string(2592 * 2593 / 2));
 }
 
+TEST_F(RunLoopTest, AStepBreakpointSetDuringARunWithoutAnyOtherIsSeenAtItsStep) {
+    // With no flag set anywhere the loop asks no step; the first one set must still count.
+    ASSERT_FALSE(BreakFlag::anySet());
+    TMaincommander* m = summingLoop(1000);
+    std::int64_t setAt = 0;
+    platform.onEvents = [&] {
+        if (platform.eventPumps == 500) {
+            add->StepBreak = true;
+            setAt = run.stepsExecuted();
+        }
+    };
+    run.ProgramRun(m);
+    ASSERT_TRUE(paused());
+    EXPECT_EQ(run.ActiveCommander->step(run.ActiveCommander->ProgramCounter + 1), add);
+    EXPECT_GE(run.stepsExecuted(), setAt);
+    EXPECT_LT(run.stepsExecuted(), setAt + 3);
+    // Cleared again, the run goes to its end without another stop.
+    add->StepBreak = false;
+    platform.onEvents = nullptr;
+    run.ProgramRun(nullptr);
+    EXPECT_TRUE(ended());
+    EXPECT_EQ(value(sum), "500500");
+}
+
+TEST_F(RunLoopTest, ABreakpointOnAStepOfAnotherCommanderDoesNotStopTheLoop) {
+    TMaincommander* m = summingLoop(100);
+    TMaincommander* other = b.main("other");
+    Tstep* elsewhere = b.step(stepkind::WithConstant, "x+A", sum, nullptr, sum, "1");
+    elsewhere->StepBreak = true;
+    ASSERT_TRUE(BreakFlag::anySet());
+    ASSERT_NE(other, m);
+    run.ProgramRun(m);
+    EXPECT_TRUE(ended());
+    EXPECT_EQ(value(sum), "5050");
+    EXPECT_EQ(run.stepsExecuted(), 2 + 3 * 100);
+}
+
+TEST_F(RunLoopTest, APauseSeenByAPlatformAskedEverySoManyStepsStopsTheRunAtOnce) {
+    platform.stepsBetweenPumps = 64;
+    TMaincommander* m = summingLoop(100000);
+    std::int64_t askedAt = 0;
+    std::vector<std::int64_t> pumpedAt;
+    platform.onEvents = [&] {
+        pumpedAt.push_back(run.stepsExecuted());
+        if (platform.eventPumps == 100) {
+            run.programpause();
+            askedAt = run.stepsExecuted();
+        }
+    };
+    run.ProgramRun(m);
+    ASSERT_TRUE(paused());
+    EXPECT_EQ(run.stepsExecuted(), askedAt) << "no step runs after the pause was seen";
+    // Every step but the DOI lets the interface in: one pump every 64 of them.
+    ASSERT_EQ(pumpedAt.size(), 100u);
+    EXPECT_EQ(pumpedAt.front(), 65);
+    for (std::size_t k = 1; k < pumpedAt.size(); ++k)
+        EXPECT_EQ(pumpedAt[k] - pumpedAt[k - 1], 64) << "pump " << k;
+    // Stop is seen the same way.
+    platform.onEvents = [&] {
+        if (platform.eventPumps == 150) {
+            run.ProgramStop();
+            askedAt = run.stepsExecuted();
+        }
+    };
+    run.ProgramRun(nullptr);
+    EXPECT_FALSE(ws.Running);
+    EXPECT_EQ(run.stepsExecuted(), askedAt);
+}
+
+TEST_F(RunLoopTest, APlatformThatNeedsNoEventsIsNeverAsked) {
+    platform.stepsBetweenPumps = 0;
+    TMaincommander* m = summingLoop(1000);
+    run.ProgramRun(m);
+    EXPECT_TRUE(ended());
+    EXPECT_EQ(platform.eventPumps, 0);
+    EXPECT_EQ(value(sum), "500500");
+}
+
 TEST_F(RunLoopTest, TheStepBoundPausesAtExactlyThatStepInsideALoop) {
     TMaincommander* m = summingLoop(1000);
     run.setStepLimit(302); // the head and DOI steps, then 100 turns of three steps

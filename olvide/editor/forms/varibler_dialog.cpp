@@ -61,10 +61,11 @@ TvariblerAttributeDialog::TvariblerAttributeDialog(QWidget* parent)
         if (position >= 0 && position != arrayPosition_) chooseIndex(position);
     });
     // Leaving the name box checks the name, except on the way to Cancel.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (old == VisualorAlias && now != CancelButton && now && now->window() == this)
-            aliasLeft();
-    });
+    aliasWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if (old == VisualorAlias && now != CancelButton && now && now->window() == this)
+                aliasLeft();
+        });
     relayout();
 }
 
@@ -81,8 +82,15 @@ void TvariblerAttributeDialog::hideTemporaryAndParameters() {
     IsOutputParameter->hide();
 }
 
+TvariblerAttributeDialog::~TvariblerAttributeDialog() {
+    disconnect(aliasWatch_);
+    for (const QPointer<QWidget>& widget : watched_)
+        if (widget) widget->removeEventFilter(this);
+}
+
 void TvariblerAttributeDialog::watchValue(QWidget* widget) {
     widget->installEventFilter(this);
+    watched_.push_back(widget);
 }
 
 void TvariblerAttributeDialog::showFields(const AttributeWindow& window) {

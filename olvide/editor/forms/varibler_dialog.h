@@ -6,6 +6,9 @@
 // Down in the value store it and walk to the previous or next index.
 #include "olvide/editor/forms/visualor_dialog.h"
 
+#include <QPointer>
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 
@@ -20,6 +23,7 @@ class TvariblerAttributeDialog : public TvisualorAttributeDialog {
 
 public:
     explicit TvariblerAttributeDialog(QWidget* parent = nullptr);
+    ~TvariblerAttributeDialog() override;
 
     // The check of a name box that is left: a message (code page) or empty. Set by whoever
     // opens the dialog.
@@ -73,6 +77,10 @@ private:
     int arrayPosition_ = 0;
     bool arrayEnabled_ = true;
     bool checkingAlias_ = false;
+    // Undone before the widgets go: destroying them moves the focus and sends events, which
+    // must not reach a dialog that is half destroyed.
+    QMetaObject::Connection aliasWatch_;
+    std::vector<QPointer<QWidget>> watched_;
 };
 
 } // namespace olvide::forms

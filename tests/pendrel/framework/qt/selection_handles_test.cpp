@@ -7,13 +7,12 @@
 #include "pendrel/framework/properties.h"
 #include "pendrel/framework/qt/back_buffer.h"
 #include "pendrel/framework/selection_handles.h"
+#include "test_colors.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-constexpr long kWhite = 0xFFFFFF;
-constexpr long kBlack = 0x000000;
-constexpr long kRed = 0x0000FF;
+using namespace test_colors;
 
 // A 200 × 150 window holding an object view that counts in pixels, with two red squares.
 struct HandlesOnScreen : ::testing::Test {

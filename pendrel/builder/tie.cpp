@@ -271,7 +271,7 @@ public:
     // Enter deposits the line and closes the pop-up, which destroys this field: nothing of
     // the field may be touched after that.
     void KeyEvent(int key) override {
-        if (key != '\r' && key != '\n') {
+        if (key != gkey::kEnter && key != gkey::kLineFeed) {
             GInputBox::KeyEvent(key);
             return;
         }

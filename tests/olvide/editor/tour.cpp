@@ -225,8 +225,9 @@ TEST_F(Tour, ViewsBesideTheProgramSpace) {
     showViews(program);
     auto* loop = firstOf<TprogramIteration>(program);
     ASSERT_NE(loop, nullptr);
-    if (!shown(*loop->ForCommander))
+    if (!shown(*loop->ForCommander)) {
         ASSERT_TRUE(chooseFromMenu(*loop, {"IterationParameter", "IterationShowForman"}));
+    }
     click(*loop->ForCommander);
     views::StepWindow& steps = frame().views().stepWindow();
     stepTool("StepHeadSpeedButton");

@@ -2,6 +2,7 @@
 #include "olvide/engine/interpreter.h"
 
 #include "olvide/engine/flow_rules.h"
+#include "olvide/engine/plain_steps.h"
 
 #include "olvide/model/codepage.h"
 #include "olvide/model/commanders/commander.h"
@@ -41,35 +42,20 @@ Clip clipOf(const TprogramVaribler* object) {
     return clip;
 }
 
-// The object a role names; none for the constant.
-TprogramVaribler* operandObject(const Tstep& step, Role role) {
-    switch (role) {
-    case Role::X:
-        return step.ObjectX;
-    case Role::Y:
-        return step.ObjectY;
-    case Role::Z:
-        return step.ObjectZ;
-    default:
-        return nullptr;
-    }
-}
-
 // The value an operand role reads: an object's current value or the constant's text.
 const std::string& operandValue(const Tstep& step, Role role) {
     return role == Role::A ? step.constantText() : valueOf(operandObject(step, role));
 }
 
-// The same read as a number (the lenient reading), without making the text of a number.
-double operandNumber(const Tstep& step, Role role) {
-    if (role == Role::A) return step.constantNumber();
-    return numberOf(operandObject(step, role));
-}
-
 } // namespace
 
+void Interpreter::warn(const std::string& message) {
+    free_ = 0;
+    platform_.warning(message);
+}
+
 void Interpreter::report(Fault fault, std::string_view operand) {
-    platform_.warning(faultMessage(fault, operand));
+    warn(faultMessage(fault, operand));
 }
 
 // Writes the result of an operation that may fail: the stated result after a numeric
@@ -96,38 +82,15 @@ StepEffect Interpreter::writeReal(Fault fault, double r, TprogramVaribler* z) {
     return StepEffect::Done;
 }
 
-StepEffect Interpreter::executeNumeric(const Tstep& step) {
-    const NumericPlan& plan = step.plan();
-    const double first = operandNumber(step, plan.first);
-    const double second = operandNumber(step, plan.second);
-    const double left = plan.swapped ? second : first;
-    const double right = plan.swapped ? first : second;
-    TprogramVaribler* result = operandObject(step, plan.result);
-    if (plan.kind == NumericPlan::Compare) {
-        setValue(result, booleanText(compareNumbers(plan.comparison, left, right)));
-        return StepEffect::Done;
-    }
-    double r = 0;
-    const Fault fault = realArithmetic(plan.sign, left, right, r);
-    if (fault == Fault::None) { // the common case, kept short for the running loop
-        writeNumber(result, r);
-        return StepEffect::Done;
-    }
-    return writeReal(fault, r, result);
-}
-
 StepEffect Interpreter::Execute(const Tstep& step) {
+    // Steps that only read numbers, or do nothing: decoded with the step, read without making
+    // texts.
+    if (step.plan().kind != NumericPlan::Other) return executePlain(step);
     ++executed_;
-    // Steps that only read numbers: decoded with the step, read without making texts.
-    if (step.plan().kind != NumericPlan::Other) return executeNumeric(step);
     const OpInfo& info = step.info();
     // Operands are read before the result is written, so that a result may be an operand; x
     // is read before y whatever order the code shows them in, because an index that reaches
     // past its array says so when it is read.
-    // Head steps and comments read nothing (a code that does nothing still reads its objects:
-    // an index past its array says so).
-    if (info.action == Action::Nothing && !step.ObjectX && !step.ObjectY && !step.ObjectZ)
-        return StepEffect::Done;
     const bool yThenX = info.left == Role::Y && info.right == Role::X;
     const std::string& first = operandValue(step, yThenX ? info.right : info.left);
     const std::string& second = operandValue(step, yThenX ? info.left : info.right);
@@ -223,7 +186,7 @@ StepEffect Interpreter::executeClip(Action action, const Tstep& step, const std:
 StepEffect Interpreter::executeCall(const Tstep& step) {
     TMaincommander* called = step.calledCommander();
     if (!step.calledProgram() || !called) {
-        platform_.warning(cp("函数调用出错!"));
+        warn(cp("函数调用出错!"));
         return StepEffect::Done;
     }
     if (nestingFull()) return stopNesting("函数调用嵌套太深,程序停止运行!");
@@ -238,14 +201,6 @@ bool hasBody(const TCommander* commander) {
 }
 
 } // namespace
-
-// The loop test of an iteration: go on while the value has not passed the end, in the
-// direction of the step.
-bool iterationGoesOn(const TprogramIteration& iteration, double s) {
-    const double c = iteration.number();
-    const double to = numberOf(iteration.ToPart);
-    return (s > 0 && c <= to) || (s <= 0 && c >= to);
-}
 
 StepEffect Interpreter::doCondition(const Tstep& step) {
     auto* condition = dynamic_cast<Tprogramcondition*>(step.ObjectX);

@@ -1,11 +1,16 @@
 #pragma once
-// The loop test shared by "DOI" and the end of a for commander.
-namespace olvide {
+// The loop test shared by "DOI" and the end of a for commander. Inline: the end of a loop's body
+// asks it at every turn.
+#include "olvide/model/elements/number.h"
 
-class TprogramIteration;
+namespace olvide {
 
 // With s the step value (read by the caller, which may have read it already) and c the
 // iteration's value: goes on when s > 0 and c <= to, or when s <= 0 and c >= to.
-bool iterationGoesOn(const TprogramIteration& iteration, double step);
+inline bool iterationGoesOn(const TprogramIteration& iteration, double s) {
+    const double c = iteration.number();
+    const double to = numberOf(iteration.ToPart);
+    return (s > 0 && c <= to) || (s <= 0 && c >= to);
+}
 
 } // namespace olvide

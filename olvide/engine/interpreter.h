@@ -106,6 +106,14 @@ private:
         platform_.processEvents();
     }
     bool freeStretch(const TCommander& commander) const;
+    // How many steps may run, one after another, with nothing looked at after them: none while
+    // any breakpoint is set; otherwise up to the platform's next events or the step bound.
+    std::int64_t freeSteps() const;
+    // A numeric step or one that does nothing (plain_steps.h).
+    StepEffect executePlain(const Tstep& step);
+    // Shows a message in the middle of a step: the message may have let the user act, so the
+    // run loop looks at the buttons after this step.
+    void warn(const std::string& message);
     // What RunSteps does after a step that did more than change values.
     RunResult afterTransfer(TCommander& commander, StepEffect effect);
     void programEnded();
@@ -124,7 +132,6 @@ private:
     StepEffect executeCall(const Tstep& step);
     StepEffect writeFaulted(Faulted result, TprogramVaribler* z);
     StepEffect writeReal(Fault fault, double r, TprogramVaribler* z);
-    StepEffect executeNumeric(const Tstep& step);
     // Entering one more commander would pass kMaxNestingDepth.
     bool nestingFull() const { return nesting_ >= kMaxNestingDepth; }
     // Shows the message and stops the run as Stop does.
@@ -137,8 +144,9 @@ private:
     std::int64_t executed_ = 0;
     std::int64_t stepLimit_ = 0;
     int nesting_ = 0;        // call records held by the commanders of the run
-    int stepsPerEvents_ = 1; // the platform's answer, asked when a free run begins
-    int sinceEvents_ = 0;    // steps since the platform last processed events
+    int stepsPerEvents_ = 1;       // the platform's answer, asked when a free run begins
+    std::int64_t sinceEvents_ = 0; // steps since the platform last processed events
+    std::int64_t free_ = 0;        // steps the run loop may still run without looking (freeSteps)
     bool halted_ = false;
 };
 

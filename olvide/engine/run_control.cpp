@@ -2,11 +2,15 @@
 #include "olvide/engine/interpreter.h"
 
 #include "olvide/engine/flow_rules.h"
+#include "olvide/engine/plain_steps.h"
 #include "olvide/model/codepage.h"
 #include "olvide/model/objects/break_flag.h"
 #include "olvide/model/platform.h"
 #include "olvide/model/space/programspace.h"
 #include "olvide/model/space/workspace.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace olvide {
 
@@ -73,7 +77,7 @@ void Interpreter::ReturnTo(TCommander* caller) {
 }
 
 StepEffect Interpreter::stopNesting(const char* message) {
-    platform_.warning(cp(message));
+    warn(cp(message));
     halted_ = true;
     // Thousands of levels are of no use to look at: every one is given back at once.
     ProgramStop();
@@ -198,7 +202,10 @@ RunResult Interpreter::EndOfCommander(TCommander& commander) {
             const double step = numberOf(iteration->StepPart);
             double next = 0;
             const Fault f = realArithmetic('+', iteration->number(), step, next);
-            writeReal(f, next, iteration);
+            if (f == Fault::None)
+                iteration->setNumber(next);
+            else
+                writeReal(f, next, iteration);
             again = iterationGoesOn(*iteration, step);
         }
     } else if (auto* condition = dynamic_cast<Tprogramcondition*>(commander.ownerElement());
@@ -296,23 +303,49 @@ bool Interpreter::freeStretch(const TCommander& commander) const {
     return next >= commander.Steps.size() || !commander.Steps[next]->IsBreak();
 }
 
+std::int64_t Interpreter::freeSteps() const {
+    if (BreakFlag::anySet()) return 0;
+    constexpr std::int64_t kNoBound = std::numeric_limits<std::int64_t>::max();
+    // The step that reaches the bound, or after which the platform takes its events, is the
+    // first one that has to be looked at.
+    const std::int64_t toEvents = stepsPerEvents_ > 0 ? stepsPerEvents_ - sinceEvents_ - 1 : kNoBound;
+    const std::int64_t toLimit = stepLimit_ > 0 ? stepLimit_ - executed_ - 1 : kNoBound;
+    return std::max<std::int64_t>(0, std::min(toEvents, toLimit));
+}
+
 RunResult Interpreter::RunSteps(TCommander& commander) {
     // A pause seen after the last transfer of control: nothing more runs.
     if (!canContinue()) return pausedOrStopped();
+    free_ = freeSteps();
     for (;;) {
         const int counter = ++commander.ProgramCounter;
         if (counter > commander.stepCount()) {
             const RunResult r = EndOfCommander(commander);
             // A loop that starts again goes on here, as it would when called again.
+            if (r == RunResult::Again && ActiveCommander == &commander && free_ > 0 &&
+                canContinue())
+                continue;
             if (r == RunResult::Again && freeStretch(commander)) continue;
             afterStepCheck();
             if (r == RunResult::Again && ActiveCommander == &commander && canContinue()) continue;
             return r;
         }
-        const StepEffect effect = Execute(*commander.Steps[static_cast<std::size_t>(counter - 1)]);
+        const Tstep& step = *commander.Steps[static_cast<std::size_t>(counter - 1)];
+        const StepEffect effect =
+            step.plan().kind != NumericPlan::Other ? executePlain(step) : Execute(step);
         if (effect != StepEffect::Done) return afterTransfer(commander, effect);
+        // Steps that need no look after them go on at once; the buttons are looked at all the
+        // same, a message shown by the step may have let the user press one.
+        if (free_ > 0 && canContinue()) {
+            --free_;
+            ++sinceEvents_;
+            continue;
+        }
         letEventsIn();
-        if (freeStretch(commander)) continue;
+        if (freeStretch(commander)) {
+            free_ = freeSteps();
+            continue;
+        }
         afterStepCheck();
         if (!canContinue()) return pausedOrStopped();
     }

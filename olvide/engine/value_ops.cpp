@@ -81,39 +81,15 @@ Faulted arithmetic(char op, std::string_view left, std::string_view right, std::
     return {f, {}};
 }
 
-namespace {
-
-template <typename T> bool compare(Comparison op, const T& a, const T& b) {
-    switch (op) {
-    case Comparison::Greater:
-        return a > b;
-    case Comparison::Less:
-        return a < b;
-    case Comparison::GreaterEqual:
-        return a >= b;
-    case Comparison::LessEqual:
-        return a <= b;
-    case Comparison::Equal:
-        return a == b;
-    case Comparison::NotEqual:
-        return a != b;
-    }
-    return false;
-}
-
-} // namespace
 
 bool compareNumbers(Comparison op, std::string_view left, std::string_view right) {
     return compareNumbers(op, lenientNumber(left), lenientNumber(right));
 }
 
-bool compareNumbers(Comparison op, double left, double right) {
-    return compare(op, left, right);
-}
 
 bool compareTexts(Comparison op, std::string_view left, std::string_view right) {
     // char_traits<char> compares as unsigned char: byte values, as the code page orders them.
-    return compare(op, left, right);
+    return compareValues(op, left, right);
 }
 
 std::string_view booleanAnd(std::string_view x, std::string_view y) {

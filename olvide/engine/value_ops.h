@@ -88,7 +88,28 @@ std::string_view faultText(Fault fault);
 
 // Numbers: lenient, exact comparison of the doubles.
 bool compareNumbers(Comparison op, std::string_view left, std::string_view right);
-bool compareNumbers(Comparison op, double left, double right);
+// The comparison of two values of one kind; numbers inline, since a running loop compares at
+// every turn.
+template <typename T> bool compareValues(Comparison op, const T& a, const T& b) {
+    switch (op) {
+    case Comparison::Greater:
+        return a > b;
+    case Comparison::Less:
+        return a < b;
+    case Comparison::GreaterEqual:
+        return a >= b;
+    case Comparison::LessEqual:
+        return a <= b;
+    case Comparison::Equal:
+        return a == b;
+    case Comparison::NotEqual:
+        return a != b;
+    }
+    return false;
+}
+inline bool compareNumbers(Comparison op, double left, double right) {
+    return compareValues(op, left, right);
+}
 // Texts: byte values, case-sensitive, a prefix sorts first.
 bool compareTexts(Comparison op, std::string_view left, std::string_view right);
 

@@ -147,14 +147,33 @@ const std::string& TValueVaribler::startValueAt(int level) const {
     return Stores[static_cast<std::size_t>(clampStore(store))].StoreValue;
 }
 
-const std::string& TValueVaribler::GetValue() const {
+void TValueVaribler::findNewest() const {
+    newest_.epoch = ValueLevels::epoch();
     const int level = currentLevel();
-    if (level == 0) return emptyText();
-    const ValueCell* cell = writtenAt(level);
-    return cell ? cell->text() : startValueAt(level);
+    if (level == 0) { // outside a run: nothing is written, and nothing reads as 0
+        newest_.cell = nullptr;
+        newest_.startText = &emptyText();
+        newest_.startNumber = 0;
+        return;
+    }
+    // The newest level's value, when written, is the last one (one per level, oldest first).
+    newest_.cell = !written_.empty() && written_.back().level == level ? &written_.back().cell
+                                                                        : nullptr;
+    newest_.startText = &startValueAt(level);
+    newest_.startNumber = startNumberAt(level);
+}
+
+const std::string& TValueVaribler::GetValue() const {
+    if (newest_.epoch != ValueLevels::epoch()) findNewest();
+    return newest_.cell ? newest_.cell->text() : *newest_.startText;
 }
 
 void TValueVaribler::SetValue(std::string_view value) {
+    if (newest_.epoch != ValueLevels::epoch()) findNewest();
+    if (newest_.cell) {
+        newest_.cell->setText(value);
+        return;
+    }
     const int level = currentLevel();
     if (level > 0) writableAt(level).setText(value);
 }
@@ -180,12 +199,6 @@ double TValueVaribler::readStartNumber(int level) const {
     startNumberStore_ = store;
     startNumberRun_ = levels.runSerial();
     return startNumber_;
-}
-
-double TValueVaribler::numberAt(int level) const {
-    if (level == 0) return 0.0; // the reading of the empty text
-    if (const ValueCell* cell = writtenAt(level)) return cell->number();
-    return startNumberAt(level);
 }
 
 double TValueVaribler::GetNumber() const {
@@ -223,10 +236,12 @@ int TValueVaribler::LevelCount() const {
 
 void TValueVaribler::resetRunValue() {
     written_.clear();
+    ValueLevels::changed();
 }
 
 void TValueVaribler::dropLevel(int level) const {
     if (!written_.empty() && written_.back().level == level) written_.pop_back();
+    ValueLevels::changed();
 }
 
 void TValueVaribler::forgetStore(int storeIndex) {

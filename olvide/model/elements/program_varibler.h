@@ -4,6 +4,7 @@
 // part in the operation protocol, and the run bookkeeping that the value kinds fill in.
 #include "olvide/model/objects/program_services.h"
 #include "olvide/model/objects/value_cell.h"
+#include "olvide/model/objects/value_levels.h"
 #include "olvide/model/objects/varibler.h"
 
 #include <array>
@@ -124,22 +125,19 @@ public:
     void SetCallerValue(std::string_view value) override;
     double GetNumber() const override;
     void SetNumber(double value) override;
-    // GetNumber and SetNumber without the virtual call, the common case inline: the newest
-    // level has a value of its own.
+    // GetNumber and SetNumber without the virtual call, the common case inline: nothing about
+    // the levels changed since this object last looked up its newest value.
     double number() const {
-        const int level = currentLevel();
-        if (written_.empty()) return level > 0 ? startNumberAt(level) : 0.0;
-        if (written_.back().level == level) return written_.back().cell.number();
-        return numberAt(level);
+        if (newest_.epoch != ValueLevels::epoch()) findNewest();
+        return newest_.cell ? newest_.cell->number() : newest_.startNumber;
     }
     void setNumber(double value) {
-        const int level = currentLevel();
-        if (!written_.empty() && written_.back().level == level) {
-            ValueCell& cell = written_.back().cell;
-            if (!cell.setNumber(value)) writeFraction(cell, value);
+        if (newest_.epoch != ValueLevels::epoch()) findNewest();
+        if (ValueCell* cell = newest_.cell) {
+            if (!cell->setNumber(value)) writeFraction(*cell, value);
             return;
         }
-        setNumberAt(level, value);
+        setNumberAt(currentLevel(), value);
     }
     // Takes the value of another value object at its newest level, number and all.
     void CopyValue(const TValueVaribler& from);
@@ -177,7 +175,10 @@ protected:
         return readStartNumber(level);
     }
     // A store changed: the number read from it is read again.
-    void storesChanged() { startNumberStore_ = kNoStore; }
+    void storesChanged() {
+        startNumberStore_ = kNoStore;
+        ValueLevels::changed();
+    }
     void saveStores(RecordWriter& writer) const;
     void loadStores(RecordReader& reader);
     // The value the window shows: the store's, or while running the current one.
@@ -185,7 +186,6 @@ protected:
     void takeShownValue(const std::string& value);
 
 private:
-    double numberAt(int level) const;
     double readStartNumber(int level) const;
     void setNumberAt(int level, double value);
     static void writeFraction(ValueCell& cell, double value);
@@ -201,6 +201,18 @@ private:
     mutable std::uint64_t startNumberRun_ = 0;
     static constexpr int kNoStore = std::numeric_limits<int>::min(); // no level starts from it
     mutable int startNumberStore_ = kNoStore;
+
+    // What the newest level reads, as found at `epoch`: the value written there, or none and
+    // the start store's text and number. A running loop reads and writes through it without
+    // looking up its level.
+    struct Newest {
+        std::uint64_t epoch = 0; // never a ValueLevels epoch
+        ValueCell* cell = nullptr;
+        const std::string* startText = nullptr;
+        double startNumber = 0;
+    };
+    mutable Newest newest_;
+    void findNewest() const;
 };
 
 // The number of an element, read straight from a value kind; 0 for none.

@@ -9,6 +9,7 @@ namespace olvide {
 void ValueLevels::push(int store) {
     if (levels_.empty()) ++runSerial_;
     levels_.push_back(Level{store, {}});
+    changed();
 }
 
 void ValueLevels::pop() {
@@ -19,10 +20,12 @@ void ValueLevels::pop() {
     levels_.pop_back();
     for (const TValueVaribler* object : writers)
         object->dropLevel(level);
+    changed();
 }
 
 void ValueLevels::written(int level, const TValueVaribler& object) {
     levels_[static_cast<std::size_t>(level - 1)].writers.push_back(&object);
+    changed();
 }
 
 void ValueLevels::forget(const TValueVaribler& object) {

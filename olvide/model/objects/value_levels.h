@@ -21,12 +21,21 @@ public:
     // Counts every start of a run of this program (depth going from 0 to 1), so that what an
     // object prepares once per run can tell a new run from the one it prepared for.
     std::uint64_t runSerial() const { return runSerial_; }
+    // Changes whenever a level of any program comes or goes, a value is written at a level for
+    // the first time, or a value store changes: what an object found for its newest level
+    // stays right as long as this stays the same. One count for the process, so that reading
+    // it costs a load (the model is used from one thread).
+    static std::uint64_t epoch() { return epoch_; }
+    static void changed() { ++epoch_; }
 
     void push(int store);
     // Drops the newest level: every object that wrote at it forgets that value.
     void pop();
     // Drops every level (the objects clear their own values).
-    void clear() { levels_.clear(); }
+    void clear() {
+        levels_.clear();
+        changed();
+    }
     // The object wrote its first value at the level.
     void written(int level, const TValueVaribler& object);
     // The object goes away: no level may call it back.
@@ -41,6 +50,7 @@ private:
     };
     std::vector<Level> levels_;
     std::uint64_t runSerial_ = 0;
+    static inline std::uint64_t epoch_ = 1;
 };
 
 } // namespace olvide

@@ -58,6 +58,11 @@ void Tstep::decode() {
     const char sign = row.sign.empty() ? '\0' : row.sign.front();
     const bool real = row.action == Action::Arithmetic &&
                       (sign == '+' || sign == '-' || sign == '*' || sign == '/');
+    // A code that does nothing still reads its objects: an index past its array says so.
+    if (row.action == Action::Nothing && !ObjectX && !ObjectY && !ObjectZ) {
+        plan_.kind = NumericPlan::Nothing;
+        return;
+    }
     if (!real && row.action != Action::CompareNumbers) return;
     plan_.kind = real ? NumericPlan::Real : NumericPlan::Compare;
     plan_.sign = sign;

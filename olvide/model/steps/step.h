@@ -50,9 +50,10 @@ struct StepRecord {
 };
 
 // What the running loop needs of a step's row, decoded with its code: the numeric steps (the
-// four real operations and the numeric comparisons) with their operands in reading order.
+// four real operations and the numeric comparisons) with their operands in reading order, and
+// the steps that read and write nothing (head steps, comments without objects).
 struct NumericPlan {
-    enum Kind : std::uint8_t { Other, Real, Compare };
+    enum Kind : std::uint8_t { Other, Real, Compare, Nothing };
     Kind kind = Other;
     char sign = 0;
     Comparison comparison = Comparison::Equal;

@@ -2,6 +2,7 @@
 // The steps that only read and write numbers, and those that do nothing: the run loop executes
 // them inline, without going through the general step dispatch. Their operands are read in
 // the order the step's plan gives (x before y), as numbers, without making any text.
+#include "common/hot_path.h"
 #include "olvide/engine/interpreter.h"
 #include "olvide/model/elements/program_varibler.h"
 #include "olvide/model/objects/constant.h"
@@ -10,7 +11,7 @@
 namespace olvide {
 
 // The object a role names; none for the constant.
-inline TprogramVaribler* operandObject(const Tstep& step, Role role) {
+OLVAN_HOT_INLINE TprogramVaribler* operandObject(const Tstep& step, Role role) {
     switch (role) {
     case Role::X:
         return step.ObjectX;
@@ -24,12 +25,12 @@ inline TprogramVaribler* operandObject(const Tstep& step, Role role) {
 }
 
 // An operand read as a number (the lenient reading), without making the text of a number.
-inline double operandNumber(const Tstep& step, Role role) {
+OLVAN_HOT_INLINE double operandNumber(const Tstep& step, Role role) {
     if (role == Role::A) return step.Constant ? step.Constant->number() : 0.0;
     return numberOf(operandObject(step, role));
 }
 
-inline StepEffect Interpreter::executePlain(const Tstep& step) {
+OLVAN_HOT_INLINE StepEffect Interpreter::executePlain(const Tstep& step) {
     ++executed_;
     const NumericPlan& plan = step.plan();
     if (plan.kind == NumericPlan::Nothing) return StepEffect::Done;

@@ -3,6 +3,7 @@
 // conversions of number_text.h and results are written as text into `out`, whose storage is
 // reused so that a running loop does not allocate. Each operation answers a Fault that tells
 // whether a result was written and what the interpreter has to say about it.
+#include "common/hot_path.h"
 #include "olvide/model/number_text.h"
 #include "olvide/model/steps/opcode.h"
 
@@ -50,7 +51,7 @@ struct Faulted {
 Faulted arithmetic(char op, std::string_view left, std::string_view right, std::string& out);
 // The fault of a real result: infinite or not a number, or a result that fell below the least
 // normal number (or to 0 when it could not be 0).
-inline Fault realFault(double r, bool canUnderflow) {
+OLVAN_HOT_INLINE Fault realFault(double r, bool canUnderflow) {
     constexpr double kMax = std::numeric_limits<double>::max();
     constexpr double kMin = std::numeric_limits<double>::min(); // the least normal number
     if (!(r >= -kMax && r <= kMax)) return Fault::Overflow;     // infinite, or not a number
@@ -59,7 +60,7 @@ inline Fault realFault(double r, bool canUnderflow) {
 }
 // "+", "-", "*", "/" on numbers already read: None with the result in r, or the fault whose
 // stated result (faultText) is written instead. Inline: the running loop's arithmetic.
-inline Fault realArithmetic(char op, double a, double b, double& r) {
+OLVAN_HOT_INLINE Fault realArithmetic(char op, double a, double b, double& r) {
     switch (op) {
     case '+':
         r = a + b;
@@ -107,7 +108,7 @@ template <typename T> bool compareValues(Comparison op, const T& a, const T& b) 
     }
     return false;
 }
-inline bool compareNumbers(Comparison op, double left, double right) {
+OLVAN_HOT_INLINE bool compareNumbers(Comparison op, double left, double right) {
     return compareValues(op, left, right);
 }
 // Texts: byte values, case-sensitive, a prefix sorts first.

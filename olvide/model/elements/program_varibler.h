@@ -2,6 +2,7 @@
 // TprogramVaribler: the base of every program element (the variables a user places). It adds
 // the element-pattern bounds and a temporary's life span, the click and key handling that take
 // part in the operation protocol, and the run bookkeeping that the value kinds fill in.
+#include "common/hot_path.h"
 #include "olvide/model/objects/program_services.h"
 #include "olvide/model/objects/value_cell.h"
 #include "olvide/model/objects/value_levels.h"
@@ -100,7 +101,9 @@ inline constexpr int kStoreCount = 8;
 // main commander in the order of the commander list.
 class TValueVaribler : public TprogramVaribler {
 public:
-    explicit TValueVaribler(ProgramServices* owner) : TprogramVaribler(owner) {}
+    explicit TValueVaribler(ProgramServices* owner) : TprogramVaribler(owner) {
+        valueObject_ = this;
+    }
 
     std::array<ValueStore, kStoreCount> Stores;
 
@@ -127,11 +130,11 @@ public:
     void SetNumber(double value) override;
     // GetNumber and SetNumber without the virtual call, the common case inline: nothing about
     // the levels changed since this object last looked up its newest value.
-    double number() const {
+    OLVAN_HOT_INLINE double number() const {
         if (newest_.epoch != ValueLevels::epoch()) findNewest();
         return newest_.cell ? newest_.cell->number() : newest_.startNumber;
     }
-    void setNumber(double value) {
+    OLVAN_HOT_INLINE void setNumber(double value) {
         if (newest_.epoch != ValueLevels::epoch()) findNewest();
         if (ValueCell* cell = newest_.cell) {
             if (!cell->setNumber(value)) writeFraction(*cell, value);
@@ -216,14 +219,14 @@ private:
 };
 
 // The number of an element, read straight from a value kind; 0 for none.
-inline double numberOf(const TprogramVaribler* object) {
+OLVAN_HOT_INLINE double numberOf(const TprogramVaribler* object) {
     if (!object) return 0.0;
     if (const TValueVaribler* value = object->valueObject()) return value->number();
     return object->GetNumber();
 }
 
 // Writes a number into an element, straight into a value kind; none takes nothing.
-inline void writeNumber(TprogramVaribler* object, double number) {
+OLVAN_HOT_INLINE void writeNumber(TprogramVaribler* object, double number) {
     if (!object) return;
     if (TValueVaribler* value = object->valueObject())
         value->setNumber(number);

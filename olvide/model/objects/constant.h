@@ -2,6 +2,7 @@
 // Constants: a value held as text, named by its value. Program constants are the constant
 // operands of steps and live in the program space's constant list; step constants are their
 // pictures in the step window.
+#include "common/hot_path.h"
 #include "olvide/model/objects/visualor.h"
 
 namespace olvide {
@@ -15,7 +16,7 @@ public:
 
     // The lenient reading of the value, read again only when the text has changed (the step
     // window changes it in place while a run is paused).
-    double number() const {
+    OLVAN_HOT_INLINE double number() const {
         if (!numberKnown_ || numberRead_ != ConstantValue) readNumber();
         return number_;
     }

@@ -4,6 +4,7 @@
 // number instead of text; its text is then made by the formatting rule only when somebody
 // looks at it. Only numbers whose text reads back as exactly the same number are kept that
 // way, so that nobody can tell the difference from a value written as text.
+#include "common/hot_path.h"
 #include <string>
 #include <string_view>
 
@@ -15,12 +16,12 @@ public:
 
     const std::string& text() const { return textMade_ ? text_ : makeText(); }
     // The lenient reading of the text.
-    double number() const { return numberKnown_ ? number_ : readNumber(); }
+    OLVAN_HOT_INLINE double number() const { return numberKnown_ ? number_ : readNumber(); }
     void setText(std::string_view text);
     // Keeps a whole number (its text reads back exactly); false, with nothing changed, for
     // any other value, which the caller writes as text. Inline: a running loop writes its
     // counters through it at every turn.
-    bool setNumber(double value) {
+    OLVAN_HOT_INLINE bool setNumber(double value) {
         // A whole number is written without a point and reads back as itself; a fraction is
         // rounded to 8 decimals by its text, so it has to go through the text.
         if (!isWhole(value)) return false;
@@ -34,7 +35,7 @@ public:
 
 private:
     // Whole and finite, without a call to trunc: from 2^52 on every double is whole.
-    static bool isWhole(double value) {
+    OLVAN_HOT_INLINE static bool isWhole(double value) {
         if (value < 4503599627370496.0 && value > -4503599627370496.0)
             return static_cast<double>(static_cast<long long>(value)) == value;
         return value - value == 0; // finite

@@ -281,6 +281,45 @@ TEST_F(Values, ReadingANumberFromItsStoreWritesNothingAtTheLevel) {
     space.resetRun();
 }
 
+// A running loop reads and writes through what the object found for its newest level; every
+// change below it (a caller's value written, which moves the object's values in memory, a level
+// left, a store changed) is seen by the next read.
+TEST_F(Values, TheNewestValueFollowsEveryChangeOfTheLevels) {
+    TMaincommander& first = placeMain();
+    TMaincommander* second = space.placeMainCommander(50, 50);
+    auto& number = place<TprogramNumber>(kind::Number);
+    number.Stores[0].StoreValue = "4";
+    number.Stores[1].StoreValue = "10";
+    space.enterRun(first);
+    space.enterRun(*second);
+    EXPECT_EQ(number.number(), 10);
+    number.setNumber(3);
+    EXPECT_EQ(number.number(), 3);
+    for (int i = 0; i < 3; ++i) { // the caller's value goes in before the newest one
+        number.SetCallerValue(std::to_string(5 + i));
+        EXPECT_EQ(number.number(), 3);
+        number.setNumber(number.number() + 1);
+    }
+    EXPECT_EQ(number.GetValue(), "6");
+    EXPECT_EQ(number.GetCallerValue(), "7");
+    space.leaveRun(*second);
+    EXPECT_EQ(number.number(), 7);
+    number.setNumber(-2.5);
+    EXPECT_EQ(number.GetValue(), "-2.5");
+    auto& other = place<TprogramNumber>(kind::Number);
+    other.setAllStores("1");
+    EXPECT_EQ(other.number(), 1);
+    other.setAllStores("2");
+    EXPECT_EQ(other.number(), 2) << "a store changed during the run";
+    other.SetValue("9");
+    EXPECT_EQ(other.number(), 9);
+    space.resetRun();
+    EXPECT_EQ(number.number(), 0);
+    EXPECT_EQ(other.GetValue(), "");
+    other.setNumber(4);
+    EXPECT_EQ(other.GetValue(), "") << "outside a run nothing is written";
+}
+
 // A function's values go when the call that wrote them is left, also after the object was
 // deleted while the call ran.
 TEST_F(Values, AnObjectFreedDuringARunLeavesNoTraceInTheLevels) {

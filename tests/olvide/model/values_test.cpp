@@ -297,7 +297,7 @@ TEST_F(Values, TheNewestValueFollowsEveryChangeOfTheLevels) {
     EXPECT_EQ(number.number(), 3);
     for (int i = 0; i < 3; ++i) { // the caller's value goes in before the newest one
         number.SetCallerValue(std::to_string(5 + i));
-        EXPECT_EQ(number.number(), 3);
+        EXPECT_EQ(number.number(), 3 + i);
         number.setNumber(number.number() + 1);
     }
     EXPECT_EQ(number.GetValue(), "6");

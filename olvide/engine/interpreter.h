@@ -143,7 +143,7 @@ private:
     std::string scratch_; // reused result text: a running loop does not allocate
     std::int64_t executed_ = 0;
     std::int64_t stepLimit_ = 0;
-    int nesting_ = 0;        // call records held by the commanders of the run
+    int nesting_ = 0;              // call records held by the commanders of the run
     int stepsPerEvents_ = 1;       // the platform's answer, asked when a free run begins
     std::int64_t sinceEvents_ = 0; // steps since the platform last processed events
     std::int64_t free_ = 0;        // steps the run loop may still run without looking (freeSteps)

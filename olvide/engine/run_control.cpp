@@ -308,7 +308,8 @@ std::int64_t Interpreter::freeSteps() const {
     constexpr std::int64_t kNoBound = std::numeric_limits<std::int64_t>::max();
     // The step that reaches the bound, or after which the platform takes its events, is the
     // first one that has to be looked at.
-    const std::int64_t toEvents = stepsPerEvents_ > 0 ? stepsPerEvents_ - sinceEvents_ - 1 : kNoBound;
+    const std::int64_t toEvents =
+        stepsPerEvents_ > 0 ? stepsPerEvents_ - sinceEvents_ - 1 : kNoBound;
     const std::int64_t toLimit = stepLimit_ > 0 ? stepLimit_ - executed_ - 1 : kNoBound;
     return std::max<std::int64_t>(0, std::min(toEvents, toLimit));
 }

@@ -81,11 +81,9 @@ Faulted arithmetic(char op, std::string_view left, std::string_view right, std::
     return {f, {}};
 }
 
-
 bool compareNumbers(Comparison op, std::string_view left, std::string_view right) {
     return compareNumbers(op, lenientNumber(left), lenientNumber(right));
 }
-
 
 bool compareTexts(Comparison op, std::string_view left, std::string_view right) {
     // char_traits<char> compares as unsigned char: byte values, as the code page orders them.

@@ -157,8 +157,8 @@ void TValueVaribler::findNewest() const {
         return;
     }
     // The newest level's value, when written, is the last one (one per level, oldest first).
-    newest_.cell = !written_.empty() && written_.back().level == level ? &written_.back().cell
-                                                                        : nullptr;
+    newest_.cell =
+        !written_.empty() && written_.back().level == level ? &written_.back().cell : nullptr;
     newest_.startText = &startValueAt(level);
     newest_.startNumber = startNumberAt(level);
 }

@@ -24,7 +24,8 @@ OLVAN_HOT_INLINE TprogramVaribler* operandObject(const Tstep& step, Role role) {
     }
 }
 
-// An operand read as a number (the lenient reading), without making the text of a number.
+// An operand read as a number (the lenient reading), without making the text of a number; 0
+// for a missing constant, as for its empty text.
 OLVAN_HOT_INLINE double operandNumber(const Tstep& step, Role role) {
     if (role == Role::A) return step.Constant ? step.Constant->number() : 0.0;
     return numberOf(operandObject(step, role));

@@ -90,10 +90,6 @@ const std::string& Tstep::constantText() const {
     return Constant ? Constant->ConstantValue : kNoConstant;
 }
 
-double Tstep::constantNumber() const {
-    return Constant ? Constant->number() : 0.0;
-}
-
 std::string Tstep::DisplayText() const {
     const OpInfo& row = info();
     std::string out;

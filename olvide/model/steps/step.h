@@ -96,8 +96,6 @@ public:
     const OpInfo& info() const { return *info_; }
     const NumericPlan& plan() const { return plan_; }
     const std::string& constantText() const;
-    // The constant's text as a number (the lenient reading); 0 without a constant.
-    double constantNumber() const;
 
     std::string DisplayText() const;
     // Inline: a free run asks it of every next step.

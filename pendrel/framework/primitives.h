@@ -5,6 +5,7 @@
 #include "pendrel/framework/ggraphic.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // A line from the anchor corner to the opposite corner.
@@ -73,6 +74,7 @@ public:
     static constexpr GClassID kClassID = gid::kPolyline;
     GClassID GetClassID() const override { return kClassID; }
     void AddPoint(long x, long y) { points_.push_back({x, y}); }
+    void SetPoints(std::vector<Gpoint> points) { points_ = std::move(points); }
     // Adds a point given in the owner's units; the position and size then span every point.
     void AddOwnerPoint(long x, long y);
     const std::vector<Gpoint>& Points() const { return points_; }

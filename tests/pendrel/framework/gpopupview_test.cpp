@@ -18,13 +18,16 @@ int Popups(const GList& list) {
 
 TEST(PopupView, PlacedAboveTheAskedPointWithItsPointer) {
     GView owner(0, 0, 300, 300);
+    owner.CalculatePickArea(); // one pixel per unit
     auto* left = MakeOwned<GPopupView>(owner, 40, 100, 80, 60);
+    left->CalculatePickArea();
     EXPECT_EQ(left->X(), 40);
     EXPECT_EQ(left->Y(), 92);
     EXPECT_EQ(left->AskedY(), 100);
     EXPECT_EQ(left->Pointer()->X(), 1);
     EXPECT_EQ(left->PointerY(), 8); // the asked height, relative to the top
     auto* right = MakeOwned<GPopupView>(owner, 40 | ganchor::kRight, 5, 80, 60);
+    right->CalculatePickArea();
     EXPECT_EQ(right->Pointer()->X(), 80 - 9);
     EXPECT_EQ(right->PointerY(), 8);
     // Moved away from the asked point, the pointer stays 6 inside the pop-up's edges.

@@ -1,5 +1,6 @@
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gapp.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gscrollview.h"
 #include "pendrel/framework/gsys.h"
 #include "pendrel/framework/gwindow.h"
@@ -148,4 +149,38 @@ TEST_F(ScrollWindow, InsertStacksGraphicsAndTheContentsGrow) {
     view->ClearContents();
     EXPECT_EQ(view->Contents()->Length(), 0);
     EXPECT_TRUE(view->Contents()->IsShown());
+}
+
+TEST_F(ScrollWindow, PopupsInsideTheContentsFitInsideTheFrame) {
+    GScrollView* view = Make(200, 100);
+    Grow(view, 400, 400);
+    view->Redraw();
+    view->Frame()->CalculatePickArea();
+    const Grect frame = view->Frame()->DisplayRect();
+    long target = 0;
+    auto popupAt = [&](long height) {
+        auto* popup =
+            MakeOwned<GPopupView>(*view->Contents(), 20 | ganchor::kPixels, 80 | ganchor::kPixels,
+                                  60 | gsize::kPixels, height | gsize::kPixels);
+        popup->AddActionItem("one", &target, 1);
+        popup->AddActionItem("two", &target, 2);
+        popup->CalculatePickArea();
+        return popup;
+    };
+    // Asked for near the frame's lower edge: moved up into the frame, not just the window.
+    GPopupView* low = popupAt(50);
+    EXPECT_TRUE(frame.Contains(low->DisplayRect()));
+    EXPECT_EQ(low->DisplayRect().bottom, frame.bottom);
+    // Taller than the frame: cut to it, its choices at their own distances from its top.
+    GPopupView* tall = popupAt(150);
+    const Grect shown = tall->DisplayRect();
+    EXPECT_EQ(shown.top, frame.top);
+    EXPECT_EQ(shown.bottom, frame.bottom);
+    std::vector<long> tops;
+    for (G0* object : tall->Objects())
+        if (auto* choice = As<gpopupActionText>(object)) {
+            choice->CalculatePickArea();
+            tops.push_back(choice->DisplayRect().top - shown.top);
+        }
+    EXPECT_EQ(tops, (std::vector<long>{5, 19}));
 }

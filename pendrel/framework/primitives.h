@@ -137,10 +137,15 @@ public:
     double FontSize() const { return fontSize_; }
     void SetFontSize(double size) { fontSize_ = size; }
     void Paint(GDrawingSurface& surface) override;
+    // The display rectangle and what the text covers beside it, for a text wider than that.
+    Grect DrawnArea() const override;
     void Send(GStream& stream) const override;
     bool Receive(GStream& stream) override;
 
 private:
+    // Where the text starts, given its width in pixels.
+    long TextLeft(long width) const;
+
     std::string text_;
     double fontSize_ = 10;
 };

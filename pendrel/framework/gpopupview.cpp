@@ -5,6 +5,7 @@
 #include "pendrel/framework/properties.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -14,6 +15,13 @@ constexpr int kAnchorPixels = 1;
 constexpr int kAnchorFarEdge = 2;
 // How far the pointer stays inside the pop-up's top and bottom edges.
 constexpr long kPointerMargin = 6;
+
+// The pointer's two points: from its tail to the head that looks right or left.
+std::vector<Gpoint> PointerPoints(bool lookingRight) {
+    const long size = GPopupView::kPointerSize;
+    if (lookingRight) return {{0, 3}, {size, 3}};
+    return {{size, 3}, {0, 3}};
+}
 
 bool FitsAcross(const Grect& r, const Grect& area) {
     return r.left >= area.left && r.right <= area.right;
@@ -68,8 +76,7 @@ GPopupView::GPopupView(long x, long y, long width, long height)
     // The pointer looks toward the graphic the pop-up belongs to.
     const long px = rightAnchored_ ? PlainCreationValue(width) - 9 : 1;
     pointer_ = MakeOwned<GArrow>(*this, px, 6, kPointerSize, kPointerSize);
-    pointer_->SetPoints(rightAnchored_ ? std::vector<Gpoint>{{0, 3}, {kPointerSize, 3}}
-                                       : std::vector<Gpoint>{{kPointerSize, 3}, {0, 3}});
+    pointer_->SetPoints(PointerPoints(rightAnchored_));
     pointer_->SetColor(0x000000);
     pointer_->SetProperty(gprop::kShown);
 }
@@ -120,11 +127,7 @@ void GPopupView::AimPointer() {
     const long x =
         right ? f.ToVirtualX(place_.shown.right) - 9 : f.ToVirtualX(place_.shown.left) + 1;
     const long y = PointerY();
-    const bool turned = pointer_->Points().size() == 2 &&
-                        (pointer_->Points()[1].x > pointer_->Points()[0].x) != right;
-    if (turned)
-        pointer_->SetPoints(right ? std::vector<Gpoint>{{0, 3}, {kPointerSize, 3}}
-                                  : std::vector<Gpoint>{{kPointerSize, 3}, {0, 3}});
+    if (pointer_->Points() != PointerPoints(right)) pointer_->SetPoints(PointerPoints(right));
     if (pointer_->X() == x && pointer_->Y() == y) return;
     const bool locked = pointer_->IsSet(gprop::kPositionLocked);
     pointer_->ResetProperty(gprop::kPositionLocked);

@@ -184,3 +184,23 @@ TEST_F(ScrollWindow, PopupsInsideTheContentsFitInsideTheFrame) {
         }
     EXPECT_EQ(tops, (std::vector<long>{5, 19}));
 }
+
+TEST_F(ScrollWindow, APopupPastTheRightEdgeOpensToTheLeftAndLooksRight) {
+    auto* popup = MakeOwned<GPopupView>(*window, 260 | ganchor::kPixels, 100 | ganchor::kPixels,
+                                        80 | gsize::kPixels, 40 | gsize::kPixels);
+    popup->Show();
+    EXPECT_EQ(popup->DisplayRect(), (Grect{180, 92, 260, 132}));
+    GArrow* pointer = popup->Pointer();
+    ASSERT_EQ(pointer->Points().size(), 2u);
+    EXPECT_GT(pointer->Points()[1].x, pointer->Points()[0].x) << "the head is on the right";
+    EXPECT_EQ(pointer->X(), 80 - 9);
+    EXPECT_EQ(pointer->Y(), 8);
+    pointer->CalculatePickArea();
+    EXPECT_TRUE(popup->DisplayRect().Contains(pointer->DisplayRect()));
+    // Given room again, it goes back to its own side and looks left.
+    popup->MoveAbs(100, 92);
+    popup->Show();
+    EXPECT_EQ(popup->DisplayRect().left, 100);
+    EXPECT_LT(pointer->Points()[1].x, pointer->Points()[0].x);
+    EXPECT_EQ(pointer->X(), 1);
+}

@@ -81,7 +81,7 @@ void GVPLFunction::InitializeOwnedObjects() {
     if (nameText_ == nullptr) nameText_ = AddCentredText(shown_, 50, 50);
     if (function_ != 0) {
         const std::string keyword = Keyword();
-        SetShownName(keyword.empty() ? "???" : keyword);
+        SetShownName(keyword.empty() ? kNoName : keyword);
     }
 }
 
@@ -157,7 +157,7 @@ GVPLUserFunction::GVPLUserFunction(long x, long y, long width, long height) : GV
 
 void GVPLUserFunction::SetName(std::string_view name) {
     name_ = name;
-    SetShownName(name_);
+    SetShownName(name_.empty() ? kNoName : name_);
 }
 
 void GVPLUserFunction::KeyEvent(int key) {
@@ -260,7 +260,7 @@ void GVPLUserFunction::BuildCommand(GString& text) {
 
 void GVPLUserFunction::InitializeOwnedObjects() {
     GVPLFunction::InitializeOwnedObjects();
-    SetShownName(name_);
+    SetName(name_);
     PlaceName();
 }
 

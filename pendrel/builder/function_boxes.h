@@ -15,6 +15,9 @@ GVPLBox* TranslatedBox(G0* object);
 
 class GVPLFunction : public GVPLBox {
 public:
+    // What a box without a name shows.
+    static constexpr const char* kNoName = "???";
+
     GVPLFunction() = default;
     // A new box; without a function it reads "???" and has two inputs and one output.
     GVPLFunction(long x, long y, long width, long height, int function = 0);
@@ -49,7 +52,7 @@ protected:
 private:
     short function_ = 0;
     std::string typed_;
-    std::string shown_ = "???";
+    std::string shown_ = kNoName;
     GText* nameText_ = nullptr;
 };
 
@@ -104,6 +107,8 @@ public:
 
     GVPLFuncProView& Inside() const { return *inside_; }
     const std::string& Name() const { return name_; }
+    // The name text shows the name, or "???" while there is none, as on any function box
+    // without a name.
     void SetName(std::string_view name);
     // Typing edits the name.
     void KeyEvent(int key) override;

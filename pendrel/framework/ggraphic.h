@@ -148,7 +148,7 @@ public:
     virtual void Redraw();
     // Where the graphic is drawn: its display rectangle, with its selection handles when it
     // shows them.
-    Grect DrawnArea() const;
+    virtual Grect DrawnArea() const;
     void Batch();
     void EndBatch();
     // Hides a drawn graphic and starts a batch; true when it was drawn.

@@ -65,6 +65,7 @@ public:
     }
     void Display(GDrawingSurface& surface) override;
     GGraphic* PickAt(Gpoint point) override;
+    bool ClipsContents() const override { return true; }
 };
 
 class gscrollviewScrollBar : public GView {

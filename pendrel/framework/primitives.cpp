@@ -144,13 +144,31 @@ bool GArrow::Receive(GStream& stream) {
 }
 
 void GText::SetText(std::string_view text) {
+    // What the old text covered goes with it, also where it reached past the rectangle.
+    const Grect before = DrawnArea();
     text_ = std::string(text);
-    Redraw();
+    if (!IsDrawn()) return;
+    if (GWindow* window = Window()) window->RedrawArea(before.United(DrawnArea()));
+}
+
+long GText::TextLeft(long width) const {
+    // A text placed by its centre (a box's name) is written around that centre.
+    const bool centred = ((static_cast<long>(XAnchor()) << 28) & ganchor::kCentre) != 0;
+    return centred ? Centre().x - width / 2 : DisplayRect().left;
+}
+
+Grect GText::DrawnArea() const {
+    const Grect area = GGraphic::DrawnArea();
+    const GWindow* window = Window();
+    if (window == nullptr || text_.empty()) return area;
+    const long width = window->GetActualTextWidth(static_cast<short>(fontSize_), text_);
+    const long left = TextLeft(width);
+    return area.United({left, area.top, left + width, area.bottom});
 }
 
 void GText::Paint(GDrawingSurface& surface) {
-    const Grect& r = DisplayRect();
-    surface.Text(static_cast<short>(fontSize_), r.left, r.top, text_);
+    const auto size = static_cast<short>(fontSize_);
+    surface.Text(size, TextLeft(surface.GetActualTextWidth(size, text_)), DisplayRect().top, text_);
 }
 
 void GText::Send(GStream& stream) const {

@@ -5,6 +5,7 @@
 #include "pendrel/framework/ggraphic.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // A line from the anchor corner to the opposite corner.
@@ -73,6 +74,7 @@ public:
     static constexpr GClassID kClassID = gid::kPolyline;
     GClassID GetClassID() const override { return kClassID; }
     void AddPoint(long x, long y) { points_.push_back({x, y}); }
+    void SetPoints(std::vector<Gpoint> points) { points_ = std::move(points); }
     // Adds a point given in the owner's units; the position and size then span every point.
     void AddOwnerPoint(long x, long y);
     const std::vector<Gpoint>& Points() const { return points_; }
@@ -135,10 +137,15 @@ public:
     double FontSize() const { return fontSize_; }
     void SetFontSize(double size) { fontSize_ = size; }
     void Paint(GDrawingSurface& surface) override;
+    // The display rectangle and what the text covers beside it, for a text wider than that.
+    Grect DrawnArea() const override;
     void Send(GStream& stream) const override;
     bool Receive(GStream& stream) override;
 
 private:
+    // Where the text starts, given its width in pixels.
+    long TextLeft(long width) const;
+
     std::string text_;
     double fontSize_ = 10;
 };

@@ -53,6 +53,43 @@ TEST_F(ProgramTest, UserFunctionTakesTheSelectionsPlaceAndKeepsItsMembersWhereTh
     SetFocusedObject(nullptr);
 }
 
+TEST_F(ProgramTest, AUserFunctionShowsItsNameAndTheMarkOfNoNameWithoutOne) {
+    auto nameText = [](const GVPLUserFunction& f) -> const GText* {
+        for (G0* object : f.Objects())
+            if (auto* text = As<GText>(object)) return text;
+        return nullptr;
+    };
+    GVPLFunction* abs = Function("ABS");
+    auto* function = static_cast<GVPLUserFunction*>(view->CreateUserFunction({abs}));
+    ASSERT_NE(function, nullptr);
+    const GText* text = nameText(*function);
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->IsShown());
+    // Made from a selection it has no name yet and reads as a function box without one.
+    EXPECT_EQ(function->Name(), "");
+    EXPECT_EQ(text->Text(), "???");
+    // Typing names it; rubbing the name out brings the mark back.
+    for (char c : std::string("Twice"))
+        function->KeyEvent(c);
+    EXPECT_EQ(function->Name(), "Twice");
+    EXPECT_EQ(text->Text(), "Twice");
+    for (int i = 0; i < 5; ++i)
+        function->KeyEvent(gkey::kBackspace);
+    EXPECT_EQ(function->Name(), "");
+    EXPECT_EQ(text->Text(), "???");
+    // A copy is rebuilt from the stream: the name, or the mark, comes back on it; the mark is
+    // never taken for a name.
+    std::unique_ptr<G0> unnamed = function->Clone();
+    auto* unnamedCopy = static_cast<GVPLUserFunction*>(unnamed.get());
+    EXPECT_EQ(unnamedCopy->Name(), "");
+    ASSERT_NE(nameText(*unnamedCopy), nullptr);
+    EXPECT_EQ(nameText(*unnamedCopy)->Text(), "???");
+    function->SetName("Plus");
+    std::unique_ptr<G0> named = function->Clone();
+    ASSERT_NE(nameText(*static_cast<GVPLUserFunction*>(named.get())), nullptr);
+    EXPECT_EQ(nameText(*static_cast<GVPLUserFunction*>(named.get()))->Text(), "Plus");
+}
+
 TEST_F(ProgramTest, OnlyGraphicsOfTheViewGoIntoAUserFunction) {
     GVPLFunction* abs = Function("ABS");
     GVPLProgramView other(0, 0, 100, 100);

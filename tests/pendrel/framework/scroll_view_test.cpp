@@ -1,5 +1,6 @@
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gapp.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/gscrollview.h"
 #include "pendrel/framework/gsys.h"
 #include "pendrel/framework/gwindow.h"
@@ -148,4 +149,58 @@ TEST_F(ScrollWindow, InsertStacksGraphicsAndTheContentsGrow) {
     view->ClearContents();
     EXPECT_EQ(view->Contents()->Length(), 0);
     EXPECT_TRUE(view->Contents()->IsShown());
+}
+
+TEST_F(ScrollWindow, PopupsInsideTheContentsFitInsideTheFrame) {
+    GScrollView* view = Make(200, 100);
+    Grow(view, 400, 400);
+    view->Redraw();
+    view->Frame()->CalculatePickArea();
+    const Grect frame = view->Frame()->DisplayRect();
+    long target = 0;
+    auto popupAt = [&](long height) {
+        auto* popup =
+            MakeOwned<GPopupView>(*view->Contents(), 20 | ganchor::kPixels, 80 | ganchor::kPixels,
+                                  60 | gsize::kPixels, height | gsize::kPixels);
+        popup->AddActionItem("one", &target, 1);
+        popup->AddActionItem("two", &target, 2);
+        popup->CalculatePickArea();
+        return popup;
+    };
+    // Asked for near the frame's lower edge: moved up into the frame, not just the window.
+    GPopupView* low = popupAt(50);
+    EXPECT_TRUE(frame.Contains(low->DisplayRect()));
+    EXPECT_EQ(low->DisplayRect().bottom, frame.bottom);
+    // Taller than the frame: cut to it, its choices at their own distances from its top.
+    GPopupView* tall = popupAt(150);
+    const Grect shown = tall->DisplayRect();
+    EXPECT_EQ(shown.top, frame.top);
+    EXPECT_EQ(shown.bottom, frame.bottom);
+    std::vector<long> tops;
+    for (G0* object : tall->Objects())
+        if (auto* choice = As<gpopupActionText>(object)) {
+            choice->CalculatePickArea();
+            tops.push_back(choice->DisplayRect().top - shown.top);
+        }
+    EXPECT_EQ(tops, (std::vector<long>{5, 19}));
+}
+
+TEST_F(ScrollWindow, APopupPastTheRightEdgeOpensToTheLeftAndLooksRight) {
+    auto* popup = MakeOwned<GPopupView>(*window, 260 | ganchor::kPixels, 100 | ganchor::kPixels,
+                                        80 | gsize::kPixels, 40 | gsize::kPixels);
+    popup->Show();
+    EXPECT_EQ(popup->DisplayRect(), (Grect{180, 92, 260, 132}));
+    GArrow* pointer = popup->Pointer();
+    ASSERT_EQ(pointer->Points().size(), 2u);
+    EXPECT_GT(pointer->Points()[1].x, pointer->Points()[0].x) << "the head is on the right";
+    EXPECT_EQ(pointer->X(), 80 - 9);
+    EXPECT_EQ(pointer->Y(), 8);
+    pointer->CalculatePickArea();
+    EXPECT_TRUE(popup->DisplayRect().Contains(pointer->DisplayRect()));
+    // Given room again, it goes back to its own side and looks left.
+    popup->MoveAbs(100, 92);
+    popup->Show();
+    EXPECT_EQ(popup->DisplayRect().left, 100);
+    EXPECT_LT(pointer->Points()[1].x, pointer->Points()[0].x);
+    EXPECT_EQ(pointer->X(), 1);
 }

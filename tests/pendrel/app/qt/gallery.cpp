@@ -1,7 +1,7 @@
 // Draws pendrel's windows to PNG files, for looking at them (not a test): the main window with
 // its palettes, running programs with a text box, an image box and a plot, a pop-up list, a
 // program in its scrolling frame, the focused box with its selection handles and a user function
-// made from a selection. Usage: pendrel_gallery [FOLDER]
+// made from a selection, before and after it is named. Usage: pendrel_gallery [FOLDER]
 #include "pendrel/app/app_zez.h"
 #include "pendrel/app/program_holder.h"
 #include "pendrel/builder/function_boxes.h"
@@ -147,6 +147,12 @@ int main(int argc, char** argv) {
         edit->MenuEvent(vplcmd::kCreateUserFunction);
         Spin(200);
         ok &= Shot(app, folder, "user-function.png");
+        // Named by typing while it has the focus.
+        if (auto* named = dynamic_cast<GVPLUserFunction*>(FocusedObject()))
+            for (char c : std::string("AbsSum"))
+                named->KeyEvent(c);
+        Spin(200);
+        ok &= Shot(app, folder, "user-function-named.png");
     }
     std::filesystem::remove(scratch);
     return ok ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "pendrel/builder/tie_tool.h"
 #include "pendrel/framework/focus.h"
 #include "pendrel/framework/gactiontool.h"
+#include "pendrel/framework/gpopupview.h"
 #include "pendrel/framework/qt/back_buffer.h"
 #include "pendrel/framework/qt/gdevwin.h"
 #include "pendrel/framework/qt/gsyswin.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -220,6 +222,42 @@ TEST_F(Scenario, DrawRunSeeTheResultSaveAndRunTheFile) {
     const std::string text(line);
     EXPECT_EQ(text.substr(text.find(": ") + 2), "11,21,31\n") << text;
     EXPECT_EQ(text.rfind("GVPLOutputBox ", 0), 0u) << text;
+}
+
+TEST_F(Scenario, APropertyListOpenedNearTheBottomIsWhollyInsideTheDocumentWindow) {
+    ASSERT_NE(document, nullptr);
+    const Grect client{0, 0, document->Width() - 1, document->Height() - 1};
+    // An "X<" animator drawn near the window's lower edge, its list opened with Ctrl+A.
+    auto* animator = As<GVPLAnimator>(
+        Place(ToolMaking(*main, vplid::kAnimator), {40, static_cast<int>(client.bottom) - 30}));
+    ASSERT_NE(animator, nullptr);
+    ASSERT_EQ(FocusedObject(), animator);
+    QTest::keyClick(document->Client(), Qt::Key_A, Qt::ControlModifier);
+    QApplication::processEvents();
+    auto* popup = static_cast<GPopupView*>(
+        Find(*animator, [](GGraphic& g) { return As<GPopupView>(&g) != nullptr; }));
+    ASSERT_NE(popup, nullptr);
+    const Grect shown = popup->DisplayRect();
+    EXPECT_TRUE(client.Contains(shown)) << shown.top << ".." << shown.bottom;
+    EXPECT_GT(animator->Centre().y - 8 + popup->Height(), client.bottom)
+        << "where it was asked for it would not fit";
+    // Its frame is drawn on the screen, its bottom edge included.
+    const long dark = document->Buffer().PixelColor((shown.left + shown.right) / 2, shown.bottom);
+    EXPECT_EQ(dark, 0x404040);
+    // The pointer still looks at the box's middle.
+    const Grect pointer = popup->Pointer()->DisplayRect();
+    EXPECT_LE(std::abs((pointer.top + pointer.bottom) / 2 - animator->Centre().y), 4);
+    // Every choice lies inside, and pressing one where it is drawn chooses it.
+    gpopupActionText* height = nullptr;
+    for (G0* object : popup->Objects())
+        if (auto* choice = As<gpopupActionText>(object)) {
+            EXPECT_TRUE(client.Contains(choice->DisplayRect())) << choice->Text();
+            if (choice->Value() == 14) height = choice;
+        }
+    ASSERT_NE(height, nullptr);
+    ClickOn(*height);
+    EXPECT_EQ(animator->Property(), 14);
+    EXPECT_EQ(Find(*animator, [](GGraphic& g) { return As<GPopupView>(&g) != nullptr; }), nullptr);
 }
 
 TEST_F(Scenario, IdleTicksRestUntilAProgramRuns) {

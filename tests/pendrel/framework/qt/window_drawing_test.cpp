@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 namespace {
 using namespace test_colors;
 
@@ -155,6 +158,41 @@ TEST_F(BufferedWindow, TextGraphicsDrawTheirText) {
         for (int x = 0; x < 70; ++x)
             inked += At(x, y) != kWhite;
     EXPECT_GT(inked, 10);
+}
+
+TEST_F(BufferedWindow, ACentredTextIsWrittenAroundItsCentreAndLeavesNothingBehind) {
+    // A name text as boxes place theirs: centred on x 50, narrower than what it says.
+    auto* text = MakeGraphic<GText>(window, 50 | ganchor::kCentre, 20, 20, 14, "MMMMMMMM");
+    text->SetColor(kBlack);
+    text->Show();
+    const Grect r = text->DisplayRect();
+    auto inked = [&](long from, long to) {
+        std::vector<long> columns;
+        for (long x = from; x <= to; ++x)
+            for (long y = 0; y < 60; ++y)
+                if (At(x, y) != kWhite) {
+                    columns.push_back(x);
+                    break;
+                }
+        return columns;
+    };
+    const std::vector<long> all = inked(0, 99);
+    ASSERT_FALSE(all.empty());
+    // As far past the left edge of its rectangle as past the right.
+    EXPECT_LT(all.front(), r.left);
+    EXPECT_GT(all.back(), r.right);
+    EXPECT_LE(std::abs((all.front() + all.back()) / 2 - 50), 2);
+    // A shorter text takes the longer one's place wholly.
+    text->SetText("M");
+    EXPECT_TRUE(inked(0, r.left - 1).empty());
+    EXPECT_TRUE(inked(r.right + 1, 99).empty());
+    EXPECT_FALSE(inked(r.left, r.right).empty());
+    // Moved away, nothing of it stays behind either.
+    text->SetText("MMMMMMMM");
+    text->MoveAbs(50, 50);
+    for (long x = 0; x < 100; ++x)
+        for (long y = 15; y < 40; ++y)
+            ASSERT_EQ(At(x, y), kWhite) << x << "," << y;
 }
 
 TEST_F(BufferedWindow, GraphicsReferringToEachOtherAreDrawnOnce) {

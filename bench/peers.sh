@@ -1,48 +1,44 @@
 #!/usr/bin/env bash
-# Times the peers beside the benchmarks that are measured against them, in one run, and prints
-# each pair with its ratio (ours / peer; at most 1.0 means not slower): CPython's
-# `for i in range(n): s += i` against SumLoop, numpy's astype(uint8) against the engine's
-# float-to-byte conversion, numpy's 3-box means of a line and of an image against SMOOTH 3.
-# Medians of repeated runs, in processor time (the machine may be shared). The peers are the
-# distribution's python3 and python3-numpy (scripts/setup bench installs them).
-#   bench/peers.sh [BUILD_DIR] [REPETITIONS]
+# Times the peers beside the benchmarks that are measured against them and prints each pair with
+# its ratio (ours / peer; at most 1.0 means not slower): CPython's `for i in range(n): s += i`
+# against SumLoop, numpy's astype(uint8) against the engine's float-to-byte conversion, numpy's
+# 3-box means of a line and of an image against SMOOTH 3. A shared machine's speed drifts from
+# minute to minute, so every repetition runs ours and then the peer, back to back, and the ratio
+# is the median of those pairs' ratios (times: medians, in processor time). Both run on one
+# processor (PEERS_CPU, the first one by default): the processors of a virtual machine may run
+# at different speeds (here one at 1.7 times the other). The peers are the distribution's
+# python3 and python3-numpy (scripts/setup bench installs them).
+#   [PEERS_CPU=N] bench/peers.sh [BUILD_DIR] [REPETITIONS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 reps=${2:-7}
-python=/usr/bin/python3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
-"$build/bench/olvide_engine_bench" --benchmark_filter='^SumLoop' \
-    --benchmark_repetitions="$reps" --benchmark_format=json >"$work/olvide.json" 2>/dev/null
-"$build/bench/pendrel_engine_bench" \
-    --benchmark_filter='^(BM_ConvertFtoUC_Engine|Smooth3Line|Convolve3Line|Smooth3Image|Convolve3x3Image)$' \
-    --benchmark_repetitions="$reps" --benchmark_format=json >"$work/pendrel.json" 2>/dev/null
-
-REPS=$reps "$python" - "$work/olvide.json" "$work/pendrel.json" <<'PY'
-import json, os, statistics, sys, time
+REPS=$reps /usr/bin/python3 - "$build" <<'PY'
+import json, os, statistics, subprocess, sys, time
 import numpy as np
 
 reps = int(os.environ["REPS"])
+build = sys.argv[1]
+cpu = int(os.environ.get("PEERS_CPU", min(os.sched_getaffinity(0))))
+os.sched_setaffinity(0, {cpu})  # our benchmarks, started from here, run there too
+print(f"processor {cpu}, {reps} repetitions")
 
-def median_ms(f):
-    f()  # warm up
+def ours_ms(program, name):
+    """One timing of one of our benchmarks (its processor time per iteration)."""
+    out = subprocess.run(
+        [f"{build}/bench/{program}", f"--benchmark_filter=^{name}$", "--benchmark_format=json"],
+        check=True, capture_output=True, text=True).stdout
+    b = json.loads(out)["benchmarks"][0]
+    return b["cpu_time"] * {"ms": 1.0, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
+
+def peer_ms(f):
     times = []
-    for _ in range(reps):
+    for _ in range(3):  # the first runs warm up
         t = time.process_time()
         f()
         times.append((time.process_time() - t) * 1e3)
-    return statistics.median(times)
-
-def ours(files):
-    medians = {}
-    for name in files:
-        for b in json.load(open(name))["benchmarks"]:
-            if b.get("aggregate_name") == "median":
-                unit = {"ms": 1.0, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
-                medians[b["run_name"]] = b["cpu_time"] * unit
-    return medians
+    return min(times)
 
 n = 1_000_000
 def running_sum():
@@ -70,21 +66,22 @@ def image_mean():
     out[1:-1, 1:-1] = s // 9
     return out
 
-peers = {
-    "SumLoop/1000000": ("for i in range(n): s += i, n = 10^6", median_ms(running_sum)),
-    "BM_ConvertFtoUC_Engine": ("astype(uint8), 10^7 floats", median_ms(lambda: floats.astype(np.uint8))),
-    "Smooth3Line": ("3-box mean of a 10^7 line", median_ms(line_mean)),
-    "Smooth3Image": ("3x3-box mean of 3200x3125", median_ms(image_mean)),
-}
-measured = ours(sys.argv[1:])
-print(f"{'benchmark':28} {'ours ms':>9} {'peer ms':>9} {'ratio':>6}  peer")
-for name, (what, peer) in peers.items():
-    mine = measured.get(name)
-    if mine is None:
-        print(f"{name:28} {'-':>9} {peer:9.2f} {'-':>6}  {what}")
-        continue
-    print(f"{name:28} {mine:9.2f} {peer:9.2f} {mine / peer:6.2f}  {what}")
+pairs = [
+    ("olvide_engine_bench", "SumLoop/1000000", "for i in range(n): s += i, n = 10^6", running_sum),
+    ("pendrel_engine_bench", "BM_ConvertFtoUC_Engine", "astype(uint8), 10^7 floats",
+     lambda: floats.astype(np.uint8)),
+    ("pendrel_engine_bench", "Smooth3Line", "3-box mean of a 10^7 line", line_mean),
+    ("pendrel_engine_bench", "Smooth3Image", "3x3-box mean of 3200x3125", image_mean),
+]
+print(f"{'benchmark':24} {'ours ms':>9} {'peer ms':>9} {'ratio':>6} {'worst':>6}  peer")
+for program, name, what, f in pairs:
+    mine, theirs = [], []
+    for _ in range(reps):
+        mine.append(ours_ms(program, name))
+        theirs.append(peer_ms(f))
+    ratios = [a / b for a, b in zip(mine, theirs)]
+    print(f"{name:24} {statistics.median(mine):9.2f} {statistics.median(theirs):9.2f} "
+          f"{statistics.median(ratios):6.2f} {max(ratios):6.2f}  {what}")
 for name in ("Convolve3Line", "Convolve3x3Image"):
-    if name in measured:
-        print(f"{name:28} {measured[name]:9.2f}")
+    print(f"{name:24} {statistics.median(ours_ms('pendrel_engine_bench', name) for _ in range(reps)):9.2f}")
 PY

@@ -21,9 +21,6 @@ int Flags(long value) {
     return value < 0 ? 0 : static_cast<int>((value >> 28) & 7);
 }
 
-constexpr int kAnchorPixels = 1;
-constexpr int kAnchorRight = 2;
-constexpr int kAnchorCentre = 4;
 } // namespace
 
 long GFactors::ToDisplayX(long x) const {
@@ -119,6 +116,17 @@ long GGraphic::ClampHeight(long h, const GFactors& f) {
     return clamped;
 }
 
+Gpoint GGraphic::AnchoredDisplayPoint(long x, long y) const {
+    return AnchoredDisplayPoint(x, y, OwnerFactors());
+}
+
+Gpoint GGraphic::AnchoredDisplayPoint(long x, long y, const GFactors& f) const {
+    const long ownerLeft = f.hasDisplay ? f.display.left : f.dx0;
+    const long ownerTop = f.hasDisplay ? f.display.top : f.dy0;
+    return {(xAnchor_ & kAnchorPixels) ? x + ownerLeft : f.ToDisplayX(x),
+            (yAnchor_ & kAnchorPixels) ? y + ownerTop : f.ToDisplayY(y)};
+}
+
 void GGraphic::CalculatePickArea() {
     const GFactors f = OwnerFactors();
     GGraphic* owner = OwnerGraphic();
@@ -133,17 +141,16 @@ void GGraphic::CalculatePickArea() {
         right = r.right;
         bottom = r.bottom;
     } else {
-        const long ownerLeft = f.hasDisplay ? f.display.left : f.dx0;
-        const long ownerTop = f.hasDisplay ? f.display.top : f.dy0;
-        left = (xAnchor_ & kAnchorPixels) ? x_ + ownerLeft : f.ToDisplayX(x_);
-        top = (yAnchor_ & kAnchorPixels) ? y_ + ownerTop : f.ToDisplayY(y_);
+        const Gpoint corner = AnchoredDisplayPoint(x_, y_, f);
+        left = corner.x;
+        top = corner.y;
         long w = IsSet(gprop::kWidthPixels) ? width_ : f.WidthToDisplay(width_);
         long h = IsSet(gprop::kHeightPixels) ? height_ : f.HeightToDisplay(height_);
         if (IsSet(gprop::kWidthMargin) && f.hasDisplay) w = f.display.right - left - w;
         if (IsSet(gprop::kHeightMargin) && f.hasDisplay) h = f.display.bottom - top - h;
         w = ClampWidth(w, f);
         h = ClampHeight(h, f);
-        if (xAnchor_ & kAnchorRight) {
+        if (xAnchor_ & kAnchorFarEdge) {
             right = left;
             left -= w;
         } else if (xAnchor_ & kAnchorCentre) {
@@ -152,7 +159,7 @@ void GGraphic::CalculatePickArea() {
         } else {
             right = left + w;
         }
-        if (yAnchor_ & kAnchorRight) {
+        if (yAnchor_ & kAnchorFarEdge) {
             bottom = top;
             top -= h;
         } else if (yAnchor_ & kAnchorCentre) {
@@ -205,10 +212,10 @@ void GGraphic::ReDefine(long x, long y) {
     const auto axis = [](long corner, long position, int& anchor) {
         anchor &= ~kAnchorCentre;
         if (corner < position) {
-            anchor |= kAnchorRight;
+            anchor |= kAnchorFarEdge;
             return position - corner;
         }
-        anchor &= ~kAnchorRight;
+        anchor &= ~kAnchorFarEdge;
         return corner - position;
     };
     const long w = axis(x, x_, xAnchor_);

@@ -96,6 +96,13 @@ public:
     long Y() const { return y_; }
     int XAnchor() const { return xAnchor_; }
     int YAnchor() const { return yAnchor_; }
+    // The anchor flags of a position: counted in the owner's pixels, measured to the far edge
+    // (right or bottom), to the centre.
+    static constexpr int kAnchorPixels = 1;
+    static constexpr int kAnchorFarEdge = 2;
+    static constexpr int kAnchorCentre = 4;
+    // Where a position given with this graphic's anchors lies on the display.
+    Gpoint AnchoredDisplayPoint(long x, long y) const;
     long Width() const { return width_; }
     long Height() const { return height_; }
     void SetSize(long width, long height);
@@ -211,6 +218,7 @@ private:
     void SetPositionFlags(long x, long y);
     long ClampWidth(long w, const GFactors& f);
     long ClampHeight(long h, const GFactors& f);
+    Gpoint AnchoredDisplayPoint(long x, long y, const GFactors& f) const;
     void DisplayAdorners(GDrawingSurface& surface);
     void SetDrawnDeep(bool drawn);
 

@@ -11,8 +11,6 @@ namespace {
 
 constexpr long kAnchorMask = 0x70000000;
 constexpr long kChoiceHeight = 14;
-constexpr int kAnchorPixels = 1;
-constexpr int kAnchorFarEdge = 2;
 // How far the pointer stays inside the pop-up's top and bottom edges.
 constexpr long kPointerMargin = 6;
 
@@ -82,11 +80,7 @@ GPopupView::GPopupView(long x, long y, long width, long height)
 }
 
 Gpoint GPopupView::AskedDisplayPoint() const {
-    const GFactors f = OwnerFactors();
-    const long ownerLeft = f.hasDisplay ? f.display.left : f.dx0;
-    const long ownerTop = f.hasDisplay ? f.display.top : f.dy0;
-    return {(XAnchor() & kAnchorPixels) ? askedX_ + ownerLeft : f.ToDisplayX(askedX_),
-            (YAnchor() & kAnchorPixels) ? askedY_ + ownerTop : f.ToDisplayY(askedY_)};
+    return AnchoredDisplayPoint(askedX_, askedY_);
 }
 
 Grect GPopupView::VisibleArea() const {

@@ -123,8 +123,8 @@ Gpoint GGraphic::AnchoredDisplayPoint(long x, long y) const {
 Gpoint GGraphic::AnchoredDisplayPoint(long x, long y, const GFactors& f) const {
     const long ownerLeft = f.hasDisplay ? f.display.left : f.dx0;
     const long ownerTop = f.hasDisplay ? f.display.top : f.dy0;
-    return {(xAnchor_ & kAnchorPixels) ? x + ownerLeft : f.ToDisplayX(x),
-            (yAnchor_ & kAnchorPixels) ? y + ownerTop : f.ToDisplayY(y)};
+    return {(xAnchor_ & ganchor::kPixelsFlag) ? x + ownerLeft : f.ToDisplayX(x),
+            (yAnchor_ & ganchor::kPixelsFlag) ? y + ownerTop : f.ToDisplayY(y)};
 }
 
 void GGraphic::CalculatePickArea() {
@@ -150,19 +150,19 @@ void GGraphic::CalculatePickArea() {
         if (IsSet(gprop::kHeightMargin) && f.hasDisplay) h = f.display.bottom - top - h;
         w = ClampWidth(w, f);
         h = ClampHeight(h, f);
-        if (xAnchor_ & kAnchorFarEdge) {
+        if (xAnchor_ & ganchor::kFarEdgeFlag) {
             right = left;
             left -= w;
-        } else if (xAnchor_ & kAnchorCentre) {
+        } else if (xAnchor_ & ganchor::kCentreFlag) {
             right = left + w / 2;
             left -= w / 2;
         } else {
             right = left + w;
         }
-        if (yAnchor_ & kAnchorFarEdge) {
+        if (yAnchor_ & ganchor::kFarEdgeFlag) {
             bottom = top;
             top -= h;
-        } else if (yAnchor_ & kAnchorCentre) {
+        } else if (yAnchor_ & ganchor::kCentreFlag) {
             bottom = top + h / 2;
             top -= h / 2;
         } else {
@@ -210,19 +210,22 @@ void GGraphic::ReDefine(long x, long y) {
     const GFactors f = OwnerFactors();
     const bool wasDrawn = IfDrawnHideAndBatch();
     const auto axis = [](long corner, long position, int& anchor) {
-        anchor &= ~kAnchorCentre;
+        anchor &= ~ganchor::kCentreFlag;
         if (corner < position) {
-            anchor |= kAnchorFarEdge;
+            anchor |= ganchor::kFarEdgeFlag;
             return position - corner;
         }
-        anchor &= ~kAnchorFarEdge;
+        anchor &= ~ganchor::kFarEdgeFlag;
         return corner - position;
     };
     const long w = axis(x, x_, xAnchor_);
     const long h = axis(y, y_, yAnchor_);
     // The corner is in the position's units; the size may count in pixels.
-    width_ = IsSet(gprop::kWidthPixels) && !(xAnchor_ & kAnchorPixels) ? f.WidthToDisplay(w) : w;
-    height_ = IsSet(gprop::kHeightPixels) && !(yAnchor_ & kAnchorPixels) ? f.HeightToDisplay(h) : h;
+    width_ =
+        IsSet(gprop::kWidthPixels) && !(xAnchor_ & ganchor::kPixelsFlag) ? f.WidthToDisplay(w) : w;
+    height_ = IsSet(gprop::kHeightPixels) && !(yAnchor_ & ganchor::kPixelsFlag)
+                  ? f.HeightToDisplay(h)
+                  : h;
     CalculatePickArea();
     ShowAndEndBatch(wasDrawn);
 }

@@ -11,9 +11,14 @@ class GWindow;
 
 // Flags in the top bits of a position given at creation: the anchor of that axis.
 namespace ganchor {
-inline constexpr long kPixels = 1L << 28;
-inline constexpr long kRight = 2L << 28;
-inline constexpr long kCentre = 4L << 28;
+// The flags as a graphic keeps them (XAnchor(), YAnchor()): counted in pixels from the owner's
+// display origin, measured to the far edge (right or bottom), to the centre.
+inline constexpr int kPixelsFlag = 1;
+inline constexpr int kFarEdgeFlag = 2;
+inline constexpr int kCentreFlag = 4;
+inline constexpr long kPixels = long{kPixelsFlag} << 28;
+inline constexpr long kRight = long{kFarEdgeFlag} << 28;
+inline constexpr long kCentre = long{kCentreFlag} << 28;
 // A position counted in pixels from the owner's display origin.
 constexpr long Pixels(long value) {
     return value | kPixels;
@@ -96,11 +101,6 @@ public:
     long Y() const { return y_; }
     int XAnchor() const { return xAnchor_; }
     int YAnchor() const { return yAnchor_; }
-    // The anchor flags of a position: counted in the owner's pixels, measured to the far edge
-    // (right or bottom), to the centre.
-    static constexpr int kAnchorPixels = 1;
-    static constexpr int kAnchorFarEdge = 2;
-    static constexpr int kAnchorCentre = 4;
     // Where a position given with this graphic's anchors lies on the display.
     Gpoint AnchoredDisplayPoint(long x, long y) const;
     long Width() const { return width_; }

@@ -98,7 +98,7 @@ void GPopupView::CalculatePickArea() {
     const Grect described = DisplayRect();
     // The described rectangle's edge at the asked x: the near one, or the far one.
     Gpoint asked = AskedDisplayPoint();
-    asked.x = (XAnchor() & kAnchorFarEdge) ? described.right : described.left;
+    asked.x = (XAnchor() & ganchor::kFarEdgeFlag) ? described.right : described.left;
     place_ = PlacePopup(described, asked, rightAnchored_, VisibleArea());
     SetDisplayRect(place_.shown);
 }

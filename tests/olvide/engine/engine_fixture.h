@@ -19,7 +19,11 @@ public:
     std::vector<std::string> warnings; // UTF-8
     int eventPumps = 0;
     std::function<void()> onEvents;
-    void warning(std::string_view text) override { warnings.push_back(toUtf8(text)); }
+    std::function<void()> onWarning; // the user acting while a message is shown
+    void warning(std::string_view text) override {
+        warnings.push_back(toUtf8(text));
+        if (onWarning) onWarning();
+    }
     bool confirm(std::string_view) override { return true; }
     int stepsBetweenPumps = 1;
     void processEvents() override {

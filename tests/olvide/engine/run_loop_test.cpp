@@ -189,6 +189,39 @@ TEST_F(RunLoopTest, APauseSeenByAPlatformAskedEverySoManyStepsStopsTheRunAtOnce)
     EXPECT_EQ(run.stepsExecuted(), askedAt);
 }
 
+// A message shown in the middle of a free run lets the user act (in the editor it runs its own
+// event loop): a breakpoint set or a pause pressed meanwhile is seen at once, even where the
+// platform takes no events at all.
+TEST_F(RunLoopTest, WhatTheUserDidWhileAMessageWasShownIsSeenAtTheNextStep) {
+    platform.stepsBetweenPumps = 0;
+    TMaincommander* m = summingLoop(1000);
+    TprogramNumber* zero = b.number("zero", "0");
+    TprogramNumber* ratio = b.number("ratio", "0");
+    b.edit(body);
+    b.step(stepkind::Binary, "x/y", i, zero, ratio); // "除零错!" at every turn
+    platform.onWarning = [&] {
+        if (platform.warnings.size() == 10) add->StepBreak = true;
+    };
+    run.ProgramRun(m);
+    ASSERT_TRUE(paused());
+    EXPECT_EQ(platform.warnings.size(), 10u);
+    EXPECT_EQ(body->ProgramCounter + 1, 2) << "stopped before the add of turn 11";
+    EXPECT_EQ(value(i), "11");
+    EXPECT_EQ(value(sum), "55");
+    add->StepBreak = false;
+    std::int64_t pressedAt = 0;
+    platform.onWarning = [&] {
+        if (platform.warnings.size() == 20) {
+            run.programpause();
+            pressedAt = run.stepsExecuted();
+        }
+    };
+    run.ProgramRun(nullptr);
+    ASSERT_TRUE(paused());
+    EXPECT_EQ(run.stepsExecuted(), pressedAt) << "no step after the one that showed the message";
+    EXPECT_EQ(value(i), "20");
+}
+
 TEST_F(RunLoopTest, APlatformThatNeedsNoEventsIsNeverAsked) {
     platform.stepsBetweenPumps = 0;
     TMaincommander* m = summingLoop(1000);

@@ -49,13 +49,8 @@ const std::string& operandValue(const Tstep& step, Role role) {
 
 } // namespace
 
-void Interpreter::warn(const std::string& message) {
-    free_ = 0;
-    platform_.warning(message);
-}
-
 void Interpreter::report(Fault fault, std::string_view operand) {
-    warn(faultMessage(fault, operand));
+    platform_.warning(faultMessage(fault, operand));
 }
 
 // Writes the result of an operation that may fail: the stated result after a numeric
@@ -186,7 +181,7 @@ StepEffect Interpreter::executeClip(Action action, const Tstep& step, const std:
 StepEffect Interpreter::executeCall(const Tstep& step) {
     TMaincommander* called = step.calledCommander();
     if (!step.calledProgram() || !called) {
-        warn(cp("函数调用出错!"));
+        platform_.warning(cp("函数调用出错!"));
         return StepEffect::Done;
     }
     if (nestingFull()) return stopNesting("函数调用嵌套太深,程序停止运行!");

@@ -111,9 +111,6 @@ private:
     std::int64_t freeSteps() const;
     // A numeric step or one that does nothing (plain_steps.h).
     StepEffect executePlain(const Tstep& step);
-    // Shows a message in the middle of a step: the message may have let the user act, so the
-    // run loop looks at the buttons after this step.
-    void warn(const std::string& message);
     // What RunSteps does after a step that did more than change values.
     RunResult afterTransfer(TCommander& commander, StepEffect effect);
     void programEnded();

@@ -77,7 +77,7 @@ void Interpreter::ReturnTo(TCommander* caller) {
 }
 
 StepEffect Interpreter::stopNesting(const char* message) {
-    warn(cp(message));
+    platform_.warning(cp(message));
     halted_ = true;
     // Thousands of levels are of no use to look at: every one is given back at once.
     ProgramStop();
@@ -324,7 +324,7 @@ RunResult Interpreter::RunSteps(TCommander& commander) {
             const RunResult r = EndOfCommander(commander);
             // A loop that starts again goes on here, as it would when called again.
             if (r == RunResult::Again && ActiveCommander == &commander && free_ > 0 &&
-                canContinue())
+                canContinue() && !BreakFlag::anySet())
                 continue;
             if (r == RunResult::Again && freeStretch(commander)) continue;
             afterStepCheck();
@@ -335,9 +335,10 @@ RunResult Interpreter::RunSteps(TCommander& commander) {
         const StepEffect effect =
             step.plan().kind != NumericPlan::Other ? executePlain(step) : Execute(step);
         if (effect != StepEffect::Done) return afterTransfer(commander, effect);
-        // Steps that need no look after them go on at once; the buttons are looked at all the
-        // same, a message shown by the step may have let the user press one.
-        if (free_ > 0 && canContinue()) {
+        // Steps that need no look after them go on at once. The buttons and the breakpoint count
+        // are looked at all the same: a message shown by the step (an operand's, or the step's
+        // own) may have let the user press a button or set a breakpoint.
+        if (free_ > 0 && canContinue() && !BreakFlag::anySet()) {
             --free_;
             ++sinceEvents_;
             continue;

@@ -323,9 +323,6 @@ RunResult Interpreter::RunSteps(TCommander& commander) {
         if (counter > commander.stepCount()) {
             const RunResult r = EndOfCommander(commander);
             // A loop that starts again goes on here, as it would when called again.
-            if (r == RunResult::Again && ActiveCommander == &commander && free_ > 0 &&
-                canContinue() && !BreakFlag::anySet())
-                continue;
             if (r == RunResult::Again && freeStretch(commander)) continue;
             afterStepCheck();
             if (r == RunResult::Again && ActiveCommander == &commander && canContinue()) continue;

@@ -38,7 +38,8 @@ TEST(BreakFlagTest, CopiesAndFreedFlagsKeepTheCount) {
         copy = cleared; // copying a clear flag over a set one clears it
         EXPECT_FALSE(copy);
         EXPECT_EQ(BreakFlag::setCount(), before + 2);
-        set = set; // self-assignment changes nothing
+        BreakFlag& same = set;
+        set = same; // self-assignment changes nothing
         EXPECT_EQ(BreakFlag::setCount(), before + 2);
     }
     // Flags freed while set (a deleted step or element) no longer count.

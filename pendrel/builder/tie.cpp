@@ -323,7 +323,7 @@ void GVPLInputTie::Send(GStream& stream) const {
 bool GVPLInputTie::Receive(GStream& stream) {
     if (!GVPLTie::Receive(stream)) return false;
     hold_ = stream.ReceiveShort();
-    std::unique_ptr<G0> held = stream.ReceiveObject();
+    std::unique_ptr<G0> held = stream.ReceiveOwnObject();
     held_.reset();
     if (held != nullptr) {
         held_ = As<GData>(std::move(held));

@@ -524,7 +524,7 @@ bool GGraphic::Receive(GStream& stream) {
     width_ = stream.ReceiveLong();
     height_ = stream.ReceiveLong();
     color_ = stream.ReceiveLong() & gcolor::kWhite;
-    auto adorners = stream.ReceiveObject();
+    auto adorners = stream.ReceiveOwnObject();
     if (!stream.IsOK()) return false;
     if (adorners) {
         if (adorners->GetClassID() != gid::kList) {

@@ -257,16 +257,23 @@ void GStream::ResolveAllReferences() {
         entry.holder->ForgetPlaceholder(entry.slot);
 }
 
+void GStream::UnlistReceived(const G0* object) {
+    auto it = receivedSerialOf_.find(object);
+    if (it == receivedSerialOf_.end()) return;
+    auto entry = received_.find(it->second);
+    if (entry != received_.end() && entry->second == object) received_.erase(entry);
+    receivedSerialOf_.erase(it);
+}
+
+std::unique_ptr<G0> GStream::ReceiveOwnObject() {
+    auto object = ReceiveObject();
+    if (object) UnlistReceived(object.get());
+    return object;
+}
+
 void GStream::ForgetObject(const G0* object) {
-    for (GStream* stream = gFirstLiveStream; stream != nullptr; stream = stream->nextLive_) {
-        auto it = stream->receivedSerialOf_.find(object);
-        if (it != stream->receivedSerialOf_.end()) {
-            auto entry = stream->received_.find(it->second);
-            if (entry != stream->received_.end() && entry->second == object)
-                stream->received_.erase(entry);
-            stream->receivedSerialOf_.erase(it);
-        }
-    }
+    for (GStream* stream = gFirstLiveStream; stream != nullptr; stream = stream->nextLive_)
+        stream->UnlistReceived(object);
     ForgetHolder(object);
 }
 

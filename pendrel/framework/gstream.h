@@ -63,6 +63,11 @@ public:
     // object that contains the slot.
     void ReceiveReference(G0** slot, G0* holder);
     std::unique_ptr<G0> ReceiveObject();
+    // An object its holder keeps for itself, outside every list (a graphic's adorners, a tie's
+    // held data): no reference may name it, since a list holding it by a reference would delete
+    // it under its holder. A written file never refers to such an object; a damaged one that
+    // does gets its reference dropped as one to an object that never arrived.
+    std::unique_ptr<G0> ReceiveOwnObject();
     // An object whose class identifier has already been read.
     std::unique_ptr<G0> ReceiveObjectBody(GClassID id);
     // Either form: a reference fills *slot (now or later) and returns none; an object is
@@ -88,6 +93,9 @@ protected:
     void ClearBookkeeping();
 
 private:
+    // No reference of this stream resolves to the object any more.
+    void UnlistReceived(const G0* object);
+
     struct Pending {
         long serial;
         G0* holder;

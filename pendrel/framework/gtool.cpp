@@ -122,7 +122,7 @@ void GCreateTool::Send(GStream& stream) const {
 
 bool GCreateTool::Receive(GStream& stream) {
     if (!GTool::Receive(stream)) return false;
-    auto prototype = stream.ReceiveObject();
+    auto prototype = stream.ReceiveOwnObject();
     clicks_ = stream.ReceiveLong();
     if (!stream.IsOK()) return false;
     if (prototype && As<GGraphic>(prototype.get()) == nullptr) {

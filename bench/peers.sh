@@ -6,8 +6,8 @@
 # minute to minute, so every repetition runs ours and then the peer, back to back, and the ratio
 # is the median of those pairs' ratios (times: medians, in processor time). Both run on one
 # processor (PEERS_CPU, the first one by default): the processors of a virtual machine may run
-# at different speeds (here one at 1.7 times the other). The peers are the distribution's
-# python3 and python3-numpy (scripts/setup bench installs them).
+# at different speeds (here, for a while, one at 1.7 times the other). The peers are the
+# distribution's python3 and python3-numpy (scripts/setup bench installs them).
 #   [PEERS_CPU=N] bench/peers.sh [BUILD_DIR] [REPETITIONS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -45,9 +45,9 @@ enum class StepEffect {
 };
 
 // The deepest nesting of entered commanders (calls, and the branches and bodies that "DOC"
-// and "DOI" enter) that a run may reach. Every level keeps a call record and, for a call, a
-// value of every element of the called program; a program that nests without end is stopped
-// here instead of using up the memory.
+// and "DOI" enter) that a run may reach. Every level keeps a call record and, for a call, the
+// values written in it; a program that nests without end is stopped here instead of using up
+// the memory.
 inline constexpr int kMaxNestingDepth = 10000;
 
 class Interpreter {

@@ -240,8 +240,8 @@ void TValueVaribler::resetRunValue() {
 }
 
 void TValueVaribler::dropLevel(int level) const {
+    // The levels' count moves once the level is gone (ValueLevels::pop).
     if (!written_.empty() && written_.back().level == level) written_.pop_back();
-    ValueLevels::changed();
 }
 
 void TValueVaribler::forgetStore(int storeIndex) {
